@@ -1,0 +1,71 @@
+#include "app/shell.h"
+
+#include "app/stat1024.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDateTime>
+#include <QtCore/QLocale>
+
+namespace vb::shell {
+
+namespace {
+struct State {
+    bool english = false;
+    HeaderSnapshot header;
+    FormRegistry forms;
+    MessageHook hook;
+};
+
+State &state()
+{
+    static State s;
+    return s;
+}
+} // namespace
+
+bool english() { return state().english; }
+void setEnglish(bool english) { state().english = english; }
+HeaderSnapshot &header() { return state().header; }
+FormRegistry &forms() { return state().forms; }
+
+void message(const Message &message)
+{
+    if (state().hook) {
+        state().hook(message);
+        return;
+    }
+    QMessageBox box(message.icon, message.caption, message.text, QMessageBox::Ok);
+    box.exec();
+}
+
+void setMessageHook(MessageHook hook) { state().hook = std::move(hook); }
+
+void errorReport(const QString &text)
+{
+    message({QMessageBox::Critical, QCoreApplication::applicationName(), text});
+}
+
+void refreshDateTime()
+{
+    TForm22 *menu = state().forms.menu;
+    if (!menu)
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale = QLocale::system();
+    menu->setDateTimeTexts(locale.toString(now.date(), QLocale::ShortFormat),
+                           locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+QString menuPositionNumber()
+{
+    TForm22 *menu = state().forms.menu;
+    return menu ? menu->positionNumber() : QString();
+}
+
+void setMenuPositionNumber(const QString &text)
+{
+    if (TForm22 *menu = state().forms.menu)
+        menu->setPositionNumber(text);
+}
+
+} // namespace vb::shell

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QtCore/QString>
+#include <QtWidgets/QMessageBox>
+
+#include <array>
+#include <functional>
+
+// The state the whole run shares, in one place: the language flag, the header snapshot
+// and the form registry; plus the one seam through which every message box goes.
+
+class QWidget;
+
+namespace vb {
+
+class TForm1;
+class TForm22;
+class TForm29;
+class TForm31;
+class ProgramForm;
+
+// The five header fields a program takes over when it is opened ("Ersteller" is read
+// from the menu itself at printing time).
+struct HeaderSnapshot {
+    QString project;  // Edit1
+    QString position; // Edit2
+    QString company;  // Edit3
+    QString date;     // Edit4
+    QString time;     // Edit5
+};
+
+// One reference per long-lived form, set when the form is created.
+struct FormRegistry {
+    TForm1 *host = nullptr;
+    TForm22 *menu = nullptr;
+    std::array<ProgramForm *, 6> programs{}; // TForm23 … TForm28
+    TForm29 *info = nullptr;
+    TForm31 *error = nullptr;
+};
+
+struct Message {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString caption;
+    QString text;
+};
+
+namespace shell {
+
+bool english();
+void setEnglish(bool english);
+
+HeaderSnapshot &header();
+FormRegistry &forms();
+
+// Shows a message box with an OK button and waits for it; a test can take the messages
+// instead by installing a hook.
+void message(const Message &message);
+using MessageHook = std::function<void(const Message &)>;
+void setMessageHook(MessageHook hook);
+
+// The general error report: an error box with the failure's own text.
+void errorReport(const QString &text);
+
+// Writes the current local date (short date format) and hours:minutes (short time format)
+// into the main menu's "Datum" and "Uhrzeit" fields.
+void refreshDateTime();
+
+// The main menu's position/order number field, read and written by every program form.
+QString menuPositionNumber();
+void setMenuPositionNumber(const QString &text);
+
+} // namespace shell
+} // namespace vb

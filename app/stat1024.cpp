@@ -1,0 +1,153 @@
+#include "app/stat1024.h"
+
+#include "app/bild.h"
+#include "app/langflag.h"
+#include "app/shell.h"
+#include "forms/captions.h"
+#include "forms/erro1024.h"
+#include "forms/pgm71024.h"
+#include "programs/pgm11024/pgm11024.h"
+#include "programs/placeholders.h"
+#include "ui_stat1024.h"
+
+#include <QtGui/QCloseEvent>
+
+namespace vb {
+
+namespace {
+// Texts of the main menu; the caption "Lastkon" and "Version 2.1" stay in both languages.
+constexpr Caption kMenuCaptions[] = {
+    {"Button8", "English", "German"},
+    {"Label7", "Hauptmenü", "Mainmenu"},
+    {"Label1", "Statische Vorbemessung im Metallbau", "Static predimensioning in metal construction"},
+    {"Label2", "Projekt:", "Project:"},
+    {"Label3", "Pos.-/Auftragsnummer :", "Pos.-/Contractnumber :"},
+    {"Label4", "Firma :", "Company :"},
+    {"Label5", "Datum :", "Date :"},
+    {"Label6", "Uhrzeit :", "Time :"},
+    {"Label12", "Ersteller :", "Calculated by :"},
+    {"Button1", "Fassadensystem: Pfosten / Riegel (LF Winddruck /-sog)",
+     "Facade section: mullion / transom (wind pressure /-suction)"},
+    {"Button3", "Fassadensystem: Pfosten mit horizontaler Verkehrslast (LF Linienlast)",
+     "Facade section: mullion with horizontal imposed load (linear load)"},
+    {"Button4", "Schräge Konstruktion / Schrägdach (LF Eigenlast, Wind, Schnee)",
+     "Overhead construction / roof construction (permanent load, wind, snow)"},
+    {"Button5", "Fassadensystem : Pfosten als Zweifeldträger (LF Winddruck /-sog)",
+     "Facade section: mullion as two-span beam (wind pressure /-suction)"},
+    {"Button6", "Schräge Konstruktion / Schrägdach, Zweifeldträger (LF Eigenlast, Wind, Schnee)",
+     "Overhead construction / roof construction, mullion as two-span beam (permanent load, wind, snow)"},
+    {"Button7", "Riegel- Bemessung (LF Riegeleigengewicht und Füllung)",
+     "Dimensioning of transom (load of transom and filling)"},
+    {"Button2", "Programm Beenden", "Exit"},
+};
+} // namespace
+
+TForm22::TForm22(const QString &languageFile, QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::TForm22>()),
+      m_languageFile(std::make_unique<LanguageFile>(languageFile))
+{
+    m_ui->setupUi(this);
+    m_ui->StatusBar1->setFixedHeight(27);
+    applyFormFonts(this);
+    loadFormPictures(this);
+    move(257, 124);
+    shell::forms().menu = this;
+
+    const auto programButtons = {m_ui->Button1, m_ui->Button3, m_ui->Button4,
+                                 m_ui->Button5, m_ui->Button6, m_ui->Button7};
+    int program = 1;
+    for (QPushButton *button : programButtons) {
+        connect(button, &QPushButton::clicked, this, [this, program] { openProgram(program); });
+        ++program;
+    }
+    connect(m_ui->Button2, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_ui->Button8, &QPushButton::clicked, this, &TForm22::Button8Click);
+    request();
+}
+
+TForm22::~TForm22() = default;
+
+void TForm22::request()
+{
+    FormRegistry &forms = shell::forms();
+    forms.programs[0] = new TForm23(this);
+    forms.programs[1] = new TForm24(this);
+    forms.programs[2] = new TForm25(this);
+    forms.programs[3] = new TForm26(this);
+    forms.programs[4] = new TForm27(this);
+    forms.programs[5] = new TForm28(this);
+    forms.info = new TForm29(this);
+    forms.error = new TForm31(this);
+
+    // Language step: the stored language is read, the flag preset to its opposite, and
+    // the toggle then arrives at the stored language and writes it again. A file that
+    // cannot be read is written anew with German.
+    if (const std::optional<bool> stored = m_languageFile->read()) {
+        shell::setEnglish(!*stored);
+    } else if (m_languageFile->write(false)) {
+        shell::setEnglish(true);
+    } else {
+        shell::message({QMessageBox::NoIcon, QStringLiteral("Error"),
+                        QStringLiteral("Bitte legen sie das Verzeichnis %1 an.")
+                            .arg(m_languageFile->directoryForMessage())});
+        m_startedUp = false;
+        return;
+    }
+    Button8Click();
+}
+
+void TForm22::Button8Click()
+{
+    shell::setEnglish(!shell::english());
+    applyLanguage();
+    if (!m_languageFile->write(shell::english()) && !m_languageFile->write(shell::english()))
+        shell::errorReport(m_languageFile->errorString());
+}
+
+void TForm22::applyLanguage() { applyCaptions(this, kMenuCaptions, shell::english()); }
+
+void TForm22::openProgram(int program)
+{
+    ProgramForm *form = shell::forms().programs.at(static_cast<std::size_t>(program - 1));
+    HeaderSnapshot &header = shell::header();
+    header.project = m_ui->Edit1->text();
+    header.position = m_ui->Edit2->text();
+    header.company = m_ui->Edit3->text();
+    header.date = m_ui->Edit4->text();
+    header.time = m_ui->Edit5->text();
+    hide();
+    form->move(pos());
+    form->exec();
+}
+
+bool TForm22::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        datuhr();
+    return QMainWindow::event(event);
+}
+
+void TForm22::datuhr() { shell::refreshDateTime(); }
+
+void TForm22::closeEvent(QCloseEvent *event)
+{
+    // dicht: closing the menu, by "Programm Beenden" or the close box, ends the run.
+    event->accept();
+    if (TForm1 *host = shell::forms().host)
+        host->close();
+}
+
+QString TForm22::positionNumber() const { return m_ui->Edit2->text(); }
+void TForm22::setPositionNumber(const QString &text) { m_ui->Edit2->setText(text); }
+
+void TForm22::setDateTimeTexts(const QString &date, const QString &time)
+{
+    m_ui->Edit4->setText(date);
+    m_ui->Edit5->setText(time);
+}
+
+QString TForm22::creator() const { return m_ui->Edit6->text(); }
+QString TForm22::date() const { return m_ui->Edit4->text(); }
+QString TForm22::time() const { return m_ui->Edit5->text(); }
+
+} // namespace vb

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QtWidgets/QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class TForm22;
+}
+
+namespace vb {
+
+class LanguageFile;
+
+// The main menu "Lastkon": the project header and the six program buttons. Its creation
+// creates every other long-lived form once.
+class TForm22 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `languageFile` is where the language flag is kept between runs.
+    explicit TForm22(const QString &languageFile, QWidget *parent = nullptr);
+    ~TForm22() override;
+
+    // False when the language flag could be neither read nor written: the run must end.
+    bool startedUp() const { return m_startedUp; }
+
+    QString positionNumber() const;
+    void setPositionNumber(const QString &text);
+    void setDateTimeTexts(const QString &date, const QString &time);
+    QString creator() const;
+    QString date() const;
+    QString time() const;
+
+    // Opens program 1 … 6 (Button1, Button3 … Button7).
+    void openProgram(int program);
+    void Button8Click();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void request();
+    void datuhr();
+    void applyLanguage();
+
+    std::unique_ptr<Ui::TForm22> m_ui;
+    std::unique_ptr<LanguageFile> m_languageFile;
+    bool m_startedUp = true;
+};
+
+} // namespace vb

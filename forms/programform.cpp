@@ -1,0 +1,120 @@
+#include "forms/programform.h"
+
+#include "app/shell.h"
+#include "app/stat1024.h"
+#include "forms/captions.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtGui/QCloseEvent>
+#include <QtGui/QKeyEvent>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+
+namespace vb {
+
+namespace {
+constexpr Caption kCommandCaptions[] = {
+    {"Button1", "Berechnung", "Calculate"},
+    {"Button4", "Drucken", "Print"},
+    {"Button3", "Neue Eingabe", "Reset input"},
+    {"Button2", "Zurück", "Back"},
+};
+} // namespace
+
+ProgramForm::ProgramForm(QWidget *parent) : QDialog(parent) {}
+
+void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields)
+{
+    m_position = positionField;
+    applyFormFonts(this);
+    const auto connectButton = [this](const char *name, auto handler) {
+        auto *button = findChild<QPushButton *>(QString::fromLatin1(name));
+        Q_ASSERT(button);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    connectButton("Button1", [this] { Button1Click(); });
+    connectButton("Button2", [this] { Button2Click(); });
+    connectButton("Button3", [this] { Button3Click(); });
+    connectButton("Button4", [this] { Button4Click(); });
+    for (QLineEdit *field : commaFields)
+        field->installEventFilter(this);
+}
+
+void ProgramForm::applyCommandCaptions() { applyCaptions(this, kCommandCaptions, shell::english()); }
+
+void ProgramForm::aufnr()
+{
+    m_position->setText(shell::menuPositionNumber());
+    applyCommandCaptions();
+}
+
+void ProgramForm::Button4Click() { shell::setMenuPositionNumber(m_position->text()); }
+
+void ProgramForm::Button2Click() { close(); }
+
+void ProgramForm::closeHandler()
+{
+    shell::setMenuPositionNumber(m_position->text());
+    Button3Click();
+    if (TForm22 *menu = shell::forms().menu) {
+        menu->move(pos());
+        menu->show();
+    }
+}
+
+bool ProgramForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        aufnr();
+    return QDialog::event(event);
+}
+
+bool ProgramForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // punkt: a typed comma becomes a point; every other key passes unchanged.
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->text() == QLatin1String(",")) {
+            QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QStringLiteral("."),
+                            key->isAutoRepeat(), static_cast<ushort>(key->count()));
+            QCoreApplication::sendEvent(watched, &point);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ProgramForm::closeEvent(QCloseEvent *event)
+{
+    closeHandler();
+    QDialog::closeEvent(event);
+}
+
+void ProgramForm::keyPressEvent(QKeyEvent *event)
+{
+    // A program form closes by "Zurück" or its close box only; Escape must not throw
+    // away the inputs, and Enter must not press a button.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void ProgramForm::showEvent(QShowEvent *event)
+{
+    // The sketches are drawn when the form is first shown, not at start-up.
+    if (!m_picturesLoaded) {
+        loadFormPictures(this);
+        m_picturesLoaded = true;
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace vb

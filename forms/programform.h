@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QtCore/QList>
+#include <QtWidgets/QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace vb {
+
+// What the six program forms share: the four command buttons, the position-number
+// field carried to and from the main menu, activation, the comma key handler, and the
+// close handler that resets the form and brings the menu back at this form's position.
+class ProgramForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ProgramForm(QWidget *parent = nullptr);
+
+    // The form's position/order number field.
+    QLineEdit *positionField() const { return m_position; }
+
+    // Check and calculate; new input; print. Public so that the menu's tests and the
+    // monkey runs can drive them as the buttons do.
+    virtual void Button1Click() = 0;
+    virtual void Button3Click() = 0;
+    virtual void Button4Click();
+    void Button2Click();
+
+protected:
+    // Wires the command buttons, the position field and the comma handler; called by
+    // each form after setupUi.
+    void setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields);
+
+    // Activation: copies the menu's position number and sets the captions.
+    virtual void aufnr();
+    // The command buttons' captions in the current language.
+    void applyCommandCaptions();
+
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The close handler (schliesen, schlies): position number back to the menu, new
+    // input, the menu moved to this form's place and shown.
+    void closeHandler();
+
+    QLineEdit *m_position = nullptr;
+    bool m_picturesLoaded = false;
+};
+
+} // namespace vb

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "forms/programform.h"
+
+#include <memory>
+
+namespace Ui {
+class TForm23;
+}
+
+namespace vb {
+
+// "Programm 1": a facade mullion under a uniform wind line load, or a transom under the
+// trapezoidal or triangular loads of the panes above and below it.
+class TForm23 : public ProgramForm
+{
+    Q_OBJECT
+
+public:
+    explicit TForm23(QWidget *parent = nullptr);
+    ~TForm23() override;
+
+    void Button1Click() override;
+    void Button3Click() override;
+    void Button4Click() override;
+    void SpeedButton1Click();
+
+    bool transomMode() const;
+
+protected:
+    void aufnr() override;
+
+private:
+    void RadioButton1Click();
+    void RadioButton2Click();
+    // Captions and pictures that depend on the mode, for the current language.
+    // `fromOption` marks the option handler, whose English transom caption of Label7 differs.
+    void applyModeCaptions(bool fromOption);
+    void applyModePictures();
+
+    std::unique_ptr<Ui::TForm23> m_ui;
+};
+
+} // namespace vb

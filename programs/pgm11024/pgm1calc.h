@@ -1,0 +1,40 @@
+#pragma once
+
+#include "forms/fpfailure.h"
+
+#include <optional>
+
+namespace vb::pgm1 {
+
+// Aluminium: modulus of elasticity and permissible bending stress.
+inline constexpr double kE = 7000.0;    // kN/cm²
+inline constexpr double kSigma = 8.8;   // kN/cm²
+// A deflection limit that is not given; large enough never to govern.
+inline constexpr double kNoLimit = 1000000.0; // cm
+
+struct Input {
+    bool transom = false;  // false: mullion under a uniform line load; true: transom
+    double edit1 = 0.0;    // mullion: length LP; transom: pane height H1 [m]
+    double edit6 = 0.0;    // mullion: largest pane LS; transom: pane height H2 [m]
+    double edit2 = 0.0;    // mullion: field width A; transom: span L [m]
+    double edit3 = 0.0;    // mullion: field width B [m]; not used for the transom
+    std::optional<double> memberRatio;   // mullion limit LP/x (x); not used for the transom
+    std::optional<double> memberCapMm;   // mullion limit, at most [mm]
+    std::optional<double> edgeRatio;     // pane edge LS/x, transom L/x (x)
+    std::optional<double> edgeCapMm;     // pane edge or transom, at most [mm]
+    double wind = 0.0;     // wind load w, pressure positive, suction negative [kN/m²]
+};
+
+struct Result {
+    double memberDeflection = 0.0; // f [cm], governing deflection of the member
+    double edgeDeflection = 0.0;   // s [cm], governing deflection of the pane edge
+    double moment = 0.0;           // M [kNcm], signed
+    double sectionModulus = 0.0;   // W [cm³], signed like M
+    double inertia = 0.0;          // I [cm⁴], signed like w
+    FpFailure failure = FpFailure::None;
+};
+
+// Sizes one member; the inputs have passed their checks (lengths > 0, at least one limit).
+Result calculate(const Input &in);
+
+} // namespace vb::pgm1

@@ -1,0 +1,143 @@
+#include "reports/frame.h"
+
+#include <utility>
+
+namespace report {
+
+namespace {
+// Left edges of the project header block.
+constexpr int kCaptionLeft = 8;
+constexpr int kRightCaptionLeft = 392;
+constexpr int kLeftValueLeft = 176;
+constexpr int kRightValueLeft = 496;
+constexpr int kRowTops[3] = {8, 32, 56};
+
+LabelSpec text(const QString &name, const QString &band, int x, int top, const QString &design,
+               FontSpec font = textFont())
+{
+    return LabelSpec{name, band, x, top, design, std::move(font), Align::Left, 0};
+}
+
+// Value labels start with their component name as design text; filling replaces it.
+LabelSpec value(const QString &name, const QString &band, int x, int top)
+{
+    return text(name, band, x, top, name);
+}
+} // namespace
+
+FontSpec textFont() { return FontSpec{}; }
+
+FontSpec headingFont(int pixelSize)
+{
+    FontSpec font;
+    font.pixelSize = pixelSize;
+    font.bold = true;
+    font.underline = true;
+    return font;
+}
+
+FontSpec smallFont(int pixelSize)
+{
+    FontSpec font;
+    font.pixelSize = pixelSize;
+    return font;
+}
+
+FontSpec ruleFont()
+{
+    FontSpec font;
+    font.family = QStringLiteral("Arial");
+    font.pixelSize = 13;
+    return font;
+}
+
+LabelSpec rule(const QString &name, const QString &band, int top)
+{
+    return LabelSpec{name, band, 8, top, QString(78, QLatin1Char('_')), ruleFont(), Align::Left, 547};
+}
+
+QString companyLine()
+{
+    return QStringLiteral("Musterbau GmbH \u00b7 Industriestra\u00dfe 1 \u00b7 12345 Musterstadt");
+}
+
+SheetLayout frameLayout(const FrameSpec &spec)
+{
+    SheetLayout layout;
+    layout.name = spec.sheetName;
+    layout.bands = {
+        {kPageHeaderBand, 51},
+        {kTitleBand, spec.titleBandHeight},
+        {kColumnHeaderBand, spec.columnHeaderBandHeight},
+        {kChildBand, spec.childBandHeight},
+    };
+
+    // Page header: company line, logo, rule.
+    layout.labels.append(text(QStringLiteral("QRLabel1"), kPageHeaderBand, 9, 16, companyLine()));
+    layout.pictures.append(PictureSpec{spec.logoName, kPageHeaderBand, QRect(460, 15, 130, 20),
+                                       QStringLiteral(":/logo.svg"), true, true});
+    layout.labels.append(rule(QStringLiteral("QRLabel2"), kPageHeaderBand, 32));
+
+    // Project header block: captions and their values in two columns.
+    const QString &tb = kTitleBand;
+    layout.labels.append(text(QStringLiteral("QRLabel3"), tb, kCaptionLeft, kRowTops[0], QStringLiteral("Projekt :")));
+    layout.labels.append(value(QStringLiteral("QRLabel33"), tb, kLeftValueLeft, kRowTops[0]));
+    layout.labels.append(
+        text(QStringLiteral("QRLabel4"), tb, kCaptionLeft, kRowTops[1], QStringLiteral("Pos. -/ Auftragnummer:")));
+    layout.labels.append(value(QStringLiteral("QRLabel34"), tb, kLeftValueLeft, kRowTops[1]));
+    layout.labels.append(text(QStringLiteral("QRLabel5"), tb, kCaptionLeft, kRowTops[2], QStringLiteral("Firma:")));
+    layout.labels.append(value(QStringLiteral("QRLabel35"), tb, kLeftValueLeft, kRowTops[2]));
+    layout.labels.append(text(QStringLiteral("QRLabel6"), tb, kRightCaptionLeft, kRowTops[0], QStringLiteral("Datum:")));
+    layout.labels.append(value(QStringLiteral("QRLabel36"), tb, kRightValueLeft, kRowTops[0]));
+    layout.labels.append(text(QStringLiteral("QRLabel7"), tb, kRightCaptionLeft, kRowTops[1], QStringLiteral("Uhrzeit:")));
+    layout.labels.append(value(QStringLiteral("QRLabel37"), tb, kRightValueLeft, kRowTops[1]));
+    layout.labels.append(text(spec.creatorCaptionName, tb, kRightCaptionLeft, kRowTops[2], QStringLiteral("Ersteller:")));
+    layout.labels.append(value(spec.creatorValueName, tb, kRightValueLeft, kRowTops[2]));
+    layout.labels.append(rule(QStringLiteral("TitleRule"), tb, spec.titleBandRuleTop));
+
+    layout.labels.append(text(QStringLiteral("QRLabel9"), spec.titleLabelBand, 8, 8,
+                              QStringLiteral("Statische Vorbemessung"), headingFont(spec.titlePixelSize)));
+
+    // Closing block: material, the liability notes and the disclaimer between rules.
+    const QString &cb = kChildBand;
+    layout.labels.append(rule(QStringLiteral("ClosingRule1"), cb, spec.closingFirstRuleTop));
+    layout.labels.append(
+        text(QStringLiteral("QRLabel28"), cb, 8, spec.materialTop, QStringLiteral("Werkstoff: Aluminium EN AW6060 T66")));
+    layout.labels.append(rule(QStringLiteral("ClosingRule2"), cb, spec.closingSecondRuleTop));
+    layout.labels.append(text(QStringLiteral("QRLabel30"), cb, 8, spec.notesTop,
+                              QStringLiteral("Wir haben die Angaben zum Projekt und das Programm geprüft, übernehmen aber ")));
+    layout.labels.append(
+        text(QStringLiteral("QRLabel31"), cb, 8, spec.notesTop + 24, QStringLiteral("für die Richtigkeit keine Gewähr.")));
+    layout.labels.append(text(spec.disclaimerName, cb, 8, spec.notesTop + 24 + spec.disclaimerGap,
+                              QStringLiteral("Die Berechnung ersetzt keine prüfbare Statik.")));
+    layout.labels.append(rule(QStringLiteral("ClosingRule3"), cb, spec.closingLastRuleTop));
+    return layout;
+}
+
+void applyFrameEnglish(Sheet &sheet, const FrameSpec &spec)
+{
+    sheet.setText(QStringLiteral("QRLabel3"), QStringLiteral("Project:"));
+    sheet.setText(QStringLiteral("QRLabel4"), QStringLiteral("Pos.-/Contract number:"));
+    sheet.setText(QStringLiteral("QRLabel5"), QStringLiteral("Company:"));
+    sheet.setText(QStringLiteral("QRLabel6"), QStringLiteral("Date:"));
+    sheet.setText(QStringLiteral("QRLabel7"), QStringLiteral("Time:"));
+    sheet.setText(spec.creatorCaptionName, QStringLiteral("Calculated by:"));
+    sheet.setText(QStringLiteral("QRLabel9"), QStringLiteral("Static predimensioning"));
+    sheet.setText(QStringLiteral("QRLabel28"), QStringLiteral("Material: Aluminium EN AW-6060 T66"));
+    sheet.setText(QStringLiteral("QRLabel30"),
+                  QStringLiteral("We carefully checked the specifications of the project as well as the program itself but"));
+    sheet.setText(QStringLiteral("QRLabel31"), QStringLiteral("we do not assume liability for this calculation."));
+    sheet.setText(spec.disclaimerName, QStringLiteral("The calculation does not replace any valid structural calculation"));
+}
+
+void fillFrameHeader(Sheet &sheet, const FrameSpec &spec, const HeaderValues &values)
+{
+    sheet.setText(QStringLiteral("QRLabel33"), values.project);
+    sheet.setText(QStringLiteral("QRLabel34"), values.positionNumber);
+    sheet.setText(QStringLiteral("QRLabel35"), values.company);
+    sheet.setText(spec.creatorValueName, values.creator);
+    sheet.setText(QStringLiteral("QRLabel37"), values.time);
+    sheet.setText(QStringLiteral("QRLabel36"), values.date);
+}
+
+} // namespace report

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "reports/sheet.h"
+
+#include <QtCore/QString>
+
+namespace report {
+
+// Band names every sheet shares.
+inline const QString kPageHeaderBand = QStringLiteral("PageHeaderBand1");
+inline const QString kTitleBand = QStringLiteral("TitleBand1");
+inline const QString kColumnHeaderBand = QStringLiteral("ColumnHeaderBand1");
+inline const QString kChildBand = QStringLiteral("ChildBand1");
+
+// What differs between the six sheets in the frame they share.
+struct FrameSpec {
+    QString sheetName;            // the report form, e.g. "TForm32"
+    QString logoName;             // the logo picture of the page header
+    int titleBandHeight = 85;
+    int columnHeaderBandHeight = 40;
+    int childBandHeight = 816;
+    int titleBandRuleTop = 64;    // the rule closing the project header block
+    QString titleLabelBand;       // band of the title "Statische Vorbemessung"
+    int titlePixelSize = 21;
+    QString creatorCaptionName;   // "Ersteller:" caption, named differently on each sheet
+    QString creatorValueName;
+    QString disclaimerName;       // the last closing note
+    // Closing block at the foot of the child band, tops within that band.
+    int closingFirstRuleTop = 684;
+    int materialTop = 704;
+    int closingSecondRuleTop = 722;
+    int notesTop = 746;           // first of the three notes; the second follows 24 pixels lower
+    int disclaimerGap = 24;       // from the second note to the disclaimer
+    int closingLastRuleTop = 812;
+};
+
+// The project header values printed in the title band.
+struct HeaderValues {
+    QString project, positionNumber, company, creator, date, time;
+};
+
+// Fonts of the sheets.
+FontSpec textFont();                    // Times New Roman 16
+FontSpec headingFont(int pixelSize);    // bold, underlined
+FontSpec smallFont(int pixelSize);      // indices and exponents
+FontSpec ruleFont();                    // Arial 13
+
+// A rule: 78 underscores in Arial 13, 547 pixels wide, at left 8.
+LabelSpec rule(const QString &name, const QString &band, int top);
+
+// The issuing company's line of the page header.
+QString companyLine();
+
+// A layout holding the four bands and the frame's labels and pictures, with German design texts;
+// the sheet adds its own content to it.
+SheetLayout frameLayout(const FrameSpec &spec);
+
+// Switches the frame's captions, the title and the closing block to English.
+void applyFrameEnglish(Sheet &sheet, const FrameSpec &spec);
+
+// Fills the project header values.
+void fillFrameHeader(Sheet &sheet, const FrameSpec &spec, const HeaderValues &values);
+
+} // namespace report

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "reports/sheet.h"
+
+#include <QtCore/QHash>
+#include <QtCore/QString>
+
+#include <memory>
+
+class QPainter;
+class QPaintDevice;
+class QPdfWriter;
+class QSvgRenderer;
+
+namespace report {
+
+// The font family that stands in for a sheet's family: the family itself where it is installed,
+// else its metric twin (Liberation Serif for Times New Roman, Liberation Sans for Arial), so that
+// texts keep the widths the layout was drawn for.
+QString resolvedFamily(const QString &family);
+
+// Paints a sheet on any paint device. The drawings of the switched-on pictures are loaded when the
+// painter is made, so that painting itself does no file work.
+class SheetPainter
+{
+public:
+    explicit SheetPainter(const Sheet &sheet);
+    ~SheetPainter();
+    SheetPainter(const SheetPainter &) = delete;
+    SheetPainter &operator=(const SheetPainter &) = delete;
+
+    // Paints with the painter's origin at the paper's top left corner (a QPrinter in full-page
+    // mode, a QPdfWriter with a full-page layout); page pixels are scaled to the resolution of the
+    // painter's device. Text stays text and drawings stay vector.
+    void paint(QPainter &painter) const;
+    void paint(QPainter &painter, double deviceDotsPerInch) const;
+
+    // Resources of switched-on pictures that could not be loaded (their space stays empty).
+    QStringList missingResources() const { return m_missing; }
+
+private:
+    const Sheet &m_sheet;
+    QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers; // by resource path
+    QStringList m_missing;
+};
+
+// Gives a PDF writer the sheet's page set-up in full-page mode, at the given resolution.
+void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch = 1200);
+
+// Writes the sheet as a one-page PDF file; false with a reason in *error when it cannot.
+bool writePdf(const Sheet &sheet, const QString &fileName, QString *error = nullptr);
+
+} // namespace report
