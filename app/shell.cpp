@@ -5,6 +5,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDateTime>
 #include <QtCore/QLocale>
+#include <QtCore/QRegularExpression>
 
 namespace vb::shell {
 
@@ -45,6 +46,16 @@ void errorReport(const QString &text)
     message({QMessageBox::Critical, QCoreApplication::applicationName(), text});
 }
 
+QString hoursAndMinutes(const QTime &time, const QLocale &locale)
+{
+    // The desktop's short time format, without seconds where a locale shows them there
+    // (the C locale does): the field holds hours and minutes only.
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    static const QRegularExpression seconds(QStringLiteral("[:.]?s+|[.,]?z+"));
+    format.remove(seconds);
+    return locale.toString(time, format.trimmed());
+}
+
 void refreshDateTime()
 {
     TForm22 *menu = state().forms.menu;
@@ -53,7 +64,7 @@ void refreshDateTime()
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     menu->setDateTimeTexts(locale.toString(now.date(), QLocale::ShortFormat),
-                           locale.toString(now.time(), QLocale::ShortFormat));
+                           hoursAndMinutes(now.time(), locale));
 }
 
 QString menuPositionNumber()

@@ -9,6 +9,8 @@
 // The state the whole run shares, in one place: the language flag, the header snapshot
 // and the form registry; plus the one seam through which every message box goes.
 
+class QLocale;
+class QTime;
 class QWidget;
 
 namespace vb {
@@ -64,6 +66,7 @@ void errorReport(const QString &text);
 // Writes the current local date (short date format) and hours:minutes (short time format)
 // into the main menu's "Datum" and "Uhrzeit" fields.
 void refreshDateTime();
+QString hoursAndMinutes(const QTime &time, const QLocale &locale);
 
 // The main menu's position/order number field, read and written by every program form.
 QString menuPositionNumber();

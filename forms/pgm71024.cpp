@@ -14,20 +14,29 @@
 
 #include <cmath>
 
-namespace vb {
+namespace vb
+{
 
-namespace infopages {
+namespace infopages
+{
 
-namespace {
+namespace
+{
 
 // The frame runs 6 px inside the page edge; the text keeps a further 28 px clear of it.
 constexpr qreal kFrameInset = 6.0;
 constexpr qreal kTextInset = 34.0;
 constexpr int kBodyPixelSize = 14;
 
-bool isPage(int imageNumber) { return imageNumber >= 1 && imageNumber <= count; }
+bool isPage(int imageNumber)
+{
+    return imageNumber >= 1 && imageNumber <= count;
+}
 
-qreal textWidth() { return size.width() - 2 * kTextInset; }
+qreal textWidth()
+{
+    return size.width() - 2 * kTextInset;
+}
 
 // Lays the page out at a fixed text width. Fonts are sized in pixels and measured with design
 // metrics, so the layout is the same on every screen and at every pixel ratio.
@@ -38,7 +47,8 @@ std::unique_ptr<QTextDocument> layOut(int imageNumber)
         return nullptr;
     auto document = std::make_unique<QTextDocument>();
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kBodyPixelSize);
     document->setDefaultFont(font);
@@ -81,7 +91,10 @@ QString plainText(int imageNumber)
     return document ? document->toPlainText() : QString();
 }
 
-qreal textBottom() { return size.height() - kTextInset; }
+qreal textBottom()
+{
+    return size.height() - kTextInset;
+}
 
 qreal contentBottom(int imageNumber)
 {

@@ -11,15 +11,18 @@
 class QKeyEvent;
 class QLabel;
 
-namespace Ui {
+namespace Ui
+{
 class TForm29;
 }
 
-namespace vb {
+namespace vb
+{
 
 // The explanatory pages of the information window. Each page is an HTML file in the
 // resources (":/info/imageN.html"), drawn as a framed text page of 760 × 1500 logical pixels.
-namespace infopages {
+namespace infopages
+{
 
 inline constexpr int count = 16;
 inline constexpr QSize size{760, 1500};

@@ -2,9 +2,11 @@
 
 #include <utility>
 
-namespace report {
+namespace report
+{
 
-namespace {
+namespace
+{
 const QString &cb = kChildBand;
 
 LabelSpec caption(const char *name, int top, const QString &design, FontSpec font = textFont())
@@ -20,7 +22,8 @@ LabelSpec at(const char *name, int x, int top, const QString &design, FontSpec f
 // A value label ends at its right edge; its design text is its name until it is filled.
 LabelSpec valueAt(const char *name, int rightEdge, int top, FontSpec font = textFont())
 {
-    return LabelSpec{QLatin1String(name), cb, rightEdge, top, QLatin1String(name), std::move(font), Align::Right, 0};
+    return LabelSpec{QLatin1String(name), cb,           rightEdge, top, QLatin1String(name),
+                     std::move(font),     Align::Right, 0};
 }
 
 PictureSpec drawing(const char *name, QRect rect, const char *resource, bool stretch)
@@ -28,8 +31,14 @@ PictureSpec drawing(const char *name, QRect rect, const char *resource, bool str
     return PictureSpec{QLatin1String(name), cb, rect, QLatin1String(resource), stretch, true};
 }
 
-void set(Sheet &sheet, const char *label, const QString &text) { sheet.setText(QLatin1String(label), text); }
-void show(Sheet &sheet, const char *picture, bool on) { sheet.setPictureOn(QLatin1String(picture), on); }
+void set(Sheet &sheet, const char *label, const QString &text)
+{
+    sheet.setText(QLatin1String(label), text);
+}
+void show(Sheet &sheet, const char *picture, bool on)
+{
+    sheet.setPictureOn(QLatin1String(picture), on);
+}
 } // namespace
 
 FrameSpec druck1Frame()
@@ -215,8 +224,8 @@ Sheet makeDruck1(const Pgm1SheetInput &in)
         show(sheet, "QRImage5", false);
         show(sheet, "QRImage6", false);
         // A transom has no width B, no limit of its own span row and no member deflection line.
-        for (const char *emptied : {"QRLabel17", "QRLabel41", "QRLabel63", "QRLabel76", "QRLabel42", "QRLabel44",
-                                    "QRLabel67", "QRLabel24", "QRLabel46", "QRLabel47"})
+        for (const char *emptied : {"QRLabel17", "QRLabel41", "QRLabel63", "QRLabel76", "QRLabel42",
+                                    "QRLabel44", "QRLabel67", "QRLabel24", "QRLabel46", "QRLabel47"})
             set(sheet, emptied, QString());
         set(sheet, "QRLabel52", in.edit10);
         if (in.english) {

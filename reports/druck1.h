@@ -5,7 +5,8 @@
 
 #include <QtCore/QString>
 
-namespace report {
+namespace report
+{
 
 // What the sheet of Programm 1 prints: the language, the chosen construction (transom or
 // mullion), the project header and the texts of the program form's fields as they are shown.

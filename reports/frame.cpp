@@ -2,9 +2,11 @@
 
 #include <utility>
 
-namespace report {
+namespace report
+{
 
-namespace {
+namespace
+{
 // Left edges of the project header block.
 constexpr int kCaptionLeft = 8;
 constexpr int kRightCaptionLeft = 392;
@@ -25,7 +27,10 @@ LabelSpec value(const QString &name, const QString &band, int x, int top)
 }
 } // namespace
 
-FontSpec textFont() { return FontSpec{}; }
+FontSpec textFont()
+{
+    return FontSpec{};
+}
 
 FontSpec headingFont(int pixelSize)
 {
@@ -80,18 +85,23 @@ SheetLayout frameLayout(const FrameSpec &spec)
 
     // Project header block: captions and their values in two columns.
     const QString &tb = kTitleBand;
-    layout.labels.append(text(QStringLiteral("QRLabel3"), tb, kCaptionLeft, kRowTops[0], QStringLiteral("Projekt :")));
-    layout.labels.append(value(QStringLiteral("QRLabel33"), tb, kLeftValueLeft, kRowTops[0]));
     layout.labels.append(
-        text(QStringLiteral("QRLabel4"), tb, kCaptionLeft, kRowTops[1], QStringLiteral("Pos. -/ Auftragnummer:")));
+        text(QStringLiteral("QRLabel3"), tb, kCaptionLeft, kRowTops[0], QStringLiteral("Projekt :")));
+    layout.labels.append(value(QStringLiteral("QRLabel33"), tb, kLeftValueLeft, kRowTops[0]));
+    layout.labels.append(text(QStringLiteral("QRLabel4"), tb, kCaptionLeft, kRowTops[1],
+                              QStringLiteral("Pos. -/ Auftragnummer:")));
     layout.labels.append(value(QStringLiteral("QRLabel34"), tb, kLeftValueLeft, kRowTops[1]));
-    layout.labels.append(text(QStringLiteral("QRLabel5"), tb, kCaptionLeft, kRowTops[2], QStringLiteral("Firma:")));
+    layout.labels.append(
+        text(QStringLiteral("QRLabel5"), tb, kCaptionLeft, kRowTops[2], QStringLiteral("Firma:")));
     layout.labels.append(value(QStringLiteral("QRLabel35"), tb, kLeftValueLeft, kRowTops[2]));
-    layout.labels.append(text(QStringLiteral("QRLabel6"), tb, kRightCaptionLeft, kRowTops[0], QStringLiteral("Datum:")));
+    layout.labels.append(
+        text(QStringLiteral("QRLabel6"), tb, kRightCaptionLeft, kRowTops[0], QStringLiteral("Datum:")));
     layout.labels.append(value(QStringLiteral("QRLabel36"), tb, kRightValueLeft, kRowTops[0]));
-    layout.labels.append(text(QStringLiteral("QRLabel7"), tb, kRightCaptionLeft, kRowTops[1], QStringLiteral("Uhrzeit:")));
+    layout.labels.append(
+        text(QStringLiteral("QRLabel7"), tb, kRightCaptionLeft, kRowTops[1], QStringLiteral("Uhrzeit:")));
     layout.labels.append(value(QStringLiteral("QRLabel37"), tb, kRightValueLeft, kRowTops[1]));
-    layout.labels.append(text(spec.creatorCaptionName, tb, kRightCaptionLeft, kRowTops[2], QStringLiteral("Ersteller:")));
+    layout.labels.append(
+        text(spec.creatorCaptionName, tb, kRightCaptionLeft, kRowTops[2], QStringLiteral("Ersteller:")));
     layout.labels.append(value(spec.creatorValueName, tb, kRightValueLeft, kRowTops[2]));
     layout.labels.append(rule(QStringLiteral("TitleRule"), tb, spec.titleBandRuleTop));
 
@@ -101,13 +111,14 @@ SheetLayout frameLayout(const FrameSpec &spec)
     // Closing block: material, the liability notes and the disclaimer between rules.
     const QString &cb = kChildBand;
     layout.labels.append(rule(QStringLiteral("ClosingRule1"), cb, spec.closingFirstRuleTop));
-    layout.labels.append(
-        text(QStringLiteral("QRLabel28"), cb, 8, spec.materialTop, QStringLiteral("Werkstoff: Aluminium EN AW6060 T66")));
+    layout.labels.append(text(QStringLiteral("QRLabel28"), cb, 8, spec.materialTop,
+                              QStringLiteral("Werkstoff: Aluminium EN AW6060 T66")));
     layout.labels.append(rule(QStringLiteral("ClosingRule2"), cb, spec.closingSecondRuleTop));
-    layout.labels.append(text(QStringLiteral("QRLabel30"), cb, 8, spec.notesTop,
-                              QStringLiteral("Wir haben die Angaben zum Projekt und das Programm geprüft, übernehmen aber ")));
     layout.labels.append(
-        text(QStringLiteral("QRLabel31"), cb, 8, spec.notesTop + 24, QStringLiteral("für die Richtigkeit keine Gewähr.")));
+        text(QStringLiteral("QRLabel30"), cb, 8, spec.notesTop,
+             QStringLiteral("Wir haben die Angaben zum Projekt und das Programm geprüft, übernehmen aber ")));
+    layout.labels.append(text(QStringLiteral("QRLabel31"), cb, 8, spec.notesTop + 24,
+                              QStringLiteral("für die Richtigkeit keine Gewähr.")));
     layout.labels.append(text(spec.disclaimerName, cb, 8, spec.notesTop + 24 + spec.disclaimerGap,
                               QStringLiteral("Die Berechnung ersetzt keine prüfbare Statik.")));
     layout.labels.append(rule(QStringLiteral("ClosingRule3"), cb, spec.closingLastRuleTop));
@@ -124,10 +135,14 @@ void applyFrameEnglish(Sheet &sheet, const FrameSpec &spec)
     sheet.setText(spec.creatorCaptionName, QStringLiteral("Calculated by:"));
     sheet.setText(QStringLiteral("QRLabel9"), QStringLiteral("Static predimensioning"));
     sheet.setText(QStringLiteral("QRLabel28"), QStringLiteral("Material: Aluminium EN AW-6060 T66"));
-    sheet.setText(QStringLiteral("QRLabel30"),
-                  QStringLiteral("We carefully checked the specifications of the project as well as the program itself but"));
-    sheet.setText(QStringLiteral("QRLabel31"), QStringLiteral("we do not assume liability for this calculation."));
-    sheet.setText(spec.disclaimerName, QStringLiteral("The calculation does not replace any valid structural calculation"));
+    sheet.setText(
+        QStringLiteral("QRLabel30"),
+        QStringLiteral(
+            "We carefully checked the specifications of the project as well as the program itself but"));
+    sheet.setText(QStringLiteral("QRLabel31"),
+                  QStringLiteral("we do not assume liability for this calculation."));
+    sheet.setText(spec.disclaimerName,
+                  QStringLiteral("The calculation does not replace any valid structural calculation"));
 }
 
 void fillFrameHeader(Sheet &sheet, const FrameSpec &spec, const HeaderValues &values)

@@ -4,7 +4,8 @@
 
 #include <QtCore/QString>
 
-namespace report {
+namespace report
+{
 
 // Band names every sheet shares.
 inline const QString kPageHeaderBand = QStringLiteral("PageHeaderBand1");
@@ -14,23 +15,23 @@ inline const QString kChildBand = QStringLiteral("ChildBand1");
 
 // What differs between the six sheets in the frame they share.
 struct FrameSpec {
-    QString sheetName;            // the report form, e.g. "TForm32"
-    QString logoName;             // the logo picture of the page header
+    QString sheetName; // the report form, e.g. "TForm32"
+    QString logoName;  // the logo picture of the page header
     int titleBandHeight = 85;
     int columnHeaderBandHeight = 40;
     int childBandHeight = 816;
-    int titleBandRuleTop = 64;    // the rule closing the project header block
-    QString titleLabelBand;       // band of the title "Statische Vorbemessung"
+    int titleBandRuleTop = 64; // the rule closing the project header block
+    QString titleLabelBand;    // band of the title "Statische Vorbemessung"
     int titlePixelSize = 21;
-    QString creatorCaptionName;   // "Ersteller:" caption, named differently on each sheet
+    QString creatorCaptionName; // "Ersteller:" caption, named differently on each sheet
     QString creatorValueName;
-    QString disclaimerName;       // the last closing note
+    QString disclaimerName; // the last closing note
     // Closing block at the foot of the child band, tops within that band.
     int closingFirstRuleTop = 684;
     int materialTop = 704;
     int closingSecondRuleTop = 722;
-    int notesTop = 746;           // first of the three notes; the second follows 24 pixels lower
-    int disclaimerGap = 24;       // from the second note to the disclaimer
+    int notesTop = 746;     // first of the three notes; the second follows 24 pixels lower
+    int disclaimerGap = 24; // from the second note to the disclaimer
     int closingLastRuleTop = 812;
 };
 
@@ -40,10 +41,10 @@ struct HeaderValues {
 };
 
 // Fonts of the sheets.
-FontSpec textFont();                    // Times New Roman 16
-FontSpec headingFont(int pixelSize);    // bold, underlined
-FontSpec smallFont(int pixelSize);      // indices and exponents
-FontSpec ruleFont();                    // Arial 13
+FontSpec textFont();                 // Times New Roman 16
+FontSpec headingFont(int pixelSize); // bold, underlined
+FontSpec smallFont(int pixelSize);   // indices and exponents
+FontSpec ruleFont();                 // Arial 13
 
 // A rule: 78 underscores in Arial 13, 547 pixels wide, at left 8.
 LabelSpec rule(const QString &name, const QString &band, int top);

@@ -13,9 +13,11 @@
 #define VB_ASK_CUPS 1
 #endif
 
-namespace report {
+namespace report
+{
 
-namespace {
+namespace
+{
 
 enum Step { Shown, DrawingsLoaded, PrinterOpened, HandedOver };
 
@@ -44,14 +46,23 @@ QString cupsRefusal()
     return refusal;
 }
 #else
-QString cupsRefusal() { return {}; }
+QString cupsRefusal()
+{
+    return {};
+}
 #endif
 
-PrintOutcome failed(const QString &text) { return PrintOutcome{PrintStatus::Failed, text}; }
+PrintOutcome failed(const QString &text)
+{
+    return PrintOutcome{PrintStatus::Failed, text};
+}
 
 } // namespace
 
-QString printJobName() { return QStringLiteral("Statische Vorbemessung"); }
+QString printJobName()
+{
+    return QStringLiteral("Statische Vorbemessung");
+}
 
 PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
 {
@@ -88,7 +99,8 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
     printer.setColorMode(QPrinter::GrayScale);
     printer.setFullPage(true);
     if (!printer.setPageLayout(sheet.layout().page.pageLayout()))
-        return failed(QStringLiteral("Der Drucker \"%1\" kann nicht auf A4 hochkant drucken.").arg(info.printerName()));
+        return failed(
+            QStringLiteral("Der Drucker \"%1\" kann nicht auf A4 hochkant drucken.").arg(info.printerName()));
 
     progress.setValue(PrinterOpened);
     if (progress.wasCanceled())
@@ -99,7 +111,8 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
     QPainter painter;
     if (!painter.begin(&printer)) {
         printer.abort();
-        return failed(QStringLiteral("Der Druckauftrag für \"%1\" kann nicht angelegt werden.").arg(info.printerName()));
+        return failed(QStringLiteral("Der Druckauftrag für \"%1\" kann nicht angelegt werden.")
+                          .arg(info.printerName()));
     }
     sheetPainter.paint(painter);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

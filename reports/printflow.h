@@ -6,7 +6,8 @@
 
 class QWidget;
 
-namespace report {
+namespace report
+{
 
 enum class PrintStatus {
     Printed,   // the job was handed over to the default printer

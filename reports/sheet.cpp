@@ -5,7 +5,8 @@
 
 #include <utility>
 
-namespace report {
+namespace report
+{
 
 QPageLayout PageSetup::pageLayout() const
 {
@@ -116,6 +117,9 @@ double Sheet::bandTop(const QString &band) const
     return -1.0;
 }
 
-double Sheet::bandLeft() const { return mmToPagePixels(m_layout.page.marginsMm.left()); }
+double Sheet::bandLeft() const
+{
+    return mmToPagePixels(m_layout.page.marginsMm.left());
+}
 
 } // namespace report

@@ -6,13 +6,17 @@
 #include <QtCore/QString>
 #include <QtGui/QPageLayout>
 
-namespace report {
+namespace report
+{
 
 // Positions on a sheet are pixels of the page drawn at 96 dpi (A4 is 794 x 1123 of them).
 inline constexpr double kPagePixelsPerInch = 96.0;
 
 // Converts millimetres on paper to 96-dpi page pixels.
-constexpr double mmToPagePixels(double mm) { return mm / 25.4 * kPagePixelsPerInch; }
+constexpr double mmToPagePixels(double mm)
+{
+    return mm / 25.4 * kPagePixelsPerInch;
+}
 
 enum class Align { Left, Right };
 

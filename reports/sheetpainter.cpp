@@ -10,7 +10,8 @@
 #include <QtGui/QPdfWriter>
 #include <QtSvg/QSvgRenderer>
 
-namespace report {
+namespace report
+{
 
 QString resolvedFamily(const QString &family)
 {
@@ -37,6 +38,9 @@ QString resolvedFamily(const QString &family)
 SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
 {
     vb::initResources();
+    for (const LabelSpec &label : sheet.layout().labels)
+        if (!m_families.contains(label.font.family))
+            m_families.insert(label.font.family, resolvedFamily(label.font.family));
     for (const PictureSpec &picture : sheet.layout().pictures) {
         if (!picture.on || m_renderers.contains(picture.resource))
             continue;
@@ -104,20 +108,38 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
         painter.restore();
     }
 
+    // A sheet uses a handful of fonts for many labels; each is set up once.
+    struct DeviceFont {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    QHash<QString, std::shared_ptr<DeviceFont>> fonts;
     for (const LabelSpec &label : m_sheet.layout().labels) {
         if (label.text.isEmpty())
             continue;
         const double top = m_sheet.bandTop(label.band);
         if (top < 0)
             continue;
-        QFont font(resolvedFamily(label.font.family));
-        font.setPointSizeF(label.font.pixelSize * 72.0 / kPagePixelsPerInch * deviceFontScale);
-        font.setBold(label.font.bold);
-        font.setUnderline(label.font.underline);
-        font.setKerning(false);
-        font.setStyleStrategy(QFont::PreferOutline);
-        painter.setFont(font);
-        const QFontMetricsF metrics(painter.font(), painter.device());
+        const FontSpec &spec = label.font;
+        const QString key = QStringLiteral("%1/%2/%3%4")
+                                .arg(spec.family)
+                                .arg(spec.pixelSize)
+                                .arg(spec.bold)
+                                .arg(spec.underline);
+        std::shared_ptr<DeviceFont> &deviceFont = fonts[key];
+        if (!deviceFont) {
+            QFont font(m_families.value(spec.family, spec.family));
+            font.setPointSizeF(spec.pixelSize * 72.0 / kPagePixelsPerInch * deviceFontScale);
+            font.setBold(spec.bold);
+            font.setUnderline(spec.underline);
+            font.setKerning(false);
+            font.setStyleStrategy(QFont::PreferOutline);
+            painter.setFont(font);
+            deviceFont = std::make_shared<DeviceFont>(
+                DeviceFont{painter.font(), QFontMetricsF(painter.font(), painter.device())});
+        }
+        painter.setFont(deviceFont->font);
+        const QFontMetricsF &metrics = deviceFont->metrics;
 
         // The label's box starts at its top; the text's ascent fills the box from there.
         const double y = (top + label.top) * scale;

@@ -12,7 +12,8 @@ class QPaintDevice;
 class QPdfWriter;
 class QSvgRenderer;
 
-namespace report {
+namespace report
+{
 
 // The font family that stands in for a sheet's family: the family itself where it is installed,
 // else its metric twin (Liberation Serif for Times New Roman, Liberation Sans for Arial), so that
@@ -41,6 +42,7 @@ public:
 private:
     const Sheet &m_sheet;
     QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers; // by resource path
+    QHash<QString, QString> m_families;                        // sheet family -> installed family
     QStringList m_missing;
 };
 

@@ -170,7 +170,9 @@ void TForm23::Button1Click()
     FieldChecker check;
     pgm1::Input in;
     in.transom = transom;
+    int failuresBefore = check.failures();
     in.edit1 = check.positive(m_ui->Edit1);
+    const bool lengthRead = check.failures() == failuresBefore;
     if (transom) {
         in.edit2 = check.pair({m_ui->Edit2}, {m_ui->Edit2, m_ui->Edit3}).at(0);
     } else {
@@ -191,11 +193,15 @@ void TForm23::Button1Click()
         in.edgeRatio = usable.at(2);
         in.edgeCapMm = usable.at(3);
     }
+    failuresBefore = check.failures();
     in.edit6 = check.positive(m_ui->Edit6);
+    const bool paneRead = check.failures() == failuresBefore;
     in.wind = check.number(m_ui->Edit14, QString());
 
-    // LS longer than the mullion cannot be; for a transom H2 > H1 is a normal case.
-    if (!transom && in.edit6 > in.edit1) {
+    // LS longer than the mullion cannot be; for a transom H2 > H1 is a normal case. Only
+    // lengths that passed their own check are compared: a length that was just reset to
+    // 0 is already marked, and the error window would only repeat that.
+    if (!transom && lengthRead && paneRead && in.edit6 > in.edit1) {
         setFieldState(m_ui->Edit1, FieldState::Failed);
         setFieldState(m_ui->Edit6, FieldState::Failed);
         error->showLine(3, captionText(kLsGreaterThanLp, shell::english()));

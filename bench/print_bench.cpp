@@ -1,0 +1,136 @@
+// Times printing the sheet of Programm 1 through the print flow against a bare QPrinter job of one
+// line of text, both to the default queue of a CUPS server whose backend stores each job (the
+// private test server of scripts/cups-test-server.sh).
+//
+//   scripts/cups-test-server.sh start /tmp/vbbench
+//   env $(cat /tmp/vbbench/env) print_bench /tmp/vbbench/jobs [prints]
+//
+// For each kind it prints once to warm up, then the given number of times (10), and reports the
+// median time from the call until the job was accepted by CUPS (the call returned) and until the
+// backend had stored it, and the size of the PDF the queue received.
+
+#include "reports/druck1.h"
+#include "reports/printflow.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QFileInfo>
+#include <QtCore/QThread>
+#include <QtGui/QPainter>
+#include <QtPrintSupport/QPrinter>
+#include <QtPrintSupport/QPrinterInfo>
+#include <QtWidgets/QApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace
+{
+
+QStringList jobs(const QDir &dir)
+{
+    return dir.entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
+}
+
+// Waits up to 30 s for a job file that was not there before; returns its path or an empty string.
+QString waitForJob(const QDir &dir, const QStringList &before)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 30000) {
+        for (const QString &job : jobs(dir))
+            if (!before.contains(job))
+                return dir.filePath(job);
+        QThread::usleep(500);
+    }
+    return {};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+struct Figures {
+    std::vector<double> accepted, stored;
+    qint64 pdfBytes = 0;
+};
+
+bool measure(const char *name, const QDir &dir, int prints, const std::function<bool()> &print)
+{
+    Figures figures;
+    for (int i = 0; i <= prints; ++i) {
+        const QStringList before = jobs(dir);
+        QElapsedTimer clock;
+        clock.start();
+        if (!print()) {
+            std::fprintf(stderr, "%s: printing failed\n", name);
+            return false;
+        }
+        const double accepted = clock.nsecsElapsed() / 1e6;
+        const QString job = waitForJob(dir, before);
+        const double stored = clock.nsecsElapsed() / 1e6;
+        if (job.isEmpty()) {
+            std::fprintf(stderr, "%s: no job was stored in %s\n", name, qPrintable(dir.path()));
+            return false;
+        }
+        if (i == 0) {
+            std::printf("%-12s first print (cold): accepted %.1f ms, stored %.1f ms\n", name, accepted,
+                        stored);
+            continue;
+        }
+        figures.accepted.push_back(accepted);
+        figures.stored.push_back(stored);
+        figures.pdfBytes = QFileInfo(job).size();
+    }
+    std::printf(
+        "%-12s median of %d: accepted by CUPS %.1f ms, stored by the backend %.1f ms, PDF %lld bytes\n", name,
+        prints, median(figures.accepted), median(figures.stored), static_cast<long long>(figures.pdfBytes));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString jobsDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("VB_CUPS_JOBS");
+    const int prints = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 10;
+    if (jobsDir.isEmpty() || !QDir(jobsDir).exists()) {
+        std::fprintf(stderr, "usage: print_bench <folder where the queue stores jobs> [prints]\n");
+        return 2;
+    }
+    const QDir dir(jobsDir);
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
+        std::fprintf(stderr, "no default printer: set CUPS_SERVER to the test server\n");
+        return 2;
+    }
+    std::printf("default printer: %s\n", qPrintable(printer.printerName()));
+
+    report::Pgm1SheetInput input;
+    input.project = QStringLiteral("Bürohaus Nord");
+    input.positionNumber = QStringLiteral("P-4711");
+    input.edit1 = QStringLiteral("3.5");
+    input.edit14 = QStringLiteral("-0.8");
+
+    const bool bareOk = measure("bare QPrinter", dir, prints, [&] {
+        QPrinter bare(printer, QPrinter::HighResolution);
+        bare.setDocName(QStringLiteral("bare"));
+        QPainter painter;
+        if (!painter.begin(&bare))
+            return false;
+        painter.drawText(QPointF(1000, 1000), QStringLiteral("Statische Vorbemessung"));
+        return painter.end();
+    });
+    const bool sheetOk = measure("druck1 sheet", dir, prints, [&] {
+        return report::printSheet(report::makeDruck1(input), nullptr).status == report::PrintStatus::Printed;
+    });
+    return bareOk && sheetOk ? 0 : 1;
+}

@@ -1,0 +1,98 @@
+#include "guifixture.h"
+
+#include "app/bild.h"
+#include "app/stat1024.h"
+#include "forms/programform.h"
+#include "reports/resources.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QFile>
+
+#include <memory>
+#include <QtCore/QTimer>
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QDialog>
+#include <QtWidgets/QLineEdit>
+
+GuiFixture::GuiFixture(const QByteArray &languageRecord)
+{
+    vb::initResources();
+    if (!languageRecord.isEmpty()) {
+        QFile file(languageFilePath());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(languageRecord);
+    }
+    vb::shell::setMessageHook([this](const vb::Message &m) { messages.append(m); });
+    m_host = std::make_unique<vb::TForm1>();
+    m_menu = std::make_unique<vb::TForm22>(languageFilePath());
+    m_menu->show();
+    QApplication::processEvents();
+}
+
+GuiFixture::~GuiFixture()
+{
+    m_menu.reset();
+    vb::shell::forms() = vb::FormRegistry{};
+    vb::shell::header() = vb::HeaderSnapshot{};
+    vb::shell::setEnglish(false);
+    vb::shell::setMessageHook({});
+}
+
+QString GuiFixture::languageFilePath() const { return m_dir.filePath(QStringLiteral(".msdos2.ini")); }
+
+void GuiFixture::withProgramOpen(int n, const std::function<void(QWidget *form)> &inside)
+{
+    vb::ProgramForm *form = vb::shell::forms().programs.at(static_cast<std::size_t>(n - 1));
+    QTimer::singleShot(0, form, [form, inside] {
+        QApplication::processEvents();
+        inside(form);
+        if (form->isVisible())
+            form->close();
+    });
+    QTimer safety;
+    safety.setSingleShot(true);
+    // A failing test must not hang: close whatever modal window is still open.
+    QObject::connect(&safety, &QTimer::timeout, form, [form] {
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows) {
+            if (auto *dialog = qobject_cast<QDialog *>(w); dialog && dialog != form && dialog->isVisible())
+                dialog->reject();
+        }
+        form->close();
+    });
+    safety.start(20000);
+    m_menu->openProgram(n);
+}
+
+QLineEdit *GuiFixture::field(QWidget *form, const char *name)
+{
+    auto *edit = form->findChild<QLineEdit *>(QString::fromLatin1(name));
+    Q_ASSERT_X(edit, "field", name);
+    return edit;
+}
+
+void GuiFixture::type(QWidget *form, const char *name, const QString &text)
+{
+    QLineEdit *edit = field(form, name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+void whenShown(QWidget *window, const std::function<void()> &action, int timeoutMs)
+{
+    auto *poll = new QTimer(window);
+    const auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    QObject::connect(poll, &QTimer::timeout, window, [poll, started, window, action, timeoutMs] {
+        if (window->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            action();
+        } else if (started->elapsed() > timeoutMs) {
+            poll->stop();
+            poll->deleteLater();
+        }
+    });
+    poll->start(5);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/shell.h"
+
+#include <QtCore/QList>
+#include <QtCore/QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class QLineEdit;
+class QWidget;
+
+namespace vb {
+class TForm1;
+class TForm22;
+} // namespace vb
+
+// The running program for a GUI test: host form and main menu (which creates every
+// other form), the language file in a temporary directory, message boxes captured.
+class GuiFixture
+{
+public:
+    // `languageRecord` is written as the flag file before start-up unless empty.
+    explicit GuiFixture(const QByteArray &languageRecord = QByteArray());
+    ~GuiFixture();
+
+    vb::TForm1 *host() const { return m_host.get(); }
+    vb::TForm22 *menu() const { return m_menu.get(); }
+    QString languageFilePath() const;
+
+    QList<vb::Message> messages;
+
+    // Opens program `n` from the menu and runs `inside` while it is shown modally; the
+    // form is closed afterwards by its close box unless `inside` closed it.
+    void withProgramOpen(int n, const std::function<void(QWidget *form)> &inside);
+
+    static QLineEdit *field(QWidget *form, const char *name);
+    // Types into a field as the user does: cleared first, then key by key.
+    static void type(QWidget *form, const char *name, const QString &text);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<vb::TForm1> m_host;
+    std::unique_ptr<vb::TForm22> m_menu;
+};
+
+// Runs `action` as soon as `window` is shown; when it does not show within `timeoutMs`,
+// nothing runs. A test that expects a modal window closes it in `action`.
+void whenShown(QWidget *window, const std::function<void()> &action, int timeoutMs = 5000);

@@ -1,0 +1,220 @@
+#include "guifixture.h"
+
+#include "app/bild.h"
+#include "app/langflag.h"
+#include "app/stat1024.h"
+#include "forms/programform.h"
+
+#include <QtCore/QFile>
+#include <QtTest/QtTest>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+
+namespace {
+QWidget *child(QWidget *form, const char *name) { return form->findChild<QWidget *>(QString::fromLatin1(name)); }
+
+QString textOf(QWidget *form, const char *name)
+{
+    QWidget *w = child(form, name);
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    return qobject_cast<QLineEdit *>(w)->text();
+}
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menuLayout_data();
+    void menuLayout();
+    void tabOrder();
+    void hoursAndMinutes_data();
+    void hoursAndMinutes();
+    void dateAndTimeAreRefreshedOnReturn();
+    void openingTakesTheHeaderSnapshot();
+    void everyProgramOpensAndReturns_data();
+    void everyProgramOpensAndReturns();
+    void closeBoxEndsTheRun();
+    void exitButtonEndsTheRun();
+};
+
+void TestShell::menuLayout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("the language button") << "Button8" << QRect(56, 40, 75, 57) << "English";
+    QTest::newRow("the project field") << "Edit1" << QRect(248, 130, 473, 24) << "";
+    QTest::newRow("the position number field") << "Edit2" << QRect(248, 157, 473, 24) << "";
+    QTest::newRow("the company field") << "Edit3" << QRect(248, 184, 473, 24) << "";
+    QTest::newRow("the creator field") << "Edit6" << QRect(248, 212, 217, 24) << "";
+    QTest::newRow("the first program button") << "Button1" << QRect(56, 257, 665, 29)
+                                              << "Fassadensystem: Pfosten / Riegel (LF Winddruck /-sog)";
+    QTest::newRow("the second program button")
+        << "Button3" << QRect(56, 291, 664, 29)
+        << "Fassadensystem: Pfosten mit horizontaler Verkehrslast (LF Linienlast)";
+    QTest::newRow("the third program button") << "Button4" << QRect(56, 329, 664, 29)
+                                              << "Schräge Konstruktion / Schrägdach (LF Eigenlast, Wind, Schnee)";
+    QTest::newRow("the fourth program button") << "Button5" << QRect(56, 364, 664, 29)
+                                               << "Fassadensystem : Pfosten als Zweifeldträger (LF Winddruck /-sog)";
+    QTest::newRow("the fifth program button")
+        << "Button6" << QRect(56, 402, 664, 30)
+        << "Schräge Konstruktion / Schrägdach, Zweifeldträger (LF Eigenlast, Wind, Schnee)";
+    QTest::newRow("the sixth program button") << "Button7" << QRect(56, 439, 664, 27)
+                                              << "Riegel- Bemessung (LF Riegeleigengewicht und Füllung)";
+    QTest::newRow("the exit button") << "Button2" << QRect(324, 486, 179, 28) << "Programm Beenden";
+    QTest::newRow("the heading") << "Label1" << QRect() << "Statische Vorbemessung im Metallbau";
+    QTest::newRow("the title") << "Label7" << QRect() << "Hauptmenü";
+    QTest::newRow("the position caption") << "Label3" << QRect() << "Pos.-/Auftragsnummer :";
+    QTest::newRow("the creator caption") << "Label12" << QRect() << "Ersteller :";
+    QTest::newRow("the version note") << "Label13" << QRect() << "Version 2.1";
+}
+
+void TestShell::menuLayout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    GuiFixture app;
+    QWidget *menu = app.menu();
+    QCOMPARE(menu->windowTitle(), QStringLiteral("Lastkon"));
+    QCOMPARE(menu->size(), QSize(801, 582));
+    QWidget *w = child(menu, name.toLatin1().constData());
+    QVERIFY(w);
+    if (geometry.isValid())
+        QCOMPARE(w->geometry(), geometry);
+    QCOMPARE(textOf(menu, name.toLatin1().constData()), text);
+    QCOMPARE(w->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(w->font().pixelSize(), 13);
+}
+
+void TestShell::tabOrder()
+{
+    GuiFixture app;
+    QWidget *menu = app.menu();
+    const QStringList expected{"Edit1",   "Edit2",   "Edit3",   "Edit6",   "Edit4",   "Edit5",   "Button1",
+                               "Button3", "Button4", "Button5", "Button6", "Button7", "Button2", "Button8"};
+    QWidget *w = child(menu, "Edit1");
+    QStringList order;
+    for (int i = 0; i < expected.size(); ++i) {
+        order << w->objectName();
+        w = w->nextInFocusChain();
+        while (w && !expected.contains(w->objectName()))
+            w = w->nextInFocusChain();
+    }
+    QCOMPARE(order, expected);
+}
+
+void TestShell::hoursAndMinutes_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a German desktop shows 14:05") << "de_DE" << QTime(14, 5, 33) << "14:05";
+    QTest::newRow("before ten a German desktop shows 09:05") << "de_DE" << QTime(9, 5, 7) << "09:05";
+    QTest::newRow("the C locale drops its seconds") << "C" << QTime(14, 5, 33) << "14:05";
+}
+
+void TestShell::hoursAndMinutes()
+{
+    QFETCH(QString, locale);
+    QFETCH(QTime, time);
+    QFETCH(QString, shown);
+    QCOMPARE(vb::shell::hoursAndMinutes(time, QLocale(locale)), shown);
+}
+
+void TestShell::dateAndTimeAreRefreshedOnReturn()
+{
+    GuiFixture app;
+    auto *date = qobject_cast<QLineEdit *>(child(app.menu(), "Edit4"));
+    auto *time = qobject_cast<QLineEdit *>(child(app.menu(), "Edit5"));
+    date->setText(QStringLiteral("typed by hand"));
+    time->setText(QStringLiteral("xx"));
+    app.withProgramOpen(1, [](QWidget *) {});
+    QTRY_VERIFY(date->text() != QStringLiteral("typed by hand"));
+    QCOMPARE(date->text(), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QCOMPARE(time->text(), vb::shell::hoursAndMinutes(QTime::currentTime(), QLocale::system()));
+}
+
+void TestShell::openingTakesTheHeaderSnapshot()
+{
+    GuiFixture app;
+    const struct {
+        const char *field;
+        const char *text;
+    } header[] = {{"Edit1", "Projekt Nord"}, {"Edit2", "12"}, {"Edit3", "Firma A"}, {"Edit6", "Ersteller B"}};
+    for (const auto &h : header)
+        qobject_cast<QLineEdit *>(child(app.menu(), h.field))->setText(QString::fromUtf8(h.text));
+    app.withProgramOpen(1, [](QWidget *) {});
+    QCOMPARE(vb::shell::header().project, QStringLiteral("Projekt Nord"));
+    QCOMPARE(vb::shell::header().position, QStringLiteral("12"));
+    QCOMPARE(vb::shell::header().company, QStringLiteral("Firma A"));
+}
+
+void TestShell::everyProgramOpensAndReturns_data()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("positionField");
+    QTest::newRow("Programm 1") << 1 << "TForm23" << "Programm 1" << "Edit13";
+    QTest::newRow("Programm 2") << 2 << "TForm24" << "Programm 2" << "Edit13";
+    QTest::newRow("Programm 3") << 3 << "TForm25" << "Programm 3" << "Edit17";
+    QTest::newRow("Programm 4") << 4 << "TForm26" << "Programm 4" << "Edit13";
+    QTest::newRow("Programm 5") << 5 << "TForm27" << "Programm 5" << "Edit15";
+    QTest::newRow("Programm 6") << 6 << "TForm28" << "Programm 6" << "Edit11";
+}
+
+void TestShell::everyProgramOpensAndReturns()
+{
+    QFETCH(int, program);
+    QFETCH(QString, form);
+    QFETCH(QString, caption);
+    QFETCH(QString, positionField);
+    GuiFixture app;
+    app.menu()->setPositionNumber(QStringLiteral("P1"));
+    bool opened = false;
+    app.withProgramOpen(program, [&](QWidget *w) {
+        opened = w->isVisible();
+        QCOMPARE(w->objectName(), form);
+        QCOMPARE(w->windowTitle(), caption);
+        auto *position = w->findChild<QLineEdit *>(positionField);
+        QVERIFY(position);
+        QCOMPARE(position->text(), QStringLiteral("P1"));
+        position->setText(QStringLiteral("P2"));
+        for (const char *button : {"Button1", "Button4", "Button3", "Button2"})
+            QVERIFY(w->findChild<QPushButton *>(QString::fromLatin1(button)));
+        // Escape does not close a program form.
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(w->isVisible());
+    });
+    QVERIFY(opened);
+    QVERIFY(app.menu()->isVisible());
+    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("P2"));
+}
+
+void TestShell::closeBoxEndsTheRun()
+{
+    GuiFixture app;
+    QSignalSpy ended(app.host(), &vb::TForm1::ended);
+    app.menu()->close();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(app.host()->runEnded());
+}
+
+void TestShell::exitButtonEndsTheRun()
+{
+    GuiFixture app;
+    QTest::mouseClick(qobject_cast<QPushButton *>(child(app.menu(), "Button2")), Qt::LeftButton);
+    QVERIFY(app.host()->runEnded());
+    QVERIFY(!app.menu()->isVisible());
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

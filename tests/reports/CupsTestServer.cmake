@@ -1,0 +1,73 @@
+# Private CUPS schedulers for tests that print: one with the default queue "vbtest", whose
+# backend stores each job's document in a folder, and one without any queue. Both are started by
+# CTest fixtures and reached through CUPS_SERVER; the machine's own printers are never used.
+#
+#   vb_cups_test(<test> QUEUE|NO_QUEUE)
+#       Makes an existing test use the private server: it requires the server's fixture, runs
+#       headless with CUPS_SERVER, CUPS_SERVERROOT and HOME pointing into the server's folder
+#       (so no lpoptions or client.conf of the machine or the user leaks in), PRINTER and LPDEST
+#       unset. It also gets VB_CUPS_DIR (the server's folder; a file "unavailable" there means
+#       cupsd is not installed, skip), VB_CUPS_JOBS (folder of the stored jobs, job-<id>.pdf)
+#       and VB_CUPS_WITH_QUEUE (1 or 0). Tests on the queue server run one at a time.
+#   vb_add_cups_test(<test> QUEUE|NO_QUEUE COMMAND <command...>)
+#       add_test() plus vb_cups_test().
+#
+# Fixtures: vb_cups_queue (tests vb_cups_queue_start / vb_cups_queue_stop) and vb_cups_noqueue
+# (vb_cups_noqueue_start / vb_cups_noqueue_stop).
+include_guard(GLOBAL)
+
+set(VB_CUPS_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/../../scripts/cups-test-server.sh)
+set(VB_CUPS_ROOT ${CMAKE_BINARY_DIR}/cups-test)
+
+function(_vb_cups_server kind)
+    set(dir ${VB_CUPS_ROOT}/${kind})
+    set(socket ${dir}/cups.sock)
+    string(LENGTH "${socket}" length)
+    if(length GREATER 100)
+        # Unix socket paths are limited to 108 bytes; deep build trees get one in /tmp.
+        string(MD5 hash "${CMAKE_BINARY_DIR}")
+        string(SUBSTRING "${hash}" 0 12 hash)
+        set(socket /tmp/vbcups-${hash}-${kind}.sock)
+    endif()
+    set(args)
+    if(kind STREQUAL "noqueue")
+        set(args --no-queue)
+    endif()
+    add_test(NAME vb_cups_${kind}_start COMMAND bash ${VB_CUPS_SCRIPT} start ${dir} ${args} --socket ${socket})
+    add_test(NAME vb_cups_${kind}_stop COMMAND bash ${VB_CUPS_SCRIPT} stop ${dir} --socket ${socket})
+    set_tests_properties(vb_cups_${kind}_start PROPERTIES FIXTURES_SETUP vb_cups_${kind} TIMEOUT 60)
+    set_tests_properties(vb_cups_${kind}_stop PROPERTIES FIXTURES_CLEANUP vb_cups_${kind} TIMEOUT 30)
+    set(VB_CUPS_${kind}_DIR ${dir} PARENT_SCOPE)
+    set(VB_CUPS_${kind}_SOCKET ${socket} PARENT_SCOPE)
+endfunction()
+
+_vb_cups_server(queue)
+_vb_cups_server(noqueue)
+
+function(vb_cups_test test kind)
+    if(kind STREQUAL "QUEUE")
+        set(server queue)
+        set(with_queue 1)
+    elseif(kind STREQUAL "NO_QUEUE")
+        set(server noqueue)
+        set(with_queue 0)
+    else()
+        message(FATAL_ERROR "vb_cups_test(${test} ${kind}): say QUEUE or NO_QUEUE")
+    endif()
+    set(dir ${VB_CUPS_${server}_DIR})
+    set_tests_properties(${test} PROPERTIES
+        FIXTURES_REQUIRED vb_cups_${server}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CUPS_SERVER=${VB_CUPS_${server}_SOCKET};CUPS_SERVERROOT=${dir}/client;HOME=${dir}/home;VB_CUPS_DIR=${dir};VB_CUPS_JOBS=${dir}/jobs;VB_CUPS_WITH_QUEUE=${with_queue}"
+        ENVIRONMENT_MODIFICATION "PRINTER=unset:;LPDEST=unset:"
+    )
+    if(server STREQUAL "queue")
+        set_tests_properties(${test} PROPERTIES RESOURCE_LOCK vb_cups_queue)
+    endif()
+endfunction()
+
+function(vb_add_cups_test test kind)
+    cmake_parse_arguments(ARG "" "" "COMMAND" ${ARGN})
+    add_test(NAME ${test} COMMAND ${ARG_COMMAND})
+    set_tests_properties(${test} PROPERTIES TIMEOUT 120)
+    vb_cups_test(${test} ${kind})
+endfunction()
