@@ -60,6 +60,16 @@ bool LanguageFile::write(bool english)
                                                QStringLiteral("No such directory"));
         return false;
     }
+    const QByteArray record = languageRecord(english);
+    if (!info.isSymLink() && info.isFile() && info.size() == record.size()) {
+        // The file already holds exactly this record (start-up writes the stored
+        // language again): nothing to replace, and no flush to wait for.
+        QFile current(m_path);
+        if (current.open(QIODevice::ReadOnly) && current.readAll() == record) {
+            m_error.clear();
+            return true;
+        }
+    }
     QSaveFile file(m_path);
     file.setDirectWriteFallback(false);
     if (info.isSymLink())
@@ -68,7 +78,6 @@ bool LanguageFile::write(bool english)
         m_error = file.errorString();
         return false;
     }
-    const QByteArray record = languageRecord(english);
     if (file.write(record) != record.size() || !file.commit()) {
         m_error = file.errorString();
         return false;

@@ -43,22 +43,31 @@ void applyFormFonts(QWidget *form)
     const int formPx = form->property("vbFontPx").toInt();
     const QString textFamily = form->property("vbTextFamily").toString();
     const int textPx = form->property("vbTextPx").toInt();
-    if (!formFamily.isEmpty() && formPx > 0) {
-        QFont font = form->font();
-        font.setFamily(formFamily);
-        font.setPixelSize(formPx);
-        form->setFont(font);
-    }
+    const auto withFamily = [](QFont font, const QString &family, int px) {
+        font.setFamily(family);
+        font.setPixelSize(px);
+        return font;
+    };
+    if (!formFamily.isEmpty() && formPx > 0)
+        form->setFont(withFamily(form->font(), formFamily, formPx));
     if (textFamily.isEmpty() || textPx <= 0)
         return;
-    const auto children = form->findChildren<QWidget *>();
+    // Every control inherits the text font from the widget that holds them all: the
+    // central widget of a main window, the form itself otherwise (where no control shows
+    // the form's own font). Only controls with a font of their own are set one by one,
+    // which keeps start-up quick.
+    QWidget *holder = form->findChild<QWidget *>(QStringLiteral("centralwidget"), Qt::FindDirectChildrenOnly);
+    if (!holder)
+        holder = form;
+    holder->setFont(withFamily(holder->font(), textFamily, textPx));
+    const auto children = holder->findChildren<QWidget *>();
     for (QWidget *child : children) {
         const QString ownFamily = child->property("vbFontFamily").toString();
         const int ownPx = child->property("vbFontPx").toInt();
-        QFont font = child->font();
-        font.setFamily(ownFamily.isEmpty() ? textFamily : ownFamily);
-        font.setPixelSize(ownPx > 0 ? ownPx : textPx);
-        child->setFont(font);
+        if (ownFamily.isEmpty() && ownPx <= 0)
+            continue;
+        child->setFont(withFamily(child->font(), ownFamily.isEmpty() ? textFamily : ownFamily,
+                                  ownPx > 0 ? ownPx : textPx));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/shell.h"
 #include "app/stat1024.h"
 #include "forms/captions.h"
+#include "reports/printflow.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtGui/QCloseEvent>
@@ -53,6 +54,23 @@ void ProgramForm::aufnr()
 void ProgramForm::Button4Click() { shell::setMenuPositionNumber(m_position->text()); }
 
 void ProgramForm::Button2Click() { close(); }
+
+void ProgramForm::printSheet(const report::Sheet &sheet)
+{
+    const report::PrintOutcome outcome = report::printSheet(sheet, this);
+    switch (outcome.status) {
+    case report::PrintStatus::NoPrinter:
+        shell::message({QMessageBox::Critical, QStringLiteral("Access Violation"),
+                        QStringLiteral("Bitte installieren Sie\neinen Drucker, um den\nDruckvorgang auszuführen.")});
+        break;
+    case report::PrintStatus::Failed:
+        shell::errorReport(outcome.errorText);
+        break;
+    case report::PrintStatus::Printed:
+    case report::PrintStatus::Cancelled:
+        break;
+    }
+}
 
 void ProgramForm::closeHandler()
 {

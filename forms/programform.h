@@ -6,6 +6,10 @@
 class QLineEdit;
 class QPushButton;
 
+namespace report {
+class Sheet;
+}
+
 namespace vb {
 
 // What the six program forms share: the four command buttons, the position-number
@@ -32,6 +36,10 @@ protected:
     // Wires the command buttons, the position field and the comma handler; called by
     // each form after setupUi.
     void setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields);
+
+    // Hands a filled sheet to the default printer; a missing printer and any other failure
+    // end in their message boxes.
+    void printSheet(const report::Sheet &sheet);
 
     // Activation: copies the menu's position number and sets the captions.
     virtual void aufnr();

@@ -9,26 +9,26 @@ namespace
 {
 const QString &cb = kChildBand;
 
-LabelSpec caption(const char *name, int top, const QString &design, FontSpec font = textFont())
+Label caption(const char *name, int top, const QString &design, LabelFont font = textFont())
 {
-    return LabelSpec{QLatin1String(name), cb, 8, top, design, std::move(font), Align::Left, 0};
+    return Label{QLatin1String(name), cb, 8, top, design, std::move(font), Align::Left, 0};
 }
 
-LabelSpec at(const char *name, int x, int top, const QString &design, FontSpec font = textFont())
+Label at(const char *name, int x, int top, const QString &design, LabelFont font = textFont())
 {
-    return LabelSpec{QLatin1String(name), cb, x, top, design, std::move(font), Align::Left, 0};
+    return Label{QLatin1String(name), cb, x, top, design, std::move(font), Align::Left, 0};
 }
 
 // A value label ends at its right edge; its design text is its name until it is filled.
-LabelSpec valueAt(const char *name, int rightEdge, int top, FontSpec font = textFont())
+Label valueAt(const char *name, int rightEdge, int top, LabelFont font = textFont())
 {
-    return LabelSpec{QLatin1String(name), cb,           rightEdge, top, QLatin1String(name),
-                     std::move(font),     Align::Right, 0};
+    return Label{QLatin1String(name), cb,           rightEdge, top, QLatin1String(name),
+                 std::move(font),     Align::Right, 0};
 }
 
-PictureSpec drawing(const char *name, QRect rect, const char *resource, bool stretch)
+Picture drawing(const char *name, QRect rect, const char *resource, bool stretch)
 {
-    return PictureSpec{QLatin1String(name), cb, rect, QLatin1String(resource), stretch, true};
+    return Picture{QLatin1String(name), cb, rect, QLatin1String(resource), stretch, true};
 }
 
 void set(Sheet &sheet, const char *label, const QString &text)
@@ -41,36 +41,36 @@ void show(Sheet &sheet, const char *picture, bool on)
 }
 } // namespace
 
-FrameSpec druck1Frame()
+FrameParameters druck1Frame()
 {
-    FrameSpec spec;
-    spec.sheetName = QStringLiteral("TForm32");
-    spec.logoName = QStringLiteral("QRImage4");
-    spec.titleBandHeight = 91;
-    spec.columnHeaderBandHeight = 15;
-    spec.childBandHeight = 830;
-    spec.titleBandRuleTop = 72;
-    spec.titleLabelBand = kChildBand; // on this sheet the title opens the child band
-    spec.titlePixelSize = 21;
-    spec.creatorCaptionName = QStringLiteral("QRLabel57");
-    spec.creatorValueName = QStringLiteral("QRLabel65");
-    spec.disclaimerName = QStringLiteral("QRLabel27");
-    spec.closingFirstRuleTop = 684;
-    spec.materialTop = 704;
-    spec.closingSecondRuleTop = 722;
-    spec.notesTop = 746;
-    spec.disclaimerGap = 22;
-    spec.closingLastRuleTop = 812;
-    return spec;
+    FrameParameters frame;
+    frame.sheetName = QStringLiteral("TForm32");
+    frame.logoName = QStringLiteral("QRImage4");
+    frame.titleBandHeight = 91;
+    frame.columnHeaderBandHeight = 15;
+    frame.childBandHeight = 830;
+    frame.titleBandRuleTop = 72;
+    frame.titleLabelBand = kChildBand; // on this sheet the title opens the child band
+    frame.titlePixelSize = 21;
+    frame.creatorCaptionName = QStringLiteral("QRLabel57");
+    frame.creatorValueName = QStringLiteral("QRLabel65");
+    frame.disclaimerName = QStringLiteral("QRLabel27");
+    frame.closingFirstRuleTop = 684;
+    frame.materialTop = 704;
+    frame.closingSecondRuleTop = 722;
+    frame.notesTop = 746;
+    frame.disclaimerGap = 22;
+    frame.closingLastRuleTop = 812;
+    return frame;
 }
 
 SheetLayout druck1Layout()
 {
     SheetLayout layout = frameLayout(druck1Frame());
-    const FontSpec heading = headingFont(19);
-    const FontSpec index = smallFont(13);
-    const FontSpec exponent = smallFont(11);
-    FontSpec boldValue = textFont();
+    const LabelFont heading = headingFont(19);
+    const LabelFont index = smallFont(13);
+    const LabelFont exponent = smallFont(11);
+    LabelFont boldValue = textFont();
     boldValue.bold = true;
 
     layout.labels += {
@@ -152,7 +152,7 @@ SheetLayout druck1Layout()
 
 Sheet makeDruck1(const Pgm1SheetInput &in)
 {
-    const FrameSpec frame = druck1Frame();
+    const FrameParameters frame = druck1Frame();
     Sheet sheet(druck1Layout());
 
     if (in.english) {

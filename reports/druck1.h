@@ -19,7 +19,7 @@ struct Pgm1SheetInput {
 };
 
 // The frame parameters of the sheet TForm32.
-FrameSpec druck1Frame();
+FrameParameters druck1Frame();
 
 // The design of TForm32: the frame plus the body of Programm 1, German design texts.
 SheetLayout druck1Layout();

@@ -14,51 +14,51 @@ constexpr int kLeftValueLeft = 176;
 constexpr int kRightValueLeft = 496;
 constexpr int kRowTops[3] = {8, 32, 56};
 
-LabelSpec text(const QString &name, const QString &band, int x, int top, const QString &design,
-               FontSpec font = textFont())
+Label text(const QString &name, const QString &band, int x, int top, const QString &design,
+           LabelFont font = textFont())
 {
-    return LabelSpec{name, band, x, top, design, std::move(font), Align::Left, 0};
+    return Label{name, band, x, top, design, std::move(font), Align::Left, 0};
 }
 
 // Value labels start with their component name as design text; filling replaces it.
-LabelSpec value(const QString &name, const QString &band, int x, int top)
+Label value(const QString &name, const QString &band, int x, int top)
 {
     return text(name, band, x, top, name);
 }
 } // namespace
 
-FontSpec textFont()
+LabelFont textFont()
 {
-    return FontSpec{};
+    return LabelFont{};
 }
 
-FontSpec headingFont(int pixelSize)
+LabelFont headingFont(int pixelSize)
 {
-    FontSpec font;
+    LabelFont font;
     font.pixelSize = pixelSize;
     font.bold = true;
     font.underline = true;
     return font;
 }
 
-FontSpec smallFont(int pixelSize)
+LabelFont smallFont(int pixelSize)
 {
-    FontSpec font;
+    LabelFont font;
     font.pixelSize = pixelSize;
     return font;
 }
 
-FontSpec ruleFont()
+LabelFont ruleFont()
 {
-    FontSpec font;
+    LabelFont font;
     font.family = QStringLiteral("Arial");
     font.pixelSize = 13;
     return font;
 }
 
-LabelSpec rule(const QString &name, const QString &band, int top)
+Label rule(const QString &name, const QString &band, int top)
 {
-    return LabelSpec{name, band, 8, top, QString(78, QLatin1Char('_')), ruleFont(), Align::Left, 547};
+    return Label{name, band, 8, top, QString(78, QLatin1Char('_')), ruleFont(), Align::Left, 547};
 }
 
 QString companyLine()
@@ -66,21 +66,21 @@ QString companyLine()
     return QStringLiteral("Musterbau GmbH \u00b7 Industriestra\u00dfe 1 \u00b7 12345 Musterstadt");
 }
 
-SheetLayout frameLayout(const FrameSpec &spec)
+SheetLayout frameLayout(const FrameParameters &frame)
 {
     SheetLayout layout;
-    layout.name = spec.sheetName;
+    layout.name = frame.sheetName;
     layout.bands = {
         {kPageHeaderBand, 51},
-        {kTitleBand, spec.titleBandHeight},
-        {kColumnHeaderBand, spec.columnHeaderBandHeight},
-        {kChildBand, spec.childBandHeight},
+        {kTitleBand, frame.titleBandHeight},
+        {kColumnHeaderBand, frame.columnHeaderBandHeight},
+        {kChildBand, frame.childBandHeight},
     };
 
     // Page header: company line, logo, rule.
     layout.labels.append(text(QStringLiteral("QRLabel1"), kPageHeaderBand, 9, 16, companyLine()));
-    layout.pictures.append(PictureSpec{spec.logoName, kPageHeaderBand, QRect(460, 15, 130, 20),
-                                       QStringLiteral(":/logo.svg"), true, true});
+    layout.pictures.append(Picture{frame.logoName, kPageHeaderBand, QRect(460, 15, 130, 20),
+                                   QStringLiteral(":/logo.svg"), true, true});
     layout.labels.append(rule(QStringLiteral("QRLabel2"), kPageHeaderBand, 32));
 
     // Project header block: captions and their values in two columns.
@@ -101,38 +101,38 @@ SheetLayout frameLayout(const FrameSpec &spec)
         text(QStringLiteral("QRLabel7"), tb, kRightCaptionLeft, kRowTops[1], QStringLiteral("Uhrzeit:")));
     layout.labels.append(value(QStringLiteral("QRLabel37"), tb, kRightValueLeft, kRowTops[1]));
     layout.labels.append(
-        text(spec.creatorCaptionName, tb, kRightCaptionLeft, kRowTops[2], QStringLiteral("Ersteller:")));
-    layout.labels.append(value(spec.creatorValueName, tb, kRightValueLeft, kRowTops[2]));
-    layout.labels.append(rule(QStringLiteral("TitleRule"), tb, spec.titleBandRuleTop));
+        text(frame.creatorCaptionName, tb, kRightCaptionLeft, kRowTops[2], QStringLiteral("Ersteller:")));
+    layout.labels.append(value(frame.creatorValueName, tb, kRightValueLeft, kRowTops[2]));
+    layout.labels.append(rule(QStringLiteral("TitleRule"), tb, frame.titleBandRuleTop));
 
-    layout.labels.append(text(QStringLiteral("QRLabel9"), spec.titleLabelBand, 8, 8,
-                              QStringLiteral("Statische Vorbemessung"), headingFont(spec.titlePixelSize)));
+    layout.labels.append(text(QStringLiteral("QRLabel9"), frame.titleLabelBand, 8, 8,
+                              QStringLiteral("Statische Vorbemessung"), headingFont(frame.titlePixelSize)));
 
     // Closing block: material, the liability notes and the disclaimer between rules.
     const QString &cb = kChildBand;
-    layout.labels.append(rule(QStringLiteral("ClosingRule1"), cb, spec.closingFirstRuleTop));
-    layout.labels.append(text(QStringLiteral("QRLabel28"), cb, 8, spec.materialTop,
+    layout.labels.append(rule(QStringLiteral("ClosingRule1"), cb, frame.closingFirstRuleTop));
+    layout.labels.append(text(QStringLiteral("QRLabel28"), cb, 8, frame.materialTop,
                               QStringLiteral("Werkstoff: Aluminium EN AW6060 T66")));
-    layout.labels.append(rule(QStringLiteral("ClosingRule2"), cb, spec.closingSecondRuleTop));
+    layout.labels.append(rule(QStringLiteral("ClosingRule2"), cb, frame.closingSecondRuleTop));
     layout.labels.append(
-        text(QStringLiteral("QRLabel30"), cb, 8, spec.notesTop,
+        text(QStringLiteral("QRLabel30"), cb, 8, frame.notesTop,
              QStringLiteral("Wir haben die Angaben zum Projekt und das Programm geprüft, übernehmen aber ")));
-    layout.labels.append(text(QStringLiteral("QRLabel31"), cb, 8, spec.notesTop + 24,
+    layout.labels.append(text(QStringLiteral("QRLabel31"), cb, 8, frame.notesTop + 24,
                               QStringLiteral("für die Richtigkeit keine Gewähr.")));
-    layout.labels.append(text(spec.disclaimerName, cb, 8, spec.notesTop + 24 + spec.disclaimerGap,
+    layout.labels.append(text(frame.disclaimerName, cb, 8, frame.notesTop + 24 + frame.disclaimerGap,
                               QStringLiteral("Die Berechnung ersetzt keine prüfbare Statik.")));
-    layout.labels.append(rule(QStringLiteral("ClosingRule3"), cb, spec.closingLastRuleTop));
+    layout.labels.append(rule(QStringLiteral("ClosingRule3"), cb, frame.closingLastRuleTop));
     return layout;
 }
 
-void applyFrameEnglish(Sheet &sheet, const FrameSpec &spec)
+void applyFrameEnglish(Sheet &sheet, const FrameParameters &frame)
 {
     sheet.setText(QStringLiteral("QRLabel3"), QStringLiteral("Project:"));
     sheet.setText(QStringLiteral("QRLabel4"), QStringLiteral("Pos.-/Contract number:"));
     sheet.setText(QStringLiteral("QRLabel5"), QStringLiteral("Company:"));
     sheet.setText(QStringLiteral("QRLabel6"), QStringLiteral("Date:"));
     sheet.setText(QStringLiteral("QRLabel7"), QStringLiteral("Time:"));
-    sheet.setText(spec.creatorCaptionName, QStringLiteral("Calculated by:"));
+    sheet.setText(frame.creatorCaptionName, QStringLiteral("Calculated by:"));
     sheet.setText(QStringLiteral("QRLabel9"), QStringLiteral("Static predimensioning"));
     sheet.setText(QStringLiteral("QRLabel28"), QStringLiteral("Material: Aluminium EN AW-6060 T66"));
     sheet.setText(
@@ -141,16 +141,16 @@ void applyFrameEnglish(Sheet &sheet, const FrameSpec &spec)
             "We carefully checked the specifications of the project as well as the program itself but"));
     sheet.setText(QStringLiteral("QRLabel31"),
                   QStringLiteral("we do not assume liability for this calculation."));
-    sheet.setText(spec.disclaimerName,
+    sheet.setText(frame.disclaimerName,
                   QStringLiteral("The calculation does not replace any valid structural calculation"));
 }
 
-void fillFrameHeader(Sheet &sheet, const FrameSpec &spec, const HeaderValues &values)
+void fillFrameHeader(Sheet &sheet, const FrameParameters &frame, const HeaderValues &values)
 {
     sheet.setText(QStringLiteral("QRLabel33"), values.project);
     sheet.setText(QStringLiteral("QRLabel34"), values.positionNumber);
     sheet.setText(QStringLiteral("QRLabel35"), values.company);
-    sheet.setText(spec.creatorValueName, values.creator);
+    sheet.setText(frame.creatorValueName, values.creator);
     sheet.setText(QStringLiteral("QRLabel37"), values.time);
     sheet.setText(QStringLiteral("QRLabel36"), values.date);
 }

@@ -14,7 +14,7 @@ inline const QString kColumnHeaderBand = QStringLiteral("ColumnHeaderBand1");
 inline const QString kChildBand = QStringLiteral("ChildBand1");
 
 // What differs between the six sheets in the frame they share.
-struct FrameSpec {
+struct FrameParameters {
     QString sheetName; // the report form, e.g. "TForm32"
     QString logoName;  // the logo picture of the page header
     int titleBandHeight = 85;
@@ -41,25 +41,25 @@ struct HeaderValues {
 };
 
 // Fonts of the sheets.
-FontSpec textFont();                 // Times New Roman 16
-FontSpec headingFont(int pixelSize); // bold, underlined
-FontSpec smallFont(int pixelSize);   // indices and exponents
-FontSpec ruleFont();                 // Arial 13
+LabelFont textFont();                 // Times New Roman 16
+LabelFont headingFont(int pixelSize); // bold, underlined
+LabelFont smallFont(int pixelSize);   // indices and exponents
+LabelFont ruleFont();                 // Arial 13
 
 // A rule: 78 underscores in Arial 13, 547 pixels wide, at left 8.
-LabelSpec rule(const QString &name, const QString &band, int top);
+Label rule(const QString &name, const QString &band, int top);
 
 // The issuing company's line of the page header.
 QString companyLine();
 
 // A layout holding the four bands and the frame's labels and pictures, with German design texts;
 // the sheet adds its own content to it.
-SheetLayout frameLayout(const FrameSpec &spec);
+SheetLayout frameLayout(const FrameParameters &frame);
 
 // Switches the frame's captions, the title and the closing block to English.
-void applyFrameEnglish(Sheet &sheet, const FrameSpec &spec);
+void applyFrameEnglish(Sheet &sheet, const FrameParameters &frame);
 
 // Fills the project header values.
-void fillFrameHeader(Sheet &sheet, const FrameSpec &spec, const HeaderValues &values);
+void fillFrameHeader(Sheet &sheet, const FrameParameters &frame, const HeaderValues &values);
 
 } // namespace report

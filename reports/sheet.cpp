@@ -19,10 +19,10 @@ Sheet::Sheet(SheetLayout layout) : m_layout(std::move(layout))
 {
     // A layout is a fixed table; a slip in it shows up at once when a sheet is made.
     QSet<QString> bands;
-    for (const BandSpec &band : std::as_const(m_layout.bands))
+    for (const Band &band : std::as_const(m_layout.bands))
         bands.insert(band.name);
     QSet<QString> names;
-    for (const LabelSpec &label : std::as_const(m_layout.labels)) {
+    for (const Label &label : std::as_const(m_layout.labels)) {
         if (!bands.contains(label.band))
             qWarning("report: label %s of %s stands in the unknown band %s", qPrintable(label.name),
                      qPrintable(m_layout.name), qPrintable(label.band));
@@ -30,7 +30,7 @@ Sheet::Sheet(SheetLayout layout) : m_layout(std::move(layout))
             qWarning("report: %s names %s twice", qPrintable(m_layout.name), qPrintable(label.name));
         names.insert(label.name);
     }
-    for (const PictureSpec &picture : std::as_const(m_layout.pictures)) {
+    for (const Picture &picture : std::as_const(m_layout.pictures)) {
         if (!bands.contains(picture.band))
             qWarning("report: picture %s of %s stands in the unknown band %s", qPrintable(picture.name),
                      qPrintable(m_layout.name), qPrintable(picture.band));
@@ -40,17 +40,17 @@ Sheet::Sheet(SheetLayout layout) : m_layout(std::move(layout))
     }
 }
 
-LabelSpec *Sheet::findLabel(const QString &name)
+Label *Sheet::findLabel(const QString &name)
 {
-    for (LabelSpec &label : m_layout.labels)
+    for (Label &label : m_layout.labels)
         if (label.name == name)
             return &label;
     return nullptr;
 }
 
-PictureSpec *Sheet::findPicture(const QString &name)
+Picture *Sheet::findPicture(const QString &name)
 {
-    for (PictureSpec &picture : m_layout.pictures)
+    for (Picture &picture : m_layout.pictures)
         if (picture.name == name)
             return &picture;
     return nullptr;
@@ -58,7 +58,7 @@ PictureSpec *Sheet::findPicture(const QString &name)
 
 bool Sheet::setText(const QString &label, const QString &text)
 {
-    LabelSpec *found = findLabel(label);
+    Label *found = findLabel(label);
     if (!found) {
         qWarning("report: %s has no label %s", qPrintable(m_layout.name), qPrintable(label));
         return false;
@@ -69,7 +69,7 @@ bool Sheet::setText(const QString &label, const QString &text)
 
 bool Sheet::setPictureOn(const QString &picture, bool on)
 {
-    PictureSpec *found = findPicture(picture);
+    Picture *found = findPicture(picture);
     if (!found) {
         qWarning("report: %s has no picture %s", qPrintable(m_layout.name), qPrintable(picture));
         return false;
@@ -78,17 +78,17 @@ bool Sheet::setPictureOn(const QString &picture, bool on)
     return true;
 }
 
-const LabelSpec *Sheet::label(const QString &name) const
+const Label *Sheet::label(const QString &name) const
 {
-    for (const LabelSpec &label : m_layout.labels)
+    for (const Label &label : m_layout.labels)
         if (label.name == name)
             return &label;
     return nullptr;
 }
 
-const PictureSpec *Sheet::picture(const QString &name) const
+const Picture *Sheet::picture(const QString &name) const
 {
-    for (const PictureSpec &picture : m_layout.pictures)
+    for (const Picture &picture : m_layout.pictures)
         if (picture.name == name)
             return &picture;
     return nullptr;
@@ -96,20 +96,20 @@ const PictureSpec *Sheet::picture(const QString &name) const
 
 QString Sheet::text(const QString &label) const
 {
-    const LabelSpec *found = this->label(label);
+    const Label *found = this->label(label);
     return found ? found->text : QString();
 }
 
 bool Sheet::pictureOn(const QString &picture) const
 {
-    const PictureSpec *found = this->picture(picture);
+    const Picture *found = this->picture(picture);
     return found && found->on;
 }
 
 double Sheet::bandTop(const QString &band) const
 {
     double top = mmToPagePixels(m_layout.page.marginsMm.top());
-    for (const BandSpec &b : m_layout.bands) {
+    for (const Band &b : m_layout.bands) {
         if (b.name == band)
             return top;
         top += b.height;

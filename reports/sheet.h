@@ -20,7 +20,7 @@ constexpr double mmToPagePixels(double mm)
 
 enum class Align { Left, Right };
 
-struct FontSpec {
+struct LabelFont {
     QString family = QStringLiteral("Times New Roman");
     int pixelSize = 16; // em height in 96-dpi page pixels
     bool bold = false;
@@ -28,27 +28,27 @@ struct FontSpec {
 };
 
 // A horizontal strip of the page; bands are printed top to bottom in the order of the layout.
-struct BandSpec {
+struct Band {
     QString name;
     int height = 0;
 };
 
 // A positioned line of text. A left-aligned label starts at x; a right-aligned label (a value)
 // ends at x and grows to the left. A width > 0 clips the text to [x, x + width] (used for rules).
-struct LabelSpec {
+struct Label {
     QString name;
     QString band;
     int x = 0;
     int top = 0;
     QString text; // the design text; the sheet holds the current one
-    FontSpec font = {};
+    LabelFont font = {};
     Align align = Align::Left;
     int width = 0;
 };
 
 // A drawing from the resources. Stretched drawings fill their rectangle; the others are drawn
 // at their own size from the rectangle's top left corner and clipped to it.
-struct PictureSpec {
+struct Picture {
     QString name;
     QString band;
     QRect rect;
@@ -70,9 +70,9 @@ struct PageSetup {
 struct SheetLayout {
     QString name;
     PageSetup page;
-    QList<BandSpec> bands;
-    QList<LabelSpec> labels;
-    QList<PictureSpec> pictures;
+    QList<Band> bands;
+    QList<Label> labels;
+    QList<Picture> pictures;
 };
 
 // One sheet to print: a layout whose label texts and picture switches can be changed. A fresh
@@ -88,8 +88,8 @@ public:
     bool setText(const QString &label, const QString &text);
     bool setPictureOn(const QString &picture, bool on);
 
-    const LabelSpec *label(const QString &name) const;
-    const PictureSpec *picture(const QString &name) const;
+    const Label *label(const QString &name) const;
+    const Picture *picture(const QString &name) const;
     QString text(const QString &label) const;
     bool pictureOn(const QString &picture) const;
 
@@ -100,8 +100,8 @@ public:
     double bandLeft() const;
 
 private:
-    LabelSpec *findLabel(const QString &name);
-    PictureSpec *findPicture(const QString &name);
+    Label *findLabel(const QString &name);
+    Picture *findPicture(const QString &name);
 
     SheetLayout m_layout;
 };

@@ -38,10 +38,10 @@ QString resolvedFamily(const QString &family)
 SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
 {
     vb::initResources();
-    for (const LabelSpec &label : sheet.layout().labels)
+    for (const Label &label : sheet.layout().labels)
         if (!m_families.contains(label.font.family))
             m_families.insert(label.font.family, resolvedFamily(label.font.family));
-    for (const PictureSpec &picture : sheet.layout().pictures) {
+    for (const Picture &picture : sheet.layout().pictures) {
         if (!picture.on || m_renderers.contains(picture.resource))
             continue;
         auto renderer = std::make_shared<QSvgRenderer>(picture.resource);
@@ -78,7 +78,7 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
 
-    for (const PictureSpec &picture : m_sheet.layout().pictures) {
+    for (const Picture &picture : m_sheet.layout().pictures) {
         if (!picture.on)
             continue;
         const auto found = m_renderers.constFind(picture.resource);
@@ -114,24 +114,24 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
         QFontMetricsF metrics;
     };
     QHash<QString, std::shared_ptr<DeviceFont>> fonts;
-    for (const LabelSpec &label : m_sheet.layout().labels) {
+    for (const Label &label : m_sheet.layout().labels) {
         if (label.text.isEmpty())
             continue;
         const double top = m_sheet.bandTop(label.band);
         if (top < 0)
             continue;
-        const FontSpec &spec = label.font;
+        const LabelFont &style = label.font;
         const QString key = QStringLiteral("%1/%2/%3%4")
-                                .arg(spec.family)
-                                .arg(spec.pixelSize)
-                                .arg(spec.bold)
-                                .arg(spec.underline);
+                                .arg(style.family)
+                                .arg(style.pixelSize)
+                                .arg(style.bold)
+                                .arg(style.underline);
         std::shared_ptr<DeviceFont> &deviceFont = fonts[key];
         if (!deviceFont) {
-            QFont font(m_families.value(spec.family, spec.family));
-            font.setPointSizeF(spec.pixelSize * 72.0 / kPagePixelsPerInch * deviceFontScale);
-            font.setBold(spec.bold);
-            font.setUnderline(spec.underline);
+            QFont font(m_families.value(style.family, style.family));
+            font.setPointSizeF(style.pixelSize * 72.0 / kPagePixelsPerInch * deviceFontScale);
+            font.setBold(style.bold);
+            font.setUnderline(style.underline);
             font.setKerning(false);
             font.setStyleStrategy(QFont::PreferOutline);
             painter.setFont(font);

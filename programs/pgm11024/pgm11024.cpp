@@ -8,6 +8,7 @@
 #include "forms/pgm71024.h"
 #include "forms/resultformat.h"
 #include "programs/pgm11024/pgm1calc.h"
+#include "reports/druck1.h"
 #include "ui_pgm11024.h"
 
 #include <cmath>
@@ -235,8 +236,35 @@ void TForm23::Button1Click()
 
 void TForm23::Button4Click()
 {
+    // The position number goes back to the menu first; then the sheet copies every field
+    // exactly as it stands, with no new calculation.
     ProgramForm::Button4Click();
-    // The sheet itself is printed by the print flow.
+    const HeaderSnapshot &header = shell::header();
+    TForm22 *menu = shell::forms().menu;
+    report::Pgm1SheetInput in;
+    in.english = shell::english();
+    in.transom = transomMode();
+    in.project = header.project;
+    in.positionNumber = m_ui->Edit13->text();
+    in.company = header.company;
+    in.creator = menu->creator();
+    in.date = menu->date();
+    in.time = menu->time();
+    in.edit1 = m_ui->Edit1->text();
+    in.edit2 = m_ui->Edit2->text();
+    in.edit3 = m_ui->Edit3->text();
+    in.edit4 = m_ui->Edit4->text();
+    in.edit5 = m_ui->Edit5->text();
+    in.edit6 = m_ui->Edit6->text();
+    in.edit7 = m_ui->Edit7->text();
+    in.edit8 = m_ui->Edit8->text();
+    in.edit9 = m_ui->Edit9->text();
+    in.edit10 = m_ui->Edit10->text();
+    in.edit11 = m_ui->Edit11->text();
+    in.edit12 = m_ui->Edit12->text();
+    in.edit14 = m_ui->Edit14->text();
+    in.edit15 = m_ui->Edit15->text();
+    printSheet(report::makeDruck1(in));
 }
 
 void TForm23::SpeedButton1Click()

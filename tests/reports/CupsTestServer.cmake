@@ -12,6 +12,8 @@
 #   vb_add_cups_test(<test> QUEUE|NO_QUEUE COMMAND <command...>)
 #       add_test() plus vb_cups_test().
 #
+# Include it from any test folder (include(${PROJECT_SOURCE_DIR}/tests/reports/CupsTestServer.cmake));
+# the fixtures are defined once.
 # Fixtures: vb_cups_queue (tests vb_cups_queue_start / vb_cups_queue_stop) and vb_cups_noqueue
 # (vb_cups_noqueue_start / vb_cups_noqueue_stop).
 include_guard(GLOBAL)
@@ -37,8 +39,9 @@ function(_vb_cups_server kind)
     add_test(NAME vb_cups_${kind}_stop COMMAND bash ${VB_CUPS_SCRIPT} stop ${dir} --socket ${socket})
     set_tests_properties(vb_cups_${kind}_start PROPERTIES FIXTURES_SETUP vb_cups_${kind} TIMEOUT 60)
     set_tests_properties(vb_cups_${kind}_stop PROPERTIES FIXTURES_CLEANUP vb_cups_${kind} TIMEOUT 30)
-    set(VB_CUPS_${kind}_DIR ${dir} PARENT_SCOPE)
-    set(VB_CUPS_${kind}_SOCKET ${socket} PARENT_SCOPE)
+    # Cache entries, so that test folders that include this file after the first one see them.
+    set(VB_CUPS_${kind}_DIR ${dir} CACHE INTERNAL "folder of the private CUPS server ${kind}")
+    set(VB_CUPS_${kind}_SOCKET ${socket} CACHE INTERNAL "socket of the private CUPS server ${kind}")
 endfunction()
 
 _vb_cups_server(queue)

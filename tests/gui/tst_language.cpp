@@ -1,0 +1,276 @@
+#include "guifixture.h"
+
+#include "app/langflag.h"
+#include "app/stat1024.h"
+#include "forms/erro1024.h"
+#include "forms/pgm71024.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtTest/QtTest>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
+
+namespace {
+QByteArray record(int length, const QByteArray &text, int size = vb::kLanguageRecordSize)
+{
+    QByteArray bytes(size, '\0');
+    if (size > 0)
+        bytes[0] = static_cast<char>(length);
+    for (int i = 0; i < text.size() && i + 1 < size; ++i)
+        bytes[i + 1] = text[i];
+    return bytes;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QString textOf(QWidget *form, const char *name)
+{
+    QWidget *w = form->findChild<QWidget *>(QString::fromLatin1(name));
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    return qobject_cast<QLineEdit *>(w)->text();
+}
+} // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp_data();
+    void startUp();
+    void missingDirectoryEndsTheRun();
+    void twoTogglesReturnToTheFirstLanguage();
+    void unwritableFileOnToggle();
+    void menuTexts_data();
+    void menuTexts();
+    void programmOneFollowsTheLanguage();
+    void transomOptionCaption();
+    void errorWindowSpeaksTheLanguage();
+    void informationPage_data();
+    void informationPage();
+};
+
+void TestLanguage::startUp_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("a missing file is created with German") << false << QByteArray() << false;
+    QTest::newRow("a stored 1 starts in English") << true << record(1, "1") << true;
+    QTest::newRow("a stored 0 starts in German") << true << record(1, "0") << false;
+    QTest::newRow("any other first character starts in English") << true << record(1, "x") << true;
+    QTest::newRow("an empty file starts in German") << true << QByteArray() << false;
+    QTest::newRow("a file one byte short of a record starts in German") << true << record(1, "1", 61) << false;
+    QTest::newRow("a file one byte over a record reads its first record") << true << record(1, "1", 63) << true;
+    QTest::newRow("an empty text starts in German") << true << record(0, "1") << false;
+    QTest::newRow("a length byte of 200 starts in German") << true << record(200, "1") << false;
+}
+
+void TestLanguage::startUp()
+{
+    QFETCH(bool, present);
+    QFETCH(QByteArray, before);
+    QFETCH(bool, english);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral(".msdos2.ini"));
+    if (present) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    vb::shell::setMessageHook([](const vb::Message &m) { QFAIL(qPrintable(m.text)); });
+    {
+        vb::TForm22 menu(path);
+        QVERIFY(menu.startedUp());
+        QCOMPARE(vb::shell::english(), english);
+        QCOMPARE(textOf(&menu, "Button8"), english ? QStringLiteral("German") : QStringLiteral("English"));
+        QCOMPARE(textOf(&menu, "Label7"), english ? QStringLiteral("Mainmenu") : QStringLiteral("Hauptmenü"));
+        // The stored language is written again as a fresh one-character record.
+        QCOMPARE(fileBytes(path), vb::languageRecord(english));
+    }
+    vb::shell::forms() = vb::FormRegistry{};
+    vb::shell::setEnglish(false);
+    vb::shell::setMessageHook({});
+}
+
+void TestLanguage::missingDirectoryEndsTheRun()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("gone"));
+    QList<vb::Message> messages;
+    vb::shell::setMessageHook([&](const vb::Message &m) { messages << m; });
+    {
+        vb::TForm22 menu(missing + QStringLiteral("/.msdos2.ini"));
+        QVERIFY(!menu.startedUp());
+        QVERIFY(!menu.isVisible());
+    }
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].caption, QStringLiteral("Error"));
+    QCOMPARE(messages[0].text,
+             QStringLiteral("Bitte legen sie das Verzeichnis %1 an.").arg(QDir::toNativeSeparators(missing)));
+    QVERIFY(!QFileInfo::exists(missing));
+    vb::shell::forms() = vb::FormRegistry{};
+    vb::shell::setEnglish(false);
+    vb::shell::setMessageHook({});
+}
+
+void TestLanguage::twoTogglesReturnToTheFirstLanguage()
+{
+    GuiFixture app;
+    QVERIFY(!vb::shell::english());
+    auto *button = app.menu()->findChild<QPushButton *>(QStringLiteral("Button8"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(vb::shell::english());
+    QCOMPARE(fileBytes(app.languageFilePath()), vb::languageRecord(true));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!vb::shell::english());
+    QCOMPARE(button->text(), QStringLiteral("English"));
+    QCOMPARE(fileBytes(app.languageFilePath()), vb::languageRecord(false));
+}
+
+void TestLanguage::unwritableFileOnToggle()
+{
+    GuiFixture app;
+    // A directory in the file's place cannot be replaced by a file, not even by root.
+    QVERIFY(QFile::remove(app.languageFilePath()));
+    QVERIFY(QDir().mkdir(app.languageFilePath()));
+    app.menu()->Button8Click();
+    QCOMPARE(app.messages.size(), 1);
+    QCOMPARE(app.messages[0].icon, QMessageBox::Critical);
+    QVERIFY(!app.messages[0].text.isEmpty());
+    // The run goes on in the new language.
+    QVERIFY(vb::shell::english());
+    QCOMPARE(textOf(app.menu(), "Button2"), QStringLiteral("Exit"));
+    QVERIFY(QFileInfo(app.languageFilePath()).isDir());
+}
+
+void TestLanguage::menuTexts_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("heading") << "Label1" << "Static predimensioning in metal construction";
+    QTest::newRow("project") << "Label2" << "Project:";
+    QTest::newRow("position") << "Label3" << "Pos.-/Contractnumber :";
+    QTest::newRow("company") << "Label4" << "Company :";
+    QTest::newRow("date") << "Label5" << "Date :";
+    QTest::newRow("time") << "Label6" << "Time :";
+    QTest::newRow("creator") << "Label12" << "Calculated by :";
+    QTest::newRow("program 1") << "Button1" << "Facade section: mullion / transom (wind pressure /-suction)";
+    QTest::newRow("program 2") << "Button3" << "Facade section: mullion with horizontal imposed load (linear load)";
+    QTest::newRow("program 3") << "Button4" << "Overhead construction / roof construction (permanent load, wind, snow)";
+    QTest::newRow("program 4") << "Button5" << "Facade section: mullion as two-span beam (wind pressure /-suction)";
+    QTest::newRow("program 5")
+        << "Button6" << "Overhead construction / roof construction, mullion as two-span beam (permanent load, wind, snow)";
+    QTest::newRow("program 6") << "Button7" << "Dimensioning of transom (load of transom and filling)";
+    QTest::newRow("exit") << "Button2" << "Exit";
+    QTest::newRow("the version note stays") << "Label13" << "Version 2.1";
+}
+
+void TestLanguage::menuTexts()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, english);
+    GuiFixture app(vb::languageRecord(true));
+    QCOMPARE(textOf(app.menu(), control.toLatin1().constData()), english);
+    QCOMPARE(app.menu()->windowTitle(), QStringLiteral("Lastkon"));
+}
+
+void TestLanguage::programmOneFollowsTheLanguage()
+{
+    GuiFixture app(vb::languageRecord(true));
+    app.withProgramOpen(1, [](QWidget *form) {
+        QCOMPARE(textOf(form, "Label2"), QStringLiteral("length LP [m]"));
+        QCOMPARE(textOf(form, "Label8"), QStringLiteral("wind load p [kN/m²]"));
+        QCOMPARE(textOf(form, "Label15"), QStringLiteral("Pos-/Contract number :"));
+        QCOMPARE(textOf(form, "Button1"), QStringLiteral("Calculate"));
+        QCOMPARE(textOf(form, "Button3"), QStringLiteral("Reset input"));
+        QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image3"))->isHidden());
+        QVERIFY(form->findChild<QWidget *>(QStringLiteral("Image2"))->isHidden());
+    });
+    app.menu()->Button8Click();
+    app.withProgramOpen(1, [](QWidget *form) {
+        QCOMPARE(textOf(form, "Label2"), QStringLiteral("Länge Pfosten LP [m]"));
+        QCOMPARE(textOf(form, "Button2"), QStringLiteral("Zurück"));
+        QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image2"))->isHidden());
+    });
+}
+
+void TestLanguage::transomOptionCaption()
+{
+    GuiFixture app(vb::languageRecord(true));
+    app.withProgramOpen(1, [](QWidget *form) {
+        form->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->click();
+        // The option handler writes its own spelling of the caption.
+        QCOMPARE(textOf(form, "Label7"), QStringLiteral("heigth H2 [m]"));
+        QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image5"))->isHidden());
+        QVERIFY(form->findChild<QWidget *>(QStringLiteral("Image4"))->isHidden());
+    });
+    app.withProgramOpen(1, [](QWidget *form) {
+        QCOMPARE(textOf(form, "Label7"), QStringLiteral("height H2 [m]"));
+        form->findChild<QRadioButton *>(QStringLiteral("RadioButton1"))->click();
+    });
+}
+
+void TestLanguage::errorWindowSpeaksTheLanguage()
+{
+    GuiFixture app(vb::languageRecord(true));
+    vb::TForm31 *error = vb::shell::forms().error;
+    QString line;
+    app.withProgramOpen(1, [&](QWidget *form) {
+        for (const auto &[name, value] : {std::pair{"Edit1", "2"}, {"Edit6", "3"}, {"Edit2", "1"}, {"Edit4", "200"},
+                                          {"Edit14", "1"}})
+            GuiFixture::type(form, name, QString::fromLatin1(value));
+        whenShown(error, [&] {
+            line = error->lineText(3);
+            error->accept();
+        });
+        QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    QCOMPARE(line, QStringLiteral("LS has to be smaller than LP !"));
+    QCOMPARE(error->windowTitle(), QStringLiteral("Fehler"));
+}
+
+void TestLanguage::informationPage_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<int>("page");
+    QTest::newRow("German wind page puts DIN first") << false << 6;
+    QTest::newRow("English wind page puts BS first") << true << 3;
+}
+
+void TestLanguage::informationPage()
+{
+    QFETCH(bool, english);
+    QFETCH(int, page);
+    GuiFixture app(vb::languageRecord(english));
+    vb::TForm29 *info = vb::shell::forms().info;
+    int shownPage = 0;
+    QPoint infoPlace;
+    QPoint formPlace;
+    app.withProgramOpen(1, [&](QWidget *form) {
+        formPlace = form->pos();
+        whenShown(info, [&] {
+            shownPage = info->visiblePage();
+            infoPlace = info->pos();
+            QTest::keyClick(info, Qt::Key_Escape);
+        });
+        QTest::mouseClick(form->findChild<QAbstractButton *>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+        QVERIFY(!info->isVisible());
+    });
+    QCOMPARE(shownPage, page);
+    QCOMPARE(infoPlace, formPlace);
+}
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"
