@@ -7,6 +7,9 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QRandomGenerator>
+
+#include <unistd.h>
 #include <QtTest/QtTest>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QLabel>
@@ -50,6 +53,11 @@ private slots:
     void startUp_data();
     void startUp();
     void missingDirectoryEndsTheRun();
+    void hostileFiles_data();
+    void hostileFiles();
+    void directoryInThePlaceOfTheFile();
+    void fileWithoutReadPermission();
+    void symlinkIsReplacedNotWrittenThrough();
     void twoTogglesReturnToTheFirstLanguage();
     void unwritableFileOnToggle();
     void menuTexts_data();
@@ -120,6 +128,130 @@ void TestLanguage::missingDirectoryEndsTheRun()
     QCOMPARE(messages[0].text,
              QStringLiteral("Bitte legen sie das Verzeichnis %1 an.").arg(QDir::toNativeSeparators(missing)));
     QVERIFY(!QFileInfo::exists(missing));
+    vb::shell::forms() = vb::FormRegistry{};
+    vb::shell::setEnglish(false);
+    vb::shell::setMessageHook({});
+}
+
+void TestLanguage::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("0 bytes") << QByteArray() << false;
+    QTest::newRow("1 byte") << QByteArray(1, '\1') << false;
+    QTest::newRow("61 bytes") << record(1, "1", 61) << false;
+    QTest::newRow("62 bytes") << record(1, "1", 62) << true;
+    QTest::newRow("63 bytes") << record(1, "1", 63) << true;
+    QTest::newRow("100 000 bytes behind an English record") << record(1, "1", 100000) << true;
+    QTest::newRow("100 000 bytes behind a German record") << record(1, "0", 100000) << false;
+    QRandomGenerator rng(62);
+    for (int i = 0; i < 8; ++i) {
+        QByteArray bytes(static_cast<int>(rng.bounded(200)), '\0');
+        for (char &c : bytes)
+            c = static_cast<char>(rng.bounded(256));
+        const std::optional<bool> stored = vb::parseLanguageRecord(bytes);
+        QTest::newRow(qPrintable(QStringLiteral("random bytes %1").arg(i))) << bytes << stored.value_or(false);
+    }
+}
+
+void TestLanguage::hostileFiles()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, english);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral(".msdos2.ini"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    QList<vb::Message> messages;
+    vb::shell::setMessageHook([&](const vb::Message &m) { messages << m; });
+    {
+        vb::TForm22 menu(path);
+        QVERIFY(menu.startedUp());
+        QCOMPARE(vb::shell::english(), english);
+    }
+    QVERIFY(messages.isEmpty());
+    // Whatever was there, the file now holds exactly one record of the language in use.
+    QCOMPARE(fileBytes(path), vb::languageRecord(english));
+    vb::shell::forms() = vb::FormRegistry{};
+    vb::shell::setEnglish(false);
+    vb::shell::setMessageHook({});
+}
+
+void TestLanguage::directoryInThePlaceOfTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral(".msdos2.ini"));
+    QVERIFY(QDir().mkdir(path));
+    QVERIFY(QFile::copy(QStringLiteral(":/logo.svg"), path + QStringLiteral("/keep")));
+    QList<vb::Message> messages;
+    vb::shell::setMessageHook([&](const vb::Message &m) { messages << m; });
+    {
+        vb::TForm22 menu(path);
+        QVERIFY(!menu.startedUp());
+    }
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].caption, QStringLiteral("Error"));
+    // Nothing of the directory is touched.
+    QVERIFY(QFileInfo(path).isDir());
+    QVERIFY(QFile::exists(path + QStringLiteral("/keep")));
+    vb::shell::forms() = vb::FormRegistry{};
+    vb::shell::setEnglish(false);
+    vb::shell::setMessageHook({});
+}
+
+void TestLanguage::fileWithoutReadPermission()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral(".msdos2.ini"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(vb::languageRecord(true));
+    }
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    // The superuser reads it all the same; anyone else cannot, and starts in German with
+    // the file written anew.
+    const bool superuser = ::geteuid() == 0;
+    vb::shell::setMessageHook([](const vb::Message &m) { QFAIL(qPrintable(m.text)); });
+    {
+        vb::TForm22 menu(path);
+        QVERIFY(menu.startedUp());
+        QCOMPARE(vb::shell::english(), superuser);
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(fileBytes(path), vb::languageRecord(superuser));
+    vb::shell::forms() = vb::FormRegistry{};
+    vb::shell::setEnglish(false);
+    vb::shell::setMessageHook({});
+}
+
+void TestLanguage::symlinkIsReplacedNotWrittenThrough()
+{
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("precious.txt"));
+    const QByteArray precious = QByteArray("the user's own file, not a language record\n").repeated(3);
+    {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(precious);
+    }
+    const QString path = dir.filePath(QStringLiteral(".msdos2.ini"));
+    QVERIFY(QFile::link(target, path));
+    vb::shell::setMessageHook([](const vb::Message &m) { QFAIL(qPrintable(m.text)); });
+    {
+        vb::TForm22 menu(path);
+        QVERIFY(menu.startedUp());
+        // The link's target holds no record: German, and the link itself is replaced.
+        QVERIFY(!vb::shell::english());
+        menu.Button8Click();
+    }
+    QCOMPARE(fileBytes(target), precious);
+    QVERIFY(!QFileInfo(path).isSymLink());
+    QCOMPARE(fileBytes(path), vb::languageRecord(true));
     vb::shell::forms() = vb::FormRegistry{};
     vb::shell::setEnglish(false);
     vb::shell::setMessageHook({});
