@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts or stops a private CUPS scheduler for the printing tests.
 #
-#   cups-test-server.sh start <dir> [--no-queue] [--socket <path>]
+#   cups-test-server.sh start <dir> [--no-queue] [--socket <path>] [--fault stopped|rejecting|failing]
 #   cups-test-server.sh stop <dir>
 #
 # Everything lives under <dir>: configuration (etc), a copy of the CUPS programs with the
@@ -9,6 +9,9 @@
 # "vbtest" stores the document of every job it prints as job-<id>.pdf. The scheduler listens
 # only on a Unix socket (default <dir>/cups.sock), never on a network port, and runs as the
 # current user (as root it hands jobs to the user lp, the backend itself runs as root).
+# --fault sets the queue up broken, for the printer fault tests: "stopped" disables it (jobs are
+# held), "rejecting" makes it refuse new jobs, "failing" gives it the backend vbfail, which takes
+# the document and then fails as a printer that does not answer.
 # The machine's own CUPS configuration and printers are never read or changed.
 #
 # Clients reach the server with the variables written to <dir>/env:
@@ -22,7 +25,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 queue=vbtest
 
 usage() {
-    echo "usage: $0 start <dir> [--no-queue] [--socket <path>] | stop <dir>" >&2
+    echo "usage: $0 start <dir> [--no-queue] [--socket <path>] [--fault stopped|rejecting|failing] | stop <dir>" >&2
     exit 2
 }
 
@@ -32,14 +35,21 @@ dir=$2
 shift 2
 with_queue=1
 sock=""
+fault=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --no-queue) with_queue=0 ;;
     --socket) [ $# -ge 2 ] || usage; sock=$2; shift ;;
+    --fault)
+        [ $# -ge 2 ] || usage
+        case "$2" in stopped | rejecting | failing) fault=$2 ;; *) usage ;; esac
+        shift
+        ;;
     *) usage ;;
     esac
     shift
 done
+[ -z "$fault" ] || [ $with_queue -eq 1 ] || usage
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)
 [ -n "$sock" ] || sock="$dir/cups.sock"
@@ -104,6 +114,7 @@ start_server() {
         group=lp
         sysgroup=root
         install -o root -g root -m 0700 "$here/cups/vbstore" "$dir/bin/backend/vbstore"
+        install -o root -g root -m 0700 "$here/cups/vbfail" "$dir/bin/backend/vbfail"
         chmod 0755 "$dir/bin" "$dir/bin/backend"
     else
         user=$(id -un)
@@ -111,6 +122,7 @@ start_server() {
         sysgroup=root
         [ "$group" = root ] && sysgroup=$(id -gn)
         install -m 0755 "$here/cups/vbstore" "$dir/bin/backend/vbstore"
+        install -m 0755 "$here/cups/vbfail" "$dir/bin/backend/vbfail"
     fi
     # Raw queues take any document type unchanged.
     printf 'application/octet-stream\n' >"$dir/etc/raw.types"
@@ -189,7 +201,9 @@ ENV
     fi
 
     if [ $with_queue -eq 1 ]; then
-        client_env "$lpadmin" -p "$queue" -E -v "vbstore:$dir/jobs" -m raw 2>"$dir/log/lpadmin.out" || {
+        local backend=vbstore
+        [ "$fault" = failing ] && backend=vbfail
+        client_env "$lpadmin" -p "$queue" -E -v "$backend:$dir/jobs" -m raw 2>"$dir/log/lpadmin.out" || {
             cat "$dir/log/lpadmin.out" >&2
             stop_server
             return 1
@@ -200,8 +214,33 @@ ENV
             stop_server
             return 1
         fi
+        set_up_fault || {
+            stop_server
+            return 1
+        }
     fi
-    echo "private cupsd running, pid $(cat "$dir/cupsd.pid"), CUPS_SERVER=$sock"
+    echo "private cupsd running, pid $(cat "$dir/cupsd.pid"), CUPS_SERVER=$sock${fault:+, queue $fault}"
+}
+
+# Breaks the queue as --fault asks and checks that the scheduler reports it so.
+set_up_fault() {
+    local cupsdisable cupsreject
+    cupsdisable=$(command -v cupsdisable || echo /usr/sbin/cupsdisable)
+    cupsreject=$(command -v cupsreject || echo /usr/sbin/cupsreject)
+    case "$fault" in
+    stopped)
+        client_env "$cupsdisable" -r "stopped for the printer fault tests" "$queue" &&
+            client_env "$lpstat" -p "$queue" | grep -q "disabled"
+        ;;
+    rejecting)
+        client_env "$cupsreject" -r "rejecting jobs for the printer fault tests" "$queue" &&
+            client_env "$lpstat" -a "$queue" | grep -q "not accepting"
+        ;;
+    *) return 0 ;;
+    esac || {
+        echo "the queue $queue could not be set up as $fault" >&2
+        return 1
+    }
 }
 
 case "$cmd" in

@@ -41,7 +41,7 @@ GuiFixture::~GuiFixture()
 
 QString GuiFixture::languageFilePath() const { return m_dir.filePath(QStringLiteral(".msdos2.ini")); }
 
-void GuiFixture::withProgramOpen(int n, const std::function<void(QWidget *form)> &inside)
+void GuiFixture::withProgramOpen(int n, const std::function<void(QWidget *form)> &inside, int safetyMs)
 {
     vb::ProgramForm *form = vb::shell::forms().programs.at(static_cast<std::size_t>(n - 1));
     QTimer::singleShot(0, form, [form, inside] {
@@ -61,7 +61,7 @@ void GuiFixture::withProgramOpen(int n, const std::function<void(QWidget *form)>
         }
         form->close();
     });
-    safety.start(20000);
+    safety.start(safetyMs);
     m_menu->openProgram(n);
 }
 

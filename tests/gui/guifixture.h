@@ -32,8 +32,9 @@ public:
     QList<vb::Message> messages;
 
     // Opens program `n` from the menu and runs `inside` while it is shown modally; the
-    // form is closed afterwards by its close box unless `inside` closed it.
-    void withProgramOpen(int n, const std::function<void(QWidget *form)> &inside);
+    // form is closed afterwards by its close box unless `inside` closed it. After
+    // `safetyMs` every window still open is closed, so that a failing test never hangs.
+    void withProgramOpen(int n, const std::function<void(QWidget *form)> &inside, int safetyMs = 20000);
 
     static QLineEdit *field(QWidget *form, const char *name);
     // Types into a field as the user does: cleared first, then key by key.
