@@ -68,10 +68,10 @@ Input toInput(const Raw &raw)
 }
 
 // What the form's checks let through. A read number is always finite. In transom mode
-// the mullion limits are hidden and not read, so they may hold anything.
+// field B and the mullion limits are hidden and not read, so they may hold anything.
 bool passesChecks(const Input &in)
 {
-    const double all[] = {in.edit1, in.edit6, in.edit2, in.edit3, in.wind};
+    const double all[] = {in.edit1, in.edit6, in.edit2, in.transom ? 0.0 : in.edit3, in.wind};
     if (!std::all_of(std::begin(all), std::end(all), [](double v) { return std::isfinite(v); }))
         return false;
     if (!(in.edit1 > 0 && in.edit6 > 0))
@@ -152,15 +152,16 @@ void checkChecked(const Input &in, const Result &r, const std::uint8_t *data, st
                 followsWind(r.inertia, in.wind),
             "M, W or I does not follow the sign of the wind load", data, size);
     if (in.transom) {
-        // The hidden mullion limits never count for a transom.
+        // The hidden field B and mullion limits never count for a transom.
         Input without = in;
+        without.edit3 = 0.0;
         without.memberRatio.reset();
         without.memberCapMm.reset();
         const Result o = vb::pgm1::calculate(without);
         require(o.failure == r.failure && sameBits(o.edgeDeflection, r.edgeDeflection) &&
                     sameBits(o.moment, r.moment) && sameBits(o.sectionModulus, r.sectionModulus) &&
                     sameBits(o.inertia, r.inertia),
-                "a mullion limit changes a transom's results", data, size);
+                "field B or a mullion limit changes a transom's results", data, size);
     }
 }
 

@@ -3,12 +3,15 @@
 #include "reports/sheetpainter.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QThread>
 #include <QtGui/QPainter>
 #include <QtPrintSupport/QPrinter>
 #include <QtPrintSupport/QPrinterInfo>
 #include <QtWidgets/QProgressDialog>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include <ctime>
 #include <dlfcn.h>
 #define VB_ASK_CUPS 1
 #endif
@@ -44,6 +47,152 @@ QString cupsRefusal()
     }
     dlclose(cups);
     return refusal;
+}
+
+// The scheduler's view of the default printer and of the job the flow hands over, read through
+// the same copy of libcups. A stopped printer accepts a job and only holds it, and a backend that
+// cannot reach the printer fails after the job has been accepted: both would pass for printed.
+class CupsQueue
+{
+public:
+    // The job states of IPP (RFC 8011, 5.3.7) that the flow tells apart.
+    enum JobState { Unknown = 0, Pending = 3, Held = 4, Processing = 5, Stopped = 6, Canceled = 7, Aborted = 8,
+                    Completed = 9 };
+    struct Job {
+        int id = 0;
+        JobState state = Unknown;
+    };
+
+    explicit CupsQueue(const QString &printerName)
+        : m_printer(printerName.section(QLatin1Char('/'), 0, 0).toLocal8Bit()),
+          m_cups(dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD))
+    {
+        if (!m_cups)
+            return;
+        m_getNamedDest = reinterpret_cast<GetNamedDest>(dlsym(m_cups, "cupsGetNamedDest"));
+        m_getOption = reinterpret_cast<GetOption>(dlsym(m_cups, "cupsGetOption"));
+        m_freeDests = reinterpret_cast<FreeDests>(dlsym(m_cups, "cupsFreeDests"));
+        m_getJobs = reinterpret_cast<GetJobs>(dlsym(m_cups, "cupsGetJobs2"));
+        m_freeJobs = reinterpret_cast<FreeJobs>(dlsym(m_cups, "cupsFreeJobs"));
+    }
+    ~CupsQueue()
+    {
+        if (m_cups)
+            dlclose(m_cups);
+    }
+    CupsQueue(const CupsQueue &) = delete;
+    CupsQueue &operator=(const CupsQueue &) = delete;
+
+    // True when the scheduler reports the printer as stopped (printer-state 5): it keeps every
+    // job it accepts until someone resumes it.
+    bool printerStopped() const
+    {
+        if (!m_getNamedDest || !m_getOption || !m_freeDests)
+            return false;
+        Dest *dest = m_getNamedDest(nullptr, m_printer.constData(), nullptr);
+        if (!dest)
+            return false;
+        const char *state = m_getOption("printer-state", dest->numOptions, dest->options);
+        const bool stopped = state && qstrcmp(state, "5") == 0;
+        m_freeDests(1, dest);
+        return stopped;
+    }
+
+    // This user's newest job of the given name on the printer, finished or not.
+    Job newestJob(const QString &title) const
+    {
+        Job newest;
+        if (!m_getJobs || !m_freeJobs)
+            return newest;
+        CupsJob *jobs = nullptr;
+        constexpr int myJobs = 1;
+        constexpr int allJobs = -1; // CUPS_WHICHJOBS_ALL
+        const int count = m_getJobs(nullptr, &jobs, m_printer.constData(), myJobs, allJobs);
+        for (int i = 0; i < count; ++i) {
+            if (jobs[i].id > newest.id && title == QString::fromLocal8Bit(jobs[i].title))
+                newest = Job{jobs[i].id, JobState(jobs[i].state)};
+        }
+        if (jobs)
+            m_freeJobs(count, jobs);
+        return newest;
+    }
+
+private:
+    // cups_option_t, cups_dest_t and cups_job_t of <cups/cups.h>.
+    struct Option {
+        char *name;
+        char *value;
+    };
+    struct Dest {
+        char *name;
+        char *instance;
+        int isDefault;
+        int numOptions;
+        Option *options;
+    };
+    struct CupsJob {
+        int id;
+        char *dest;
+        char *title;
+        char *user;
+        char *format;
+        int state;
+        int size;
+        int priority;
+        std::time_t completedTime;
+        std::time_t creationTime;
+        std::time_t processingTime;
+    };
+    using GetNamedDest = Dest *(*)(void *, const char *, const char *);
+    using GetOption = const char *(*)(const char *, int, Option *);
+    using FreeDests = void (*)(int, Dest *);
+    using GetJobs = int (*)(void *, CupsJob **, const char *, int, int);
+    using FreeJobs = void (*)(int, CupsJob *);
+
+    QByteArray m_printer;
+    void *m_cups = nullptr;
+    GetNamedDest m_getNamedDest = nullptr;
+    GetOption m_getOption = nullptr;
+    FreeDests m_freeDests = nullptr;
+    GetJobs m_getJobs = nullptr;
+    FreeJobs m_freeJobs = nullptr;
+};
+
+// How long the flow watches a job the scheduler has taken. A backend that cannot reach the printer
+// fails within a fraction of a second of its start; a job still under way after this time counts
+// as handed over, as it does when the scheduler tells nothing about it.
+constexpr int handOverWatchMs = 2000;
+
+// Follows the job handed over after `lastJobBefore` until the printer has it, the scheduler gives
+// up on it, or the watch time is over. Returns why the job was not printed, or nothing.
+QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        const CupsQueue::Job job = queue.newestJob(printJobName());
+        if (job.id > lastJobBefore) {
+            switch (job.state) {
+            case CupsQueue::Completed:
+                return {};
+            case CupsQueue::Held:
+                return QStringLiteral("Der Auftrag wird zurückgehalten.");
+            case CupsQueue::Stopped:
+                return QStringLiteral("Der Auftrag wurde angehalten.");
+            case CupsQueue::Canceled:
+            case CupsQueue::Aborted:
+                return QStringLiteral("Der Auftrag wurde abgebrochen.");
+            default:
+                break;
+            }
+        }
+        // The error policy "stop-printer" puts the job back in line and stops the printer.
+        if (queue.printerStopped())
+            return QStringLiteral("Der Drucker wurde angehalten.");
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(50);
+    } while (clock.elapsed() < handOverWatchMs);
+    return {};
 }
 #else
 QString cupsRefusal()
@@ -106,6 +255,14 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
     if (progress.wasCanceled())
         return PrintOutcome{PrintStatus::Cancelled, {}};
 
+#ifdef VB_ASK_CUPS
+    const CupsQueue queue(info.printerName());
+    if (queue.printerStopped())
+        return failed(QStringLiteral("Der Drucker \"%1\" ist angehalten; der Druckauftrag wurde nicht gesendet.")
+                          .arg(info.printerName()));
+    const int lastJobBefore = queue.newestJob(printJobName()).id;
+#endif
+
     // From here on the job exists. Qt's CUPS engine cannot take a job back (QPrinter::abort() fails
     // there), so the window takes no more input until the job is handed over.
     QPainter painter;
@@ -125,6 +282,12 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
             text += QLatin1Char('\n') + refusal;
         return failed(text);
     }
+#ifdef VB_ASK_CUPS
+    const QString notPrinted = watchHandOver(queue, lastJobBefore);
+    if (!notPrinted.isEmpty())
+        return failed(QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht gedruckt.\n%2")
+                          .arg(info.printerName(), notPrinted));
+#endif
     progress.setValue(HandedOver);
     return PrintOutcome{PrintStatus::Printed, {}};
 }

@@ -13,7 +13,34 @@
 namespace report
 {
 
+namespace
+{
+QString lookUpFamily(const QString &family);
+
+// Drawings are parsed once per run: every print of a sheet uses the same few files.
+std::shared_ptr<QSvgRenderer> drawing(const QString &resource)
+{
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> parsed;
+    auto found = parsed.find(resource);
+    if (found == parsed.end())
+        found = parsed.insert(resource, std::make_shared<QSvgRenderer>(resource));
+    return found.value();
+}
+} // namespace
+
 QString resolvedFamily(const QString &family)
+{
+    // Asking the font database is slow, and its answer does not change during a run.
+    static QHash<QString, QString> resolved;
+    auto found = resolved.find(family);
+    if (found == resolved.end())
+        found = resolved.insert(family, lookUpFamily(family));
+    return found.value();
+}
+
+namespace
+{
+QString lookUpFamily(const QString &family)
 {
     struct Twin {
         const char *family;
@@ -34,6 +61,7 @@ QString resolvedFamily(const QString &family)
     }
     return family; // leave the choice to the font matching of the platform
 }
+} // namespace
 
 SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
 {
@@ -44,7 +72,7 @@ SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
     for (const Picture &picture : sheet.layout().pictures) {
         if (!picture.on || m_renderers.contains(picture.resource))
             continue;
-        auto renderer = std::make_shared<QSvgRenderer>(picture.resource);
+        auto renderer = drawing(picture.resource);
         if (!renderer->isValid()) {
             qWarning("report: drawing %s of %s cannot be loaded from %s", qPrintable(picture.name),
                      qPrintable(sheet.layout().name), qPrintable(picture.resource));
