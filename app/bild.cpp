@@ -14,6 +14,9 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Form1"));
     resize(696, 480);
+    // Its documented place lies outside any screen; it is never shown, so no window
+    // manager moves it back.
+    move(3000, 3000);
     shell::forms().host = this;
 }
 

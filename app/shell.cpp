@@ -1,11 +1,13 @@
 #include "app/shell.h"
 
 #include "app/stat1024.h"
+#include "reports/resources.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDateTime>
 #include <QtCore/QLocale>
 #include <QtCore/QRegularExpression>
+#include <QtGui/QGuiApplication>
 
 namespace vb::shell {
 
@@ -23,6 +25,14 @@ State &state()
     return s;
 }
 } // namespace
+
+void prepareApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("vorbemessung"));
+    // The menu hides while a program is open; the run ends only when the host form closes.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    vb::initResources();
+}
 
 bool english() { return state().english; }
 void setEnglish(bool english) { state().english = english; }

@@ -48,6 +48,10 @@ struct Message {
 
 namespace shell {
 
+// Settings of the application object every run needs before the first form: its name,
+// the resources and fonts, and that the host form, not the last window, ends the run.
+void prepareApplication();
+
 bool english();
 void setEnglish(bool english);
 

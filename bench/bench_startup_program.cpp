@@ -2,7 +2,7 @@
 #include "app/bild.h"
 #include "app/langflag.h"
 #include "app/stat1024.h"
-#include "reports/resources.h"
+#include "app/shell.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QTimer>
@@ -13,9 +13,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vorbemessung"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    vb::initResources();
+    vb::shell::prepareApplication();
     vb::TForm1 host;
     vb::TForm22 menu(vb::LanguageFile::defaultPath());
     if (!menu.startedUp())

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts or stops a private CUPS scheduler for the printing tests.
 #
-#   cups-test-server.sh start <dir> [--no-queue] [--socket <path>] [--fault stopped|rejecting|failing]
+#   cups-test-server.sh start <dir> [--no-queue] [--socket <path>] [--fault <fault>]
 #   cups-test-server.sh stop <dir>
 #
 # Everything lives under <dir>: configuration (etc), a copy of the CUPS programs with the
@@ -11,7 +11,9 @@
 # current user (as root it hands jobs to the user lp, the backend itself runs as root).
 # --fault sets the queue up broken, for the printer fault tests: "stopped" disables it (jobs are
 # held), "rejecting" makes it refuse new jobs, "failing" gives it the backend vbfail, which takes
-# the document and then fails as a printer that does not answer.
+# the document and then fails as a printer that does not answer, under the error policy
+# retry-job (the scheduler holds the job for a later try); "failing-stops" and "failing-aborts"
+# do the same under the policies stop-printer and abort-job.
 # The machine's own CUPS configuration and printers are never read or changed.
 #
 # Clients reach the server with the variables written to <dir>/env:
@@ -25,7 +27,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 queue=vbtest
 
 usage() {
-    echo "usage: $0 start <dir> [--no-queue] [--socket <path>] [--fault stopped|rejecting|failing] | stop <dir>" >&2
+    echo "usage: $0 start <dir> [--no-queue] [--socket <path>]" \
+        "[--fault stopped|rejecting|failing|failing-stops|failing-aborts] | stop <dir>" >&2
     exit 2
 }
 
@@ -42,7 +45,7 @@ while [ $# -gt 0 ]; do
     --socket) [ $# -ge 2 ] || usage; sock=$2; shift ;;
     --fault)
         [ $# -ge 2 ] || usage
-        case "$2" in stopped | rejecting | failing) fault=$2 ;; *) usage ;; esac
+        case "$2" in stopped | rejecting | failing | failing-stops | failing-aborts) fault=$2 ;; *) usage ;; esac
         shift
         ;;
     *) usage ;;
@@ -202,7 +205,7 @@ ENV
 
     if [ $with_queue -eq 1 ]; then
         local backend=vbstore
-        [ "$fault" = failing ] && backend=vbfail
+        case "$fault" in failing*) backend=vbfail ;; esac
         client_env "$lpadmin" -p "$queue" -E -v "$backend:$dir/jobs" -m raw 2>"$dir/log/lpadmin.out" || {
             cat "$dir/log/lpadmin.out" >&2
             stop_server
@@ -224,7 +227,8 @@ ENV
 
 # Breaks the queue as --fault asks and checks that the scheduler reports it so.
 set_up_fault() {
-    local cupsdisable cupsreject
+    local cupsdisable cupsreject lpadmin
+    lpadmin=$(command -v lpadmin || echo /usr/sbin/lpadmin)
     cupsdisable=$(command -v cupsdisable || echo /usr/sbin/cupsdisable)
     cupsreject=$(command -v cupsreject || echo /usr/sbin/cupsreject)
     case "$fault" in
@@ -236,6 +240,9 @@ set_up_fault() {
         client_env "$cupsreject" -r "rejecting jobs for the printer fault tests" "$queue" &&
             client_env "$lpstat" -a "$queue" | grep -q "not accepting"
         ;;
+    failing) client_env "$lpadmin" -p "$queue" -o printer-error-policy=retry-job ;;
+    failing-stops) client_env "$lpadmin" -p "$queue" -o printer-error-policy=stop-printer ;;
+    failing-aborts) client_env "$lpadmin" -p "$queue" -o printer-error-policy=abort-job ;;
     *) return 0 ;;
     esac || {
         echo "the queue $queue could not be set up as $fault" >&2

@@ -3,23 +3,21 @@
 # fault tests, servers whose queue "vbtest" is broken. All are started by CTest fixtures and
 # reached through CUPS_SERVER; the machine's own printers are never used.
 #
-#   vb_cups_test(<test> <kind>)
-#       Makes an existing test use a private server of the kind:
-#         QUEUE            the shared server with the default queue
-#         NO_QUEUE         the shared server without any printer
-#         STOPPED_QUEUE    its own server whose default queue is stopped (disabled)
-#         REJECTING_QUEUE  its own server whose default queue rejects jobs
-#         FAILING_BACKEND  its own server whose default queue's backend fails every job
-#         OWN_QUEUE        its own server with the default queue, which the test may stop
+#   vb_cups_test(<test> QUEUE|NO_QUEUE|OWN_QUEUE [<fault>])
+#       Makes an existing test use a private server:
+#         QUEUE      the shared server with the default queue
+#         NO_QUEUE   the shared server without any printer
+#         OWN_QUEUE  a server of the test's own with the default queue, which the test may stop;
+#                    with a fault (see scripts/cups-test-server.sh --fault: stopped, rejecting,
+#                    failing, failing-stops, failing-aborts) the queue is set up broken that way
 #       The test requires the server's fixture, runs headless with CUPS_SERVER, CUPS_SERVERROOT
 #       and HOME pointing into the server's folder (so no lpoptions or client.conf of the machine
 #       or the user leaks in), PRINTER and LPDEST unset. It also gets VB_CUPS_DIR (the server's
 #       folder; a file "unavailable" there means cupsd is not installed, skip), VB_CUPS_JOBS
 #       (folder of the stored jobs, job-<id>.pdf), VB_CUPS_WITH_QUEUE (1 or 0), VB_CUPS_FAULT
-#       (stopped, rejecting, failing or empty) and, on a server of its own, VB_CUPS_STOP (the
-#       command that stops it, arguments in double quotes). Tests on one server with a queue run
-#       one at a time.
-#   vb_add_cups_test(<test> <kind> COMMAND <command...>)
+#       (the fault or empty) and, on a server of its own, VB_CUPS_STOP (the command that stops
+#       it, arguments in double quotes). Tests on one server with a queue run one at a time.
+#   vb_add_cups_test(<test> QUEUE|NO_QUEUE|OWN_QUEUE [<fault>] COMMAND <command...>)
 #       add_test() plus vb_cups_test().
 #
 # Include it from any test folder (include(${PROJECT_SOURCE_DIR}/tests/reports/CupsTestServer.cmake));
@@ -56,31 +54,23 @@ _vb_cups_server(noqueue --no-queue)
 
 function(vb_cups_test test kind)
     set(with_queue 1)
-    set(fault "")
+    set(fault "${ARGN}")
     set(stop "")
-    if(kind STREQUAL "QUEUE")
+    if(kind STREQUAL "QUEUE" AND NOT fault)
         set(server queue)
-    elseif(kind STREQUAL "NO_QUEUE")
+    elseif(kind STREQUAL "NO_QUEUE" AND NOT fault)
         set(server noqueue)
         set(with_queue 0)
-    elseif(kind MATCHES "^(STOPPED_QUEUE|REJECTING_QUEUE|FAILING_BACKEND|OWN_QUEUE)$")
+    elseif(kind STREQUAL "OWN_QUEUE")
         set(server ${test})
-        set(args)
-        if(kind STREQUAL "STOPPED_QUEUE")
-            set(fault stopped)
-        elseif(kind STREQUAL "REJECTING_QUEUE")
-            set(fault rejecting)
-        elseif(kind STREQUAL "FAILING_BACKEND")
-            set(fault failing)
-        endif()
         if(fault)
-            set(args --fault ${fault})
+            _vb_cups_server(${server} --fault ${fault})
+        else()
+            _vb_cups_server(${server})
         endif()
-        _vb_cups_server(${server} ${args})
         set(stop "bash \"${VB_CUPS_SCRIPT}\" stop \"${VB_CUPS_${server}_DIR}\" --socket \"${VB_CUPS_${server}_SOCKET}\"")
     else()
-        message(FATAL_ERROR "vb_cups_test(${test} ${kind}): say QUEUE, NO_QUEUE, STOPPED_QUEUE, REJECTING_QUEUE, "
-                            "FAILING_BACKEND or OWN_QUEUE")
+        message(FATAL_ERROR "vb_cups_test(${test} ${kind} ${fault}): say QUEUE, NO_QUEUE or OWN_QUEUE [<fault>]")
     endif()
     set(dir ${VB_CUPS_${server}_DIR})
     set(socket ${VB_CUPS_${server}_SOCKET})
@@ -98,5 +88,5 @@ function(vb_add_cups_test test kind)
     cmake_parse_arguments(ARG "" "" "COMMAND" ${ARGN})
     add_test(NAME ${test} COMMAND ${ARG_COMMAND})
     set_tests_properties(${test} PROPERTIES TIMEOUT 120)
-    vb_cups_test(${test} ${kind})
+    vb_cups_test(${test} ${kind} ${ARG_UNPARSED_ARGUMENTS})
 endfunction()
