@@ -56,8 +56,16 @@ class CupsQueue
 {
 public:
     // The job states of IPP (RFC 8011, 5.3.7) that the flow tells apart.
-    enum JobState { Unknown = 0, Pending = 3, Held = 4, Processing = 5, Stopped = 6, Canceled = 7, Aborted = 8,
-                    Completed = 9 };
+    enum JobState {
+        Unknown = 0,
+        Pending = 3,
+        Held = 4,
+        Processing = 5,
+        Stopped = 6,
+        Canceled = 7,
+        Aborted = 8,
+        Completed = 9
+    };
     struct Job {
         int id = 0;
         JobState state = Unknown;
@@ -160,8 +168,11 @@ private:
 
 // How long the flow watches a job the scheduler has taken. A backend that cannot reach the printer
 // fails within a fraction of a second of its start; a job still under way after this time counts
-// as handed over, as it does when the scheduler tells nothing about it.
+// as handed over, as it does when the scheduler tells nothing about it. A job the printer is
+// already working on is left to it after a shorter time, so that a real printer, which takes
+// seconds over a page, does not keep the planner waiting.
 constexpr int handOverWatchMs = 2000;
+constexpr int processingWatchMs = 400;
 
 // Follows the job handed over after `lastJobBefore` until the printer has it, the scheduler gives
 // up on it, or the watch time is over. Returns why the job was not printed, or nothing.
@@ -169,12 +180,19 @@ QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
 {
     QElapsedTimer clock;
     clock.start();
+    qint64 processingSince = -1;
     do {
         const CupsQueue::Job job = queue.newestJob(printJobName());
         if (job.id > lastJobBefore) {
             switch (job.state) {
             case CupsQueue::Completed:
                 return {};
+            case CupsQueue::Processing:
+                if (processingSince < 0)
+                    processingSince = clock.elapsed();
+                else if (clock.elapsed() - processingSince >= processingWatchMs)
+                    return {};
+                break;
             case CupsQueue::Held:
                 return QStringLiteral("Der Auftrag wird zurückgehalten.");
             case CupsQueue::Stopped:
@@ -258,8 +276,9 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
 #ifdef VB_ASK_CUPS
     const CupsQueue queue(info.printerName());
     if (queue.printerStopped())
-        return failed(QStringLiteral("Der Drucker \"%1\" ist angehalten; der Druckauftrag wurde nicht gesendet.")
-                          .arg(info.printerName()));
+        return failed(
+            QStringLiteral("Der Drucker \"%1\" ist angehalten; der Druckauftrag wurde nicht gesendet.")
+                .arg(info.printerName()));
     const int lastJobBefore = queue.newestJob(printJobName()).id;
 #endif
 

@@ -26,8 +26,9 @@ QString printJobName();
 
 // Prints the sheet on the default printer at once, without preview, while a progress window
 // (caption "Drucken", a progress bar, a button "Abbrechen") is shown over parent. Returns when the
-// job has been handed over. Shows no message box of its own: the caller reports NoPrinter and
-// Failed.
+// job has been handed over and the scheduler has had a short look at it (at most 2 s, less once the
+// printer works on it), so that a stopped queue or a failing backend is reported, not passed for
+// printed. Shows no message box of its own: the caller reports NoPrinter and Failed.
 PrintOutcome printSheet(const Sheet &sheet, QWidget *parent);
 
 } // namespace report

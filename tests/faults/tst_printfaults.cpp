@@ -65,8 +65,13 @@ void click(QWidget *form, const char *button)
 
 void fillMullion(QWidget *form)
 {
-    for (const auto &[name, value] : {std::pair{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1.2"}, {"Edit3", "1.25"},
-                                      {"Edit4", "200"}, {"Edit15", "12"}, {"Edit14", "-0.8"}})
+    for (const auto &[name, value] : {std::pair{"Edit1", "3"},
+                                      {"Edit6", "2"},
+                                      {"Edit2", "1.2"},
+                                      {"Edit3", "1.25"},
+                                      {"Edit4", "200"},
+                                      {"Edit15", "12"},
+                                      {"Edit14", "-0.8"}})
         GuiFixture::type(form, name, QString::fromLatin1(value));
 }
 
@@ -121,20 +126,20 @@ void TestPrintFaults::initTestCase()
 
 void TestPrintFaults::druckenEndsInOneMessage_data()
 {
-    QTest::addColumn<QString>("fault");            // how the fixture set the queue up
-    QTest::addColumn<bool>("stopServer");          // the row stops the scheduler before "Drucken"
-    QTest::addColumn<bool>("printFirst");          // one good print before the scheduler goes
-    QTest::addColumn<bool>("noPrinter");           // "Access Violation" rather than the general report
+    QTest::addColumn<QString>("fault");             // how the fixture set the queue up
+    QTest::addColumn<bool>("stopServer");           // the row stops the scheduler before "Drucken"
+    QTest::addColumn<bool>("printFirst");           // one good print before the scheduler goes
+    QTest::addColumn<bool>("noPrinter");            // "Access Violation" rather than the general report
     QTest::addColumn<QStringList>("reportPhrases"); // what the general report says besides the name
-    QTest::addColumn<int>("jobsLeft");             // jobs the scheduler still holds; -1: gone
+    QTest::addColumn<int>("jobsLeft");              // jobs the scheduler still holds; -1: gone
 
     const QString notPrinted = QStringLiteral("nicht gedruckt");
     QTest::newRow("a stopped queue gets no job and the general error report names the printer")
         << QStringLiteral("stopped") << false << false << false
         << QStringList{QStringLiteral("ist angehalten"), QStringLiteral("nicht gesendet")} << 0;
     QTest::newRow("a queue that rejects jobs ends in the general error report naming the printer")
-        << QStringLiteral("rejecting") << false << false << false << QStringList{QStringLiteral("nicht angenommen")}
-        << 0;
+        << QStringLiteral("rejecting") << false << false << false
+        << QStringList{QStringLiteral("nicht angenommen")} << 0;
     QTest::newRow("a backend that fails while the scheduler retries later ends in the general error report")
         << QStringLiteral("failing") << false << false << false
         << QStringList{notPrinted, QStringLiteral("zurückgehalten")} << 1;
@@ -158,7 +163,8 @@ void TestPrintFaults::druckenEndsInOneMessage()
     QFETCH(bool, noPrinter);
     QFETCH(QStringList, reportPhrases);
     QFETCH(int, jobsLeft);
-    if (fault != qEnvironmentVariable("VB_CUPS_FAULT") || (stopServer && qEnvironmentVariable("VB_CUPS_STOP").isEmpty()))
+    if (fault != qEnvironmentVariable("VB_CUPS_FAULT") ||
+        (stopServer && qEnvironmentVariable("VB_CUPS_STOP").isEmpty()))
         QSKIP("needs a scheduler set up for this case");
     if (m_schedulerStopped)
         QSKIP("an earlier row stopped this scheduler");
@@ -198,7 +204,8 @@ void TestPrintFaults::druckenEndsInOneMessage()
     if (stopServer)
         QVERIFY2(stopped, "the private scheduler did not stop");
 
-    QVERIFY2(pressMs >= 0 && pressMs < pressBoundMs, qPrintable(QStringLiteral("Drucken took %1 ms").arg(pressMs)));
+    QVERIFY2(pressMs >= 0 && pressMs < pressBoundMs,
+             qPrintable(QStringLiteral("Drucken took %1 ms").arg(pressMs)));
     QCOMPARE(app.messages.size(), 1);
     const vb::Message &message = app.messages.first();
     QCOMPARE(message.icon, QMessageBox::Critical);
@@ -210,7 +217,8 @@ void TestPrintFaults::druckenEndsInOneMessage()
         QCOMPARE(message.caption, QCoreApplication::applicationName());
         QVERIFY2(message.text.contains(QLatin1String("\"vbtest\"")), qPrintable(message.text));
         for (const QString &phrase : std::as_const(reportPhrases))
-            QVERIFY2(message.text.contains(phrase), qPrintable(phrase + QStringLiteral(" in: ") + message.text));
+            QVERIFY2(message.text.contains(phrase),
+                     qPrintable(phrase + QStringLiteral(" in: ") + message.text));
     }
     QCOMPARE(after, before);
     QCOMPARE(menuPositionAfter, QStringLiteral("Pos. 13"));
