@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(!english.has_value(), "an incomplete record or a record without text reads", data, size);
     } else {
         require(english.has_value(), "a complete record with a text does not read", data, size);
-        require(*english == (data[1] != '0'), "the language is not taken from the first character", data, size);
+        require(*english == (data[1] != '0'), "the language is not taken from the first character", data,
+                size);
     }
 
     // What the program writes reads back as the language it wrote.

@@ -28,7 +28,8 @@
 
 using vb::fuzz::require;
 
-namespace {
+namespace
+{
 
 // The grammar a second way: blanks, an optional sign, digits with an optional point and
 // fraction or a point with optional fraction (so a lone point), an optional exponent.
@@ -36,7 +37,8 @@ namespace {
 // ambiguity between its repetitions, so matching stays linear in the text's length.
 const std::regex &grammar()
 {
-    static const std::regex re(R"( *[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]*)([eE][+-]?[0-9]+)?)", std::regex::ECMAScript);
+    static const std::regex re(R"( *[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]*)([eE][+-]?[0-9]+)?)",
+                               std::regex::ECMAScript);
     return re;
 }
 
@@ -49,8 +51,9 @@ bool matchesGrammar(std::string_view text)
     std::string shortened;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool run = (c == ' ' || (c >= '0' && c <= '9')) && !shortened.empty() &&
-                         (c == ' ' ? shortened.back() == ' ' : shortened.back() >= '0' && shortened.back() <= '9');
+        const bool run =
+            (c == ' ' || (c >= '0' && c <= '9')) && !shortened.empty() &&
+            (c == ' ' ? shortened.back() == ' ' : shortened.back() >= '0' && shortened.back() <= '9');
         if (!run)
             shortened.push_back(c);
     }
@@ -68,7 +71,8 @@ std::string forFromChars(std::string_view text)
     if (text[i] == '+' || text[i] == '-')
         ++i;
     const std::size_t expPos = text.find_first_of("eE", i);
-    const std::string_view mantissa = text.substr(i, expPos == std::string_view::npos ? std::string_view::npos : expPos - i);
+    const std::string_view mantissa =
+        text.substr(i, expPos == std::string_view::npos ? std::string_view::npos : expPos - i);
     if (mantissa.find_first_of("0123456789") == std::string_view::npos)
         out.push_back('0');
     else
@@ -87,7 +91,10 @@ double strtodC(const std::string &text)
     return strtod_l(text.c_str(), nullptr, c);
 }
 
-bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+bool sameBits(double a, double b)
+{
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 } // namespace
 
@@ -109,10 +116,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const auto [ptr, ec] = std::from_chars(canonical.data(), end, expected, std::chars_format::general);
         require(ptr == end, "from_chars stops inside a text of the grammar", data, size);
         if (ec == std::errc()) {
-            require(read.has_value(), "the reader refuses a number in the grammar that fits a double", data, size);
+            require(read.has_value(), "the reader refuses a number in the grammar that fits a double", data,
+                    size);
             require(sameBits(*read, expected), "the reader's value differs from from_chars", data, size);
         } else {
-            require(ec == std::errc::result_out_of_range, "from_chars refuses a text of the grammar", data, size);
+            require(ec == std::errc::result_out_of_range, "from_chars refuses a text of the grammar", data,
+                    size);
             const double magnitude = strtodC(canonical);
             if (std::isinf(magnitude)) {
                 require(!read.has_value(), "the reader accepts a number too large for a double", data, size);
@@ -127,7 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // The field's text as Qt holds it: the same for plain ASCII, and nothing reads once a
     // character outside ASCII is in it (a non-breaking blank, an Arabic digit, "²").
-    const QString field = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString field =
+        QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const std::optional<double> readField = vb::readNumber(field);
     bool ascii = true;
     for (std::size_t i = 0; i < size; ++i)

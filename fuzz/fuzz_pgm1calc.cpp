@@ -26,7 +26,8 @@ using vb::fuzz::require;
 using vb::pgm1::Input;
 using vb::pgm1::Result;
 
-namespace {
+namespace
+{
 
 struct Raw {
     bool transom;
@@ -99,7 +100,10 @@ bool passesChecks(const Input &in)
 }
 
 // x folded into [lo, hi): deterministic, so a crash input reproduces.
-double fold(double x, double lo, double hi) { return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo; }
+double fold(double x, double lo, double hi)
+{
+    return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo;
+}
 
 Input toRealFacade(const Input &raw)
 {
@@ -132,19 +136,27 @@ Input toRealFacade(const Input &raw)
     return in;
 }
 
-bool followsWind(double x, double wind) { return x == 0 || (x > 0) == (wind > 0); }
+bool followsWind(double x, double wind)
+{
+    return x == 0 || (x > 0) == (wind > 0);
+}
 
-bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+bool sameBits(double a, double b)
+{
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 void checkChecked(const Input &in, const Result &r, const std::uint8_t *data, std::size_t size)
 {
     const double results[] = {r.memberDeflection, r.edgeDeflection, r.moment, r.sectionModulus, r.inertia};
-    const bool finite = std::all_of(std::begin(results), std::end(results), [](double v) { return std::isfinite(v); });
-    require(finite || r.failure != vb::FpFailure::None, "an infinite or undefined result without a failure", data,
-            size);
+    const bool finite =
+        std::all_of(std::begin(results), std::end(results), [](double v) { return std::isfinite(v); });
+    require(finite || r.failure != vb::FpFailure::None, "an infinite or undefined result without a failure",
+            data, size);
     if (r.failure != vb::FpFailure::None)
         return;
-    require(r.edgeDeflection > 0, "the governing pane-edge or transom deflection is not positive", data, size);
+    require(r.edgeDeflection > 0, "the governing pane-edge or transom deflection is not positive", data,
+            size);
     // In transom mode the member deflection is not shown; a tall pane beside a tiny one
     // may let it vanish.
     require(in.transom || r.memberDeflection > 0, "the mullion deflection is not positive", data, size);
@@ -184,7 +196,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const Input facade = toRealFacade(in);
     require(passesChecks(facade), "a folded input does not pass the checks", data, size);
     const Result rf = vb::pgm1::calculate(facade);
-    require(rf.failure == vb::FpFailure::None, "a real facade member reports a floating-point failure", data, size);
+    require(rf.failure == vb::FpFailure::None, "a real facade member reports a floating-point failure", data,
+            size);
     checkChecked(facade, rf, data, size);
     return 0;
 }

@@ -23,16 +23,15 @@
 
 using vb::fuzz::require;
 
-namespace {
+namespace
+{
 
 // "-"? integer part without leading zeros, then "." and exactly n decimals when n > 0.
 const std::regex &pattern(int decimals)
 {
     static const std::regex patterns[] = {
-        std::regex(R"(-?(0|[1-9][0-9]*))"),
-        std::regex(R"(-?(0|[1-9][0-9]*)\.[0-9]{1})"),
-        std::regex(R"(-?(0|[1-9][0-9]*)\.[0-9]{2})"),
-        std::regex(R"(-?(0|[1-9][0-9]*)\.[0-9]{3})"),
+        std::regex(R"(-?(0|[1-9][0-9]*))"),           std::regex(R"(-?(0|[1-9][0-9]*)\.[0-9]{1})"),
+        std::regex(R"(-?(0|[1-9][0-9]*)\.[0-9]{2})"), std::regex(R"(-?(0|[1-9][0-9]*)\.[0-9]{3})"),
         std::regex(R"(-?(0|[1-9][0-9]*)\.[0-9]{4})"),
     };
     return patterns[decimals];
@@ -77,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!std::isfinite(value))
         return 0; // the calculation reports such a value instead of writing it
 
-    require(std::regex_match(text, pattern(decimals)), "the result text is not fixed-point with its decimals", data,
-            size);
+    require(std::regex_match(text, pattern(decimals)), "the result text is not fixed-point with its decimals",
+            data, size);
     const bool minus = text[0] == '-';
     const bool zero = text.find_first_not_of("-.0") == std::string::npos;
     require(!(minus && zero), "a result that rounds to zero shows a minus", data, size);
@@ -104,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (value != 0.0)
         tolerance += 0.5L * powl(10.0L, decimalExponent(value) - 14);
     const long double bound = tolerance * (1.0L + 0x1p-60L) + 0x1p-62L * (fabsl(v) + tolerance);
-    require(fabsl(back - v) <= bound, "the result text is further from the value than the rounding allows", data,
-            size);
+    require(fabsl(back - v) <= bound, "the result text is further from the value than the rounding allows",
+            data, size);
     return 0;
 }

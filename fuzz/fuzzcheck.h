@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace vb::fuzz {
+namespace vb::fuzz
+{
 
 // Prints the broken property and the input, with every byte outside printable ASCII as
 // \xNN, then aborts: libFuzzer reports the abort as a crash and keeps the input.

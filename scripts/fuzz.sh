@@ -45,7 +45,8 @@ for target in "${targets[@]}"; do
     if [ ${#regressions[@]} -gt 0 ]; then
         if ! "$exe" -artifact_prefix="$artifacts" "${regressions[@]}" >"$logs/$target.regressions.log" 2>&1; then
             echo "$target: a regression input fails, see $logs/$target.regressions.log" >&2
-            tail -n 30 "$logs/$target.regressions.log" >&2
+            grep -E "FAILED:|^input|ERROR:|SUMMARY:|^Running:" "$logs/$target.regressions.log" >&2 ||
+                tail -n 30 "$logs/$target.regressions.log" >&2
             summary+=("$target: FAILED on a regression input (${#regressions[@]} inputs)")
             failed=1
             continue
@@ -62,7 +63,8 @@ for target in "${targets[@]}"; do
     status=0
     "$exe" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
         -max_len="$(max_len "$target")" -artifact_prefix="$artifacts" "$work" >"$log" 2>&1 || status=$?
-    elapsed=$(($(date +%s) - start))
+    elapsed=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -n 1)
+    [ -n "$elapsed" ] || elapsed=$(($(date +%s) - start))
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
     added=$(sed -n 's/^stat::new_units_added: *//p' "$log" | tail -n 1)
