@@ -208,7 +208,7 @@ QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
         if (queue.printerStopped())
             return QStringLiteral("Der Drucker wurde angehalten.");
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        QThread::msleep(50);
+        QThread::msleep(10);
     } while (clock.elapsed() < handOverWatchMs);
     return {};
 }
