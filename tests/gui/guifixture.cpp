@@ -13,6 +13,8 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QDialog>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 
 GuiFixture::GuiFixture(const QByteArray &languageRecord)
@@ -33,6 +35,11 @@ GuiFixture::GuiFixture(const QByteArray &languageRecord)
 GuiFixture::~GuiFixture()
 {
     m_menu.reset();
+    resetShellState();
+}
+
+void resetShellState()
+{
     vb::shell::forms() = vb::FormRegistry{};
     vb::shell::header() = vb::HeaderSnapshot{};
     vb::shell::setEnglish(false);
@@ -70,6 +77,17 @@ QLineEdit *GuiFixture::field(QWidget *form, const char *name)
     auto *edit = form->findChild<QLineEdit *>(QString::fromLatin1(name));
     Q_ASSERT_X(edit, "field", name);
     return edit;
+}
+
+QString GuiFixture::textOf(QWidget *form, const char *name)
+{
+    QWidget *w = form->findChild<QWidget *>(QString::fromLatin1(name));
+    Q_ASSERT_X(w, "textOf", name);
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    return qobject_cast<QLineEdit *>(w)->text();
 }
 
 void GuiFixture::type(QWidget *form, const char *name, const QString &text)

@@ -37,6 +37,8 @@ public:
     void withProgramOpen(int n, const std::function<void(QWidget *form)> &inside, int safetyMs = 20000);
 
     static QLineEdit *field(QWidget *form, const char *name);
+    // The text a control shows: a label's, a button's or a field's.
+    static QString textOf(QWidget *form, const char *name);
     // Types into a field as the user does: cleared first, then key by key.
     static void type(QWidget *form, const char *name, const QString &text);
 
@@ -45,6 +47,9 @@ private:
     std::unique_ptr<vb::TForm1> m_host;
     std::unique_ptr<vb::TForm22> m_menu;
 };
+
+// Forgets the forms, header, language and message hook of a test's run.
+void resetShellState();
 
 // Runs `action` as soon as `window` is shown; when it does not show within `timeoutMs`,
 // nothing runs. A test that expects a modal window closes it in `action`.

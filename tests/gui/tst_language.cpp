@@ -34,15 +34,6 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-QString textOf(QWidget *form, const char *name)
-{
-    QWidget *w = form->findChild<QWidget *>(QString::fromLatin1(name));
-    if (auto *label = qobject_cast<QLabel *>(w))
-        return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(w))
-        return button->text();
-    return qobject_cast<QLineEdit *>(w)->text();
-}
 } // namespace
 
 class TestLanguage : public QObject
@@ -50,6 +41,7 @@ class TestLanguage : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { resetShellState(); }
     void startUp_data();
     void startUp();
     void missingDirectoryEndsTheRun();
@@ -102,14 +94,11 @@ void TestLanguage::startUp()
         vb::TForm22 menu(path);
         QVERIFY(menu.startedUp());
         QCOMPARE(vb::shell::english(), english);
-        QCOMPARE(textOf(&menu, "Button8"), english ? QStringLiteral("German") : QStringLiteral("English"));
-        QCOMPARE(textOf(&menu, "Label7"), english ? QStringLiteral("Mainmenu") : QStringLiteral("Hauptmenü"));
+        QCOMPARE(GuiFixture::textOf(&menu, "Button8"), english ? QStringLiteral("German") : QStringLiteral("English"));
+        QCOMPARE(GuiFixture::textOf(&menu, "Label7"), english ? QStringLiteral("Mainmenu") : QStringLiteral("Hauptmenü"));
         // The stored language is written again as a fresh one-character record.
         QCOMPARE(fileBytes(path), vb::languageRecord(english));
     }
-    vb::shell::forms() = vb::FormRegistry{};
-    vb::shell::setEnglish(false);
-    vb::shell::setMessageHook({});
 }
 
 void TestLanguage::missingDirectoryEndsTheRun()
@@ -128,9 +117,6 @@ void TestLanguage::missingDirectoryEndsTheRun()
     QCOMPARE(messages[0].text,
              QStringLiteral("Bitte legen sie das Verzeichnis %1 an.").arg(QDir::toNativeSeparators(missing)));
     QVERIFY(!QFileInfo::exists(missing));
-    vb::shell::forms() = vb::FormRegistry{};
-    vb::shell::setEnglish(false);
-    vb::shell::setMessageHook({});
 }
 
 void TestLanguage::hostileFiles_data()
@@ -175,9 +161,6 @@ void TestLanguage::hostileFiles()
     QVERIFY(messages.isEmpty());
     // Whatever was there, the file now holds exactly one record of the language in use.
     QCOMPARE(fileBytes(path), vb::languageRecord(english));
-    vb::shell::forms() = vb::FormRegistry{};
-    vb::shell::setEnglish(false);
-    vb::shell::setMessageHook({});
 }
 
 void TestLanguage::directoryInThePlaceOfTheFile()
@@ -197,9 +180,6 @@ void TestLanguage::directoryInThePlaceOfTheFile()
     // Nothing of the directory is touched.
     QVERIFY(QFileInfo(path).isDir());
     QVERIFY(QFile::exists(path + QStringLiteral("/keep")));
-    vb::shell::forms() = vb::FormRegistry{};
-    vb::shell::setEnglish(false);
-    vb::shell::setMessageHook({});
 }
 
 void TestLanguage::fileWithoutReadPermission()
@@ -223,9 +203,6 @@ void TestLanguage::fileWithoutReadPermission()
     }
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(fileBytes(path), vb::languageRecord(superuser));
-    vb::shell::forms() = vb::FormRegistry{};
-    vb::shell::setEnglish(false);
-    vb::shell::setMessageHook({});
 }
 
 void TestLanguage::symlinkIsReplacedNotWrittenThrough()
@@ -252,9 +229,6 @@ void TestLanguage::symlinkIsReplacedNotWrittenThrough()
     QCOMPARE(fileBytes(target), precious);
     QVERIFY(!QFileInfo(path).isSymLink());
     QCOMPARE(fileBytes(path), vb::languageRecord(true));
-    vb::shell::forms() = vb::FormRegistry{};
-    vb::shell::setEnglish(false);
-    vb::shell::setMessageHook({});
 }
 
 void TestLanguage::twoTogglesReturnToTheFirstLanguage()
@@ -283,7 +257,7 @@ void TestLanguage::unwritableFileOnToggle()
     QVERIFY(!app.messages[0].text.isEmpty());
     // The run goes on in the new language.
     QVERIFY(vb::shell::english());
-    QCOMPARE(textOf(app.menu(), "Button2"), QStringLiteral("Exit"));
+    QCOMPARE(GuiFixture::textOf(app.menu(), "Button2"), QStringLiteral("Exit"));
     QVERIFY(QFileInfo(app.languageFilePath()).isDir());
 }
 
@@ -314,7 +288,7 @@ void TestLanguage::menuTexts()
     QFETCH(QString, control);
     QFETCH(QString, english);
     GuiFixture app(vb::languageRecord(true));
-    QCOMPARE(textOf(app.menu(), control.toLatin1().constData()), english);
+    QCOMPARE(GuiFixture::textOf(app.menu(), control.toLatin1().constData()), english);
     QCOMPARE(app.menu()->windowTitle(), QStringLiteral("Lastkon"));
 }
 
@@ -322,18 +296,18 @@ void TestLanguage::programmOneFollowsTheLanguage()
 {
     GuiFixture app(vb::languageRecord(true));
     app.withProgramOpen(1, [](QWidget *form) {
-        QCOMPARE(textOf(form, "Label2"), QStringLiteral("length LP [m]"));
-        QCOMPARE(textOf(form, "Label8"), QStringLiteral("wind load p [kN/m²]"));
-        QCOMPARE(textOf(form, "Label15"), QStringLiteral("Pos-/Contract number :"));
-        QCOMPARE(textOf(form, "Button1"), QStringLiteral("Calculate"));
-        QCOMPARE(textOf(form, "Button3"), QStringLiteral("Reset input"));
+        QCOMPARE(GuiFixture::textOf(form, "Label2"), QStringLiteral("length LP [m]"));
+        QCOMPARE(GuiFixture::textOf(form, "Label8"), QStringLiteral("wind load p [kN/m²]"));
+        QCOMPARE(GuiFixture::textOf(form, "Label15"), QStringLiteral("Pos-/Contract number :"));
+        QCOMPARE(GuiFixture::textOf(form, "Button1"), QStringLiteral("Calculate"));
+        QCOMPARE(GuiFixture::textOf(form, "Button3"), QStringLiteral("Reset input"));
         QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image3"))->isHidden());
         QVERIFY(form->findChild<QWidget *>(QStringLiteral("Image2"))->isHidden());
     });
     app.menu()->Button8Click();
     app.withProgramOpen(1, [](QWidget *form) {
-        QCOMPARE(textOf(form, "Label2"), QStringLiteral("Länge Pfosten LP [m]"));
-        QCOMPARE(textOf(form, "Button2"), QStringLiteral("Zurück"));
+        QCOMPARE(GuiFixture::textOf(form, "Label2"), QStringLiteral("Länge Pfosten LP [m]"));
+        QCOMPARE(GuiFixture::textOf(form, "Button2"), QStringLiteral("Zurück"));
         QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image2"))->isHidden());
     });
 }
@@ -344,12 +318,12 @@ void TestLanguage::transomOptionCaption()
     app.withProgramOpen(1, [](QWidget *form) {
         form->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->click();
         // The option handler writes its own spelling of the caption.
-        QCOMPARE(textOf(form, "Label7"), QStringLiteral("heigth H2 [m]"));
+        QCOMPARE(GuiFixture::textOf(form, "Label7"), QStringLiteral("heigth H2 [m]"));
         QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image5"))->isHidden());
         QVERIFY(form->findChild<QWidget *>(QStringLiteral("Image4"))->isHidden());
     });
     app.withProgramOpen(1, [](QWidget *form) {
-        QCOMPARE(textOf(form, "Label7"), QStringLiteral("height H2 [m]"));
+        QCOMPARE(GuiFixture::textOf(form, "Label7"), QStringLiteral("height H2 [m]"));
         form->findChild<QRadioButton *>(QStringLiteral("RadioButton1"))->click();
     });
 }

@@ -89,11 +89,11 @@ void TestMonkey::run_data()
 void TestMonkey::run()
 {
     QFETCH(int, index);
-    const MonkeyForm &spec = kForms.at(index);
+    const MonkeyForm &entry = kForms.at(index);
     const int events = qEnvironmentVariableIsSet("VB_MONKEY_EVENTS") ? qEnvironmentVariableIntValue("VB_MONKEY_EVENTS")
                                                                      : 20000;
     GuiFixture app;
-    QRandomGenerator rng(4711 + static_cast<quint32>(spec.program));
+    QRandomGenerator rng(4711 + static_cast<quint32>(entry.program));
 
     // The nested windows close themselves after a while, as a user would close them.
     QTimer closer;
@@ -117,7 +117,7 @@ void TestMonkey::run()
     int prints = 0;
     QElapsedTimer clock;
     clock.start();
-    app.withProgramOpen(spec.program, [&](QWidget *form) {
+    app.withProgramOpen(entry.program, [&](QWidget *form) {
         QList<QLineEdit *> inputs;
         for (QLineEdit *edit : form->findChildren<QLineEdit *>()) {
             if (!edit->isReadOnly())
@@ -152,7 +152,7 @@ void TestMonkey::run()
                 QTest::mouseClick(button("Button1"), Qt::LeftButton);
                 ++calculations;
                 bool any = false;
-                for (const auto &[name, decimals] : spec.results) {
+                for (const auto &[name, decimals] : entry.results) {
                     auto *field = form->findChild<QLineEdit *>(name);
                     const QString text = field->text();
                     any = any || text != QLatin1String("0");
@@ -181,7 +181,7 @@ void TestMonkey::run()
     closer.stop();
     qInfo("Programm %d: %d events, %d calculations (%d with results), %d prints, %d error windows, %d information windows, "
           "%lld ms",
-          spec.program, events, calculations, withResults, prints, errorWindows, infoWindows, clock.elapsed());
+          entry.program, events, calculations, withResults, prints, errorWindows, infoWindows, clock.elapsed());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     // Messages are only floating-point reports and printer reports, never an empty box.
     for (const vb::Message &m : app.messages)

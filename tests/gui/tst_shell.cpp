@@ -14,15 +14,6 @@
 namespace {
 QWidget *child(QWidget *form, const char *name) { return form->findChild<QWidget *>(QString::fromLatin1(name)); }
 
-QString textOf(QWidget *form, const char *name)
-{
-    QWidget *w = child(form, name);
-    if (auto *label = qobject_cast<QLabel *>(w))
-        return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(w))
-        return button->text();
-    return qobject_cast<QLineEdit *>(w)->text();
-}
 
 } // namespace
 
@@ -89,7 +80,7 @@ void TestShell::menuLayout()
     QVERIFY(w);
     if (geometry.isValid())
         QCOMPARE(w->geometry(), geometry);
-    QCOMPARE(textOf(menu, name.toLatin1().constData()), text);
+    QCOMPARE(GuiFixture::textOf(menu, name.toLatin1().constData()), text);
     QCOMPARE(w->font().family(), QStringLiteral("Arial"));
     QCOMPARE(w->font().pixelSize(), 13);
 }
