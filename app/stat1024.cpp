@@ -127,6 +127,14 @@ bool TForm22::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
+void TForm22::showEvent(QShowEvent *event)
+{
+    // The date and time must be current when the menu appears, also where the window
+    // manager activates it late or not at all.
+    datuhr();
+    QMainWindow::showEvent(event);
+}
+
 void TForm22::datuhr() { shell::refreshDateTime(); }
 
 void TForm22::closeEvent(QCloseEvent *event)

@@ -132,6 +132,10 @@ void ProgramForm::showEvent(QShowEvent *event)
         loadFormPictures(this);
         m_picturesLoaded = true;
     }
+    // Activation follows as soon as the window manager gives the form the focus; the form
+    // must not show the previous position number or language should that come late or,
+    // with focus-stealing prevention, not at all.
+    aufnr();
     QDialog::showEvent(event);
 }
 
