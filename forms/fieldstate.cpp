@@ -51,6 +51,7 @@ double FieldChecker::single(Rule rule, QLineEdit *field, const QString &resetTex
     if (check.text)
         field->setText(*check.text);
     m_failures += check.failures;
+    m_lastPassed = check.passed;
     return check.value;
 }
 

@@ -26,6 +26,8 @@ class FieldChecker
 public:
     int failures() const { return m_failures; }
     void addFailure() { ++m_failures; }
+    // Whether the field checked last by a single-field rule passed.
+    bool lastPassed() const { return m_lastPassed; }
 
     double positive(QLineEdit *field);
     double nonNegative(QLineEdit *field);
@@ -44,6 +46,7 @@ public:
 private:
     double single(Rule rule, QLineEdit *field, const QString &resetText = QString());
     int m_failures = 0;
+    bool m_lastPassed = true;
 };
 
 } // namespace vb

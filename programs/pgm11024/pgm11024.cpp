@@ -171,9 +171,8 @@ void TForm23::Button1Click()
     FieldChecker check;
     pgm1::Input in;
     in.transom = transom;
-    int failuresBefore = check.failures();
     in.edit1 = check.positive(m_ui->Edit1);
-    const bool lengthRead = check.failures() == failuresBefore;
+    const bool lengthRead = check.lastPassed();
     if (transom) {
         in.edit2 = check.pair({m_ui->Edit2}, {m_ui->Edit2, m_ui->Edit3}).at(0);
     } else {
@@ -194,9 +193,8 @@ void TForm23::Button1Click()
         in.edgeRatio = usable.at(2);
         in.edgeCapMm = usable.at(3);
     }
-    failuresBefore = check.failures();
     in.edit6 = check.positive(m_ui->Edit6);
-    const bool paneRead = check.failures() == failuresBefore;
+    const bool paneRead = check.lastPassed();
     in.wind = check.number(m_ui->Edit14, QString());
 
     // LS longer than the mullion cannot be; for a transom H2 > H1 is a normal case. Only
