@@ -1,4 +1,5 @@
 #include "guifixture.h"
+#include "languagerecords.h"
 
 #include "app/langflag.h"
 #include "app/stat1024.h"
@@ -18,16 +19,6 @@
 #include <QtWidgets/QRadioButton>
 
 namespace {
-QByteArray record(int length, const QByteArray &text, int size = vb::kLanguageRecordSize)
-{
-    QByteArray bytes(size, '\0');
-    if (size > 0)
-        bytes[0] = static_cast<char>(length);
-    for (int i = 0; i < text.size() && i + 1 < size; ++i)
-        bytes[i + 1] = text[i];
-    return bytes;
-}
-
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -67,14 +58,14 @@ void TestLanguage::startUp_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<bool>("english");
     QTest::newRow("a missing file is created with German") << false << QByteArray() << false;
-    QTest::newRow("a stored 1 starts in English") << true << record(1, "1") << true;
-    QTest::newRow("a stored 0 starts in German") << true << record(1, "0") << false;
-    QTest::newRow("any other first character starts in English") << true << record(1, "x") << true;
+    QTest::newRow("a stored 1 starts in English") << true << languageFileBytes(1, "1") << true;
+    QTest::newRow("a stored 0 starts in German") << true << languageFileBytes(1, "0") << false;
+    QTest::newRow("any other first character starts in English") << true << languageFileBytes(1, "x") << true;
     QTest::newRow("an empty file starts in German") << true << QByteArray() << false;
-    QTest::newRow("a file one byte short of a record starts in German") << true << record(1, "1", 61) << false;
-    QTest::newRow("a file one byte over a record reads its first record") << true << record(1, "1", 63) << true;
-    QTest::newRow("an empty text starts in German") << true << record(0, "1") << false;
-    QTest::newRow("a length byte of 200 starts in German") << true << record(200, "1") << false;
+    QTest::newRow("a file one byte short of a record starts in German") << true << languageFileBytes(1, "1", 61) << false;
+    QTest::newRow("a file one byte over a record reads its first record") << true << languageFileBytes(1, "1", 63) << true;
+    QTest::newRow("an empty text starts in German") << true << languageFileBytes(0, "1") << false;
+    QTest::newRow("a length byte of 200 starts in German") << true << languageFileBytes(200, "1") << false;
 }
 
 void TestLanguage::startUp()
@@ -125,11 +116,11 @@ void TestLanguage::hostileFiles_data()
     QTest::addColumn<bool>("english");
     QTest::newRow("0 bytes") << QByteArray() << false;
     QTest::newRow("1 byte") << QByteArray(1, '\1') << false;
-    QTest::newRow("61 bytes") << record(1, "1", 61) << false;
-    QTest::newRow("62 bytes") << record(1, "1", 62) << true;
-    QTest::newRow("63 bytes") << record(1, "1", 63) << true;
-    QTest::newRow("100 000 bytes behind an English record") << record(1, "1", 100000) << true;
-    QTest::newRow("100 000 bytes behind a German record") << record(1, "0", 100000) << false;
+    QTest::newRow("61 bytes") << languageFileBytes(1, "1", 61) << false;
+    QTest::newRow("62 bytes") << languageFileBytes(1, "1", 62) << true;
+    QTest::newRow("63 bytes") << languageFileBytes(1, "1", 63) << true;
+    QTest::newRow("100 000 bytes behind an English record") << languageFileBytes(1, "1", 100000) << true;
+    QTest::newRow("100 000 bytes behind a German record") << languageFileBytes(1, "0", 100000) << false;
     QRandomGenerator rng(62);
     for (int i = 0; i < 8; ++i) {
         QByteArray bytes(static_cast<int>(rng.bounded(200)), '\0');

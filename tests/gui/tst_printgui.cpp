@@ -4,6 +4,7 @@
 
 #include "guifixture.h"
 
+#include "app/langflag.h"
 #include "app/stat1024.h"
 
 #include <QtCore/QDir>
@@ -168,7 +169,7 @@ void TestPrintGui::englishTransomSheetAndBackToGerman()
 {
     if (!withQueue())
         QSKIP("needs the queue");
-    GuiFixture app(QByteArray(1, '\1') + QByteArray("1") + QByteArray(60, '\0'));
+    GuiFixture app(vb::languageRecord(true));
     QString english;
     app.withProgramOpen(1, [&](QWidget *form) {
         form->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->click();
