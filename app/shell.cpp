@@ -7,7 +7,13 @@
 #include <QtCore/QDateTime>
 #include <QtCore/QLocale>
 #include <QtCore/QRegularExpression>
+#include <QtGui/QFont>
 #include <QtGui/QGuiApplication>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include <dlfcn.h>
+#define VB_FONTCONFIG 1
+#endif
 
 namespace vb::shell {
 
@@ -26,12 +32,36 @@ State &state()
 }
 } // namespace
 
+FontConfigWarmUp::FontConfigWarmUp()
+{
+#ifdef VB_FONTCONFIG
+    // Qt's font database on this platform is fontconfig, already loaded with Qt. Its
+    // initialisation is safe from any thread; Qt's own later call then finds it done.
+    using FcInit = int (*)();
+    if (const auto init = reinterpret_cast<FcInit>(dlsym(RTLD_DEFAULT, "FcInit")))
+        m_thread = std::thread([init] { init(); });
+#endif
+}
+
+FontConfigWarmUp::~FontConfigWarmUp() { wait(); }
+
+void FontConfigWarmUp::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
 void prepareApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("vorbemessung"));
     // The menu hides while a program is open; the run ends only when the host form closes.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     vb::initResources();
+    // The forms' own type as the default, so that no field is first laid out in the
+    // desktop's font and then again in its own, and message boxes match the forms.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    QGuiApplication::setFont(font);
 }
 
 bool english() { return state().english; }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <thread>
 
 // The state the whole run shares, in one place: the language flag, the header snapshot
 // and the form registry; plus the one seam through which every message box goes.
@@ -48,8 +49,26 @@ struct Message {
 
 namespace shell {
 
+// Reads the desktop's font configuration on a second thread while the application object is
+// made. Reading it takes longer than anything else at start-up, and every form needs it the
+// moment its first field is made. Make one before the application object and call wait()
+// once that exists; the destructor waits too.
+class FontConfigWarmUp
+{
+public:
+    FontConfigWarmUp();
+    ~FontConfigWarmUp();
+    FontConfigWarmUp(const FontConfigWarmUp &) = delete;
+    FontConfigWarmUp &operator=(const FontConfigWarmUp &) = delete;
+    void wait();
+
+private:
+    std::thread m_thread;
+};
+
 // Settings of the application object every run needs before the first form: its name,
-// the resources and fonts, and that the host form, not the last window, ends the run.
+// the resources and fonts (every text of the system, message boxes included, in Arial 13
+// pixels high), and that the host form, not the last window, ends the run.
 void prepareApplication();
 
 bool english();

@@ -12,7 +12,9 @@
 
 int main(int argc, char *argv[])
 {
+    vb::shell::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    fontConfig.wait();
     vb::shell::prepareApplication();
     vb::TForm1 host;
     vb::TForm22 menu(vb::LanguageFile::defaultPath());
