@@ -106,16 +106,20 @@ public:
         return stopped;
     }
 
-    // This user's newest job of the given name on the printer, finished or not.
-    Job newestJob(const QString &title) const
+    // Which jobs newestJob() looks at. The scheduler keeps finished jobs for a long time (hundreds
+    // on a desktop that has printed for a while), so asking for all of them is slow; the jobs still
+    // under way are few.
+    enum Which { Active = 0, All = -1 }; // CUPS_WHICHJOBS_ACTIVE, CUPS_WHICHJOBS_ALL
+
+    // This user's newest job of the given name on the printer.
+    Job newestJob(const QString &title, Which which) const
     {
         Job newest;
         if (!m_getJobs || !m_freeJobs)
             return newest;
         CupsJob *jobs = nullptr;
         constexpr int myJobs = 1;
-        constexpr int allJobs = -1; // CUPS_WHICHJOBS_ALL
-        const int count = m_getJobs(nullptr, &jobs, m_printer.constData(), myJobs, allJobs);
+        const int count = m_getJobs(nullptr, &jobs, m_printer.constData(), myJobs, which);
         for (int i = 0; i < count; ++i) {
             if (jobs[i].id > newest.id && title == QString::fromLocal8Bit(jobs[i].title))
                 newest = Job{jobs[i].id, JobState(jobs[i].state)};
@@ -174,16 +178,24 @@ private:
 constexpr int handOverWatchMs = 2000;
 constexpr int processingWatchMs = 400;
 
-// Follows the job handed over after `lastJobBefore` until the printer has it, the scheduler gives
-// up on it, or the watch time is over. Returns why the job was not printed, or nothing.
+// Follows the job handed over after `lastJobBefore` (the newest job of the flow still under way
+// before it) until the printer has it, the scheduler gives up on it, or the watch time is over.
+// Returns why the job was not printed, or nothing.
 QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
 {
     QElapsedTimer clock;
     clock.start();
     qint64 processingSince = -1;
     do {
-        const CupsQueue::Job job = queue.newestJob(printJobName());
-        if (job.id > lastJobBefore) {
+        CupsQueue::Job job = queue.newestJob(printJobName(), CupsQueue::Active);
+        if (job.id <= lastJobBefore) {
+            // No longer under way: the job has ended. Ask once how; a scheduler that keeps no
+            // history of ended jobs has nothing more to tell.
+            job = queue.newestJob(printJobName(), CupsQueue::All);
+            if (job.id <= lastJobBefore)
+                return {};
+        }
+        {
             switch (job.state) {
             case CupsQueue::Completed:
                 return {};
@@ -233,6 +245,8 @@ QString printJobName()
 
 PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
 {
+    QElapsedTimer sincePress;
+    sincePress.start();
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return PrintOutcome{PrintStatus::NoPrinter, {}};
@@ -279,7 +293,7 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
         return failed(
             QStringLiteral("Der Drucker \"%1\" ist angehalten; der Druckauftrag wurde nicht gesendet.")
                 .arg(info.printerName()));
-    const int lastJobBefore = queue.newestJob(printJobName()).id;
+    const int lastJobBefore = queue.newestJob(printJobName(), CupsQueue::Active).id;
 #endif
 
     // From here on the job exists. Qt's CUPS engine cannot take a job back (QPrinter::abort() fails
@@ -293,6 +307,7 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
     sheetPainter.paint(painter);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const bool ended = painter.end();
+    const double handedOverMs = sincePress.nsecsElapsed() / 1e6;
     const QString refusal = cupsRefusal();
     if (!ended || printer.printerState() == QPrinter::Error || !refusal.isEmpty()) {
         QString text = QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht angenommen.")
@@ -301,14 +316,18 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
             text += QLatin1Char('\n') + refusal;
         return failed(text);
     }
+    PrintOutcome printed{PrintStatus::Printed, {}, handedOverMs};
 #ifdef VB_ASK_CUPS
     const QString notPrinted = watchHandOver(queue, lastJobBefore);
-    if (!notPrinted.isEmpty())
-        return failed(QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht gedruckt.\n%2")
-                          .arg(info.printerName(), notPrinted));
+    if (!notPrinted.isEmpty()) {
+        PrintOutcome outcome = failed(QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht gedruckt.\n%2")
+                                          .arg(info.printerName(), notPrinted));
+        outcome.handedOverMs = handedOverMs;
+        return outcome;
+    }
 #endif
     progress.setValue(HandedOver);
-    return PrintOutcome{PrintStatus::Printed, {}};
+    return printed;
 }
 
 } // namespace report

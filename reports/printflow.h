@@ -19,6 +19,8 @@ enum class PrintStatus {
 struct PrintOutcome {
     PrintStatus status = PrintStatus::Printed;
     QString errorText;
+    // Milliseconds from the call until the scheduler had taken the job; -1 when it never did.
+    double handedOverMs = -1;
 };
 
 // The document name of every print job.

@@ -4,27 +4,165 @@
 
 #include <QtCore/QDebug>
 #include <QtCore/QFile>
+#include <QtCore/QXmlStreamReader>
+#include <QtGui/QColor>
+#include <QtGui/QTransform>
 #include <QtGui/QFontDatabase>
 #include <QtGui/QFontMetricsF>
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
 #include <QtSvg/QSvgRenderer>
 
+#include <cmath>
+
 namespace report
 {
+
+// A label of a drawing, printed by the sheet painter as text of the page rather than by the SVG
+// renderer, which turns every letter into an outline: the labels stay searchable and selectable
+// in the PDF, and the page is a fraction of the size, so it is written and sent much faster.
+struct DrawingText {
+    QPointF anchor; // the start, middle or end of the baseline, in the drawing's own units
+    Qt::Alignment align = Qt::AlignLeft;
+    QString family;
+    double size = 0; // font size, in the drawing's units
+    bool bold = false;
+    QColor colour;
+    QString text;
+};
 
 namespace
 {
 QString lookUpFamily(const QString &family);
 
-// Drawings are parsed once per run: every print of a sheet uses the same few files.
-std::shared_ptr<QSvgRenderer> drawing(const QString &resource)
+struct Drawing {
+    std::shared_ptr<QSvgRenderer> renderer; // the drawing without the labels taken out
+    std::shared_ptr<const QList<DrawingText>> texts;
+};
+
+double svgNumber(const QXmlStreamAttributes &attributes, QLatin1StringView name, bool *ok)
 {
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> parsed;
+    const QStringView value = attributes.value(name);
+    bool converted = false;
+    const double number = value.trimmed().toDouble(&converted);
+    if (!converted || !std::isfinite(number))
+        *ok = false;
+    return number;
+}
+
+// Takes the plain labels out of a drawing: <text> elements directly under the root, with one
+// run of characters, a position, a size, and no transform or style sheet of their own. Anything
+// else stays in the drawing for the SVG renderer, which draws it as before.
+Drawing splitDrawing(const QString &resource)
+{
+    Drawing drawing;
+    QList<DrawingText> texts;
+    QFile file(resource);
+    QString svg;
+    if (file.open(QIODevice::ReadOnly))
+        svg = QString::fromUtf8(file.readAll());
+
+    struct Cut {
+        qsizetype from, to;
+    };
+    QList<Cut> cuts;
+    QXmlStreamReader xml(svg);
+    qsizetype tokenStart = 0;
+    int depth = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            if (depth == 2 && xml.name() == QLatin1String("text")) {
+                const QXmlStreamAttributes a = xml.attributes();
+                bool ok = !a.hasAttribute(QLatin1String("transform")) && !a.hasAttribute(QLatin1String("style")) &&
+                          !a.hasAttribute(QLatin1String("class")) && a.hasAttribute(QLatin1String("font-size"));
+                DrawingText text;
+                text.anchor = QPointF(svgNumber(a, QLatin1String("x"), &ok), svgNumber(a, QLatin1String("y"), &ok));
+                text.size = svgNumber(a, QLatin1String("font-size"), &ok);
+                text.family = a.value(QLatin1String("font-family")).toString();
+                const QStringView weight = a.value(QLatin1String("font-weight"));
+                text.bold = weight == QLatin1String("bold") || weight.toInt() >= 600;
+                const QStringView anchor = a.value(QLatin1String("text-anchor"));
+                text.align = anchor == QLatin1String("middle") ? Qt::AlignHCenter
+                             : anchor == QLatin1String("end")  ? Qt::AlignRight
+                                                                : Qt::AlignLeft;
+                const QStringView fill = a.value(QLatin1String("fill"));
+                text.colour = fill.isEmpty() ? QColor(Qt::black) : QColor::fromString(fill);
+                ok = ok && text.size > 0 && text.colour.isValid() && fill != QLatin1String("none");
+                // One run of characters and no child element.
+                if (ok && xml.readNext() == QXmlStreamReader::Characters) {
+                    text.text = xml.text().toString().simplified();
+                    ok = xml.readNext() == QXmlStreamReader::EndElement;
+                } else {
+                    ok = false;
+                }
+                // The reader has looked one character ahead at the end of the token before, so the
+                // element starts at the last '<' up to there.
+                const qsizetype from = svg.lastIndexOf(QLatin1Char('<'), tokenStart);
+                const qsizetype to = xml.characterOffset();
+                ok = ok && from >= 0 && QStringView(svg).sliced(from).startsWith(QLatin1String("<text")) &&
+                     QStringView(svg).first(to).endsWith(QLatin1String("</text>"));
+                if (ok) {
+                    --depth;
+                    cuts.append(Cut{from, to});
+                    if (!text.text.isEmpty())
+                        texts.append(text);
+                } else if (xml.tokenType() == QXmlStreamReader::EndElement) {
+                    --depth;
+                }
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        }
+        tokenStart = xml.characterOffset();
+    }
+    if (xml.hasError()) {
+        // Leave a drawing the splitter cannot read whole to the renderer, as it stands.
+        texts.clear();
+        cuts.clear();
+    }
+    for (auto cut = cuts.crbegin(); cut != cuts.crend(); ++cut)
+        svg.remove(cut->from, cut->to - cut->from);
+    if (!cuts.isEmpty()) {
+        drawing.renderer = std::make_shared<QSvgRenderer>(svg.toUtf8());
+        drawing.texts = std::make_shared<const QList<DrawingText>>(std::move(texts));
+    }
+    if (!drawing.renderer || !drawing.renderer->isValid()) {
+        drawing.renderer = std::make_shared<QSvgRenderer>(resource);
+        drawing.texts.reset();
+    }
+    return drawing;
+}
+
+// Drawings are parsed once per run: every print of a sheet uses the same few files.
+Drawing drawing(const QString &resource)
+{
+    static QHash<QString, Drawing> parsed;
     auto found = parsed.find(resource);
     if (found == parsed.end())
-        found = parsed.insert(resource, std::make_shared<QSvgRenderer>(resource));
+        found = parsed.insert(resource, splitDrawing(resource));
     return found.value();
+}
+
+// Where the SVG renderer puts the drawing's own units when it renders into target: the view box
+// scaled into the target, either filling it or keeping its proportions and centred.
+QTransform drawingToTarget(const QRectF &viewBox, const QRectF &target, bool keepAspect)
+{
+    QTransform transform;
+    if (viewBox.isEmpty())
+        return transform;
+    if (keepAspect) {
+        const QSizeF size = viewBox.size().scaled(target.size(), Qt::KeepAspectRatio);
+        transform.translate(target.x() + (target.width() - size.width()) / 2,
+                            target.y() + (target.height() - size.height()) / 2);
+        transform.scale(size.width() / viewBox.width(), size.height() / viewBox.height());
+    } else {
+        transform.translate(target.x(), target.y());
+        transform.scale(target.width() / viewBox.width(), target.height() / viewBox.height());
+    }
+    transform.translate(-viewBox.x(), -viewBox.y());
+    return transform;
 }
 } // namespace
 
@@ -72,7 +210,12 @@ SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
     for (const Picture &picture : sheet.layout().pictures) {
         if (!picture.on || m_renderers.contains(picture.resource))
             continue;
-        auto renderer = drawing(picture.resource);
+        const Drawing loaded = drawing(picture.resource);
+        auto renderer = loaded.renderer;
+        if (loaded.texts)
+            for (const DrawingText &text : *loaded.texts)
+                if (!m_families.contains(text.family))
+                    m_families.insert(text.family, resolvedFamily(text.family));
         if (!renderer->isValid()) {
             qWarning("report: drawing %s of %s cannot be loaded from %s", qPrintable(picture.name),
                      qPrintable(sheet.layout().name), qPrintable(picture.resource));
@@ -80,6 +223,8 @@ SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
             renderer.reset();
         }
         m_renderers.insert(picture.resource, renderer);
+        if (renderer && loaded.texts)
+            m_texts.insert(picture.resource, loaded.texts);
     }
 }
 
@@ -119,6 +264,7 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
         const QRectF box((left + picture.rect.left()) * scale, (top + picture.rect.top()) * scale,
                          picture.rect.width() * scale, picture.rect.height() * scale);
         painter.save();
+        QRectF target = box;
         if (picture.stretch) {
             renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
             renderer.render(&painter, box);
@@ -131,8 +277,12 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
                 size = size.scaled(box.size(), Qt::KeepAspectRatio);
             painter.setClipRect(box, Qt::IntersectClip);
             renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-            renderer.render(&painter, QRectF(box.topLeft(), size));
+            target = QRectF(box.topLeft(), size);
+            renderer.render(&painter, target);
         }
+        if (const auto texts = m_texts.value(picture.resource))
+            paintDrawingTexts(painter, *texts, drawingToTarget(renderer.viewBoxF(), target, !picture.stretch),
+                              72.0 * deviceFontScale / deviceDotsPerInch);
         painter.restore();
     }
 
@@ -185,6 +335,31 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
         }
     }
     painter.restore();
+}
+
+void SheetPainter::paintDrawingTexts(QPainter &painter, const QList<DrawingText> &texts,
+                                     const QTransform &toDevice, double pointsPerDot) const
+{
+    // The labels keep their size in the drawing's units; where a stretched drawing is scaled more
+    // one way than the other, they take the vertical scale and keep their proportions.
+    const double unit = std::hypot(toDevice.m12(), toDevice.m22());
+    for (const DrawingText &text : texts) {
+        QFont font(m_families.value(text.family, text.family));
+        font.setPointSizeF(text.size * unit * pointsPerDot);
+        font.setBold(text.bold);
+        font.setKerning(false);
+        font.setStyleStrategy(QFont::PreferOutline);
+        painter.setFont(font);
+        painter.setPen(text.colour);
+        const QFontMetricsF metrics(painter.font(), painter.device());
+        QPointF baseline = toDevice.map(text.anchor);
+        const double width = metrics.horizontalAdvance(text.text);
+        if (text.align == Qt::AlignHCenter)
+            baseline.rx() -= width / 2;
+        else if (text.align == Qt::AlignRight)
+            baseline.rx() -= width;
+        painter.drawText(baseline, text.text);
+    }
 }
 
 void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch)

@@ -11,9 +11,12 @@ class QPainter;
 class QPaintDevice;
 class QPdfWriter;
 class QSvgRenderer;
+class QTransform;
 
 namespace report
 {
+
+struct DrawingText;
 
 // The font family that stands in for a sheet's family: the family itself where it is installed,
 // else its metric twin (Liberation Serif for Times New Roman, Liberation Sans for Arial), so that
@@ -40,8 +43,12 @@ public:
     QStringList missingResources() const { return m_missing; }
 
 private:
+    void paintDrawingTexts(QPainter &painter, const QList<DrawingText> &texts, const QTransform &toDevice,
+                           double pointsPerDot) const;
+
     const Sheet &m_sheet;
     QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers; // by resource path
+    QHash<QString, std::shared_ptr<const QList<DrawingText>>> m_texts; // labels taken out of drawings
     QHash<QString, QString> m_families;                        // sheet family -> installed family
     QStringList m_missing;
 };
