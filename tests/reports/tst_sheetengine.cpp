@@ -13,6 +13,7 @@
 #include <QtGui/QImage>
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
+#include <QtSvg/QSvgRenderer>
 #include <QtTest/QTest>
 
 using namespace report;
@@ -48,6 +49,10 @@ private slots:
     void pictureSwitch_data();
     void pictureSwitch();
     void unknownNamesAreReportedNotFatal();
+    void drawingLabelsStandWhereTheDrawingPutsThem_data();
+    void drawingLabelsStandWhereTheDrawingPutsThem();
+    void druck1DrawingLabelsAreText_data();
+    void druck1DrawingLabelsAreText();
 
     void druck1Positions_data();
     void druck1Positions();
@@ -194,6 +199,121 @@ void TestSheetEngine::pictureSwitch()
         QCOMPARE(inside + frame, 0);
     }
     QCOMPARE(around, 0); // nothing spills out of the rectangle
+}
+
+void TestSheetEngine::drawingLabelsStandWhereTheDrawingPutsThem_data()
+{
+    QTest::addColumn<bool>("stretch");
+    QTest::addColumn<QRect>("box");
+    QTest::newRow("a drawing stretched into a box of other proportions keeps its labels at their places")
+        << true << QRect(100, 40, 300, 120);
+    QTest::newRow("a drawing at its own size keeps its labels at their places") << false << QRect(100, 40, 300, 300);
+    QTest::newRow("a drawing scaled down into a smaller box keeps its labels at their places")
+        << false << QRect(100, 40, 150, 60);
+}
+
+// The labels of a drawing print as text of the page (pdftotext finds them) and stand where the SVG
+// renderer itself lays them out: start, middle and end anchors, in every way a picture is scaled.
+void TestSheetEngine::drawingLabelsStandWhereTheDrawingPutsThem()
+{
+    QFETCH(bool, stretch);
+    QFETCH(QRect, box);
+    const QString svg = m_dir.filePath(QStringLiteral("labels.svg"));
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"(<?xml version="1.0" encoding="UTF-8"?>)"
+               R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160">)"
+               R"(<rect x="10" y="10" width="220" height="140" fill="none" stroke="black"/>)"
+               R"(<text id="start" x="20" y="40" font-family="Arial" font-size="11" text-anchor="start">Beginn</text>)"
+               R"(<text id="middle" x="120" y="90" font-family="Arial" font-size="14" text-anchor="middle")"
+               R"( fill="#000000">Mitte</text>)"
+               R"(<text id="end" x="220" y="140" font-family="Arial" font-size="11" text-anchor="end">Ende</text>)"
+               R"(</svg>)");
+    file.close();
+    SheetLayout layout = probeLayout();
+    layout.pictures = {{QStringLiteral("Drawing"), QStringLiteral("Lower"), box, svg, stretch, true}};
+    const PdfPage page = printed(Sheet(layout), 1200);
+    QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
+
+    // Where the renderer puts the drawing: the box, or the drawing's own size from its corner,
+    // scaled down to fit when it is larger, keeping its proportions.
+    QSvgRenderer renderer(svg);
+    QRectF target(box);
+    if (!stretch) {
+        QSizeF size = renderer.defaultSize();
+        if (size.width() > box.width() || size.height() > box.height())
+            size = size.scaled(box.size(), Qt::KeepAspectRatio);
+        target = QRectF(box.topLeft(), size);
+    }
+    const double sx = target.width() / 240.0, sy = target.height() / 160.0;
+    constexpr int lowerTop = 100;
+    for (const char *id : {"start", "middle", "end"}) {
+        const QRectF bounds = renderer.boundsOnElement(QLatin1String(id)); // drawing units
+        const QString word = id == QByteArray("start") ? QStringLiteral("Beginn")
+                             : id == QByteArray("middle") ? QStringLiteral("Mitte")
+                                                         : QStringLiteral("Ende");
+        const auto found = std::find_if(page.words.cbegin(), page.words.cend(),
+                                        [&](const PdfWord &w) { return w.text == word; });
+        QVERIFY2(found != page.words.cend(), qPrintable(word + QStringLiteral(" is not text of the page")));
+        const double left = xPt(target.left() + bounds.left() * sx);
+        const double right = xPt(target.left() + bounds.right() * sx);
+        const double centre = (left + right) / 2;
+        // The renderer's box is the line's box, taller than the glyphs; the word's box lies in it.
+        const double top = yPt(lowerTop, target.top() + bounds.top() * sy);
+        const double bottom = yPt(lowerTop, target.top() + bounds.bottom() * sy);
+        const QRectF &got = found->box;
+        const double slack = 1.5;
+        if (stretch && sx > sy) {
+            // Stretched wider than high: the label keeps its proportions, so only its anchor holds.
+            const double anchor = id == QByteArray("start") ? got.left()
+                                  : id == QByteArray("end") ? got.right()
+                                                           : got.center().x();
+            const double expected = id == QByteArray("start") ? left : id == QByteArray("end") ? right : centre;
+            QVERIFY2(qAbs(anchor - expected) <= slack,
+                     qPrintable(QStringLiteral("%1: anchor at %2 pt, drawing puts it at %3 pt")
+                                    .arg(word).arg(anchor).arg(expected)));
+        } else {
+            QVERIFY2(qAbs(got.left() - left) <= slack && qAbs(got.right() - right) <= slack,
+                     qPrintable(QStringLiteral("%1: %2..%3 pt, drawing puts it at %4..%5 pt")
+                                    .arg(word).arg(got.left()).arg(got.right()).arg(left).arg(right)));
+        }
+        QVERIFY2(got.top() >= top - slack && got.bottom() <= bottom + slack,
+                 qPrintable(QStringLiteral("%1: %2..%3 pt high, drawing line %4..%5 pt")
+                                .arg(word).arg(got.top()).arg(got.bottom()).arg(top).arg(bottom)));
+    }
+}
+
+void TestSheetEngine::druck1DrawingLabelsAreText_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<bool>("transom");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("the German mullion sheet prints the labels of elevation and load areas")
+        << false << false << QStringList{"LP", "LS", "A/2", "B/2", "Einfluss-", "flächen"};
+    QTest::newRow("the English mullion sheet prints the English labels of the load areas")
+        << true << false << QStringList{"LP", "LS", "A/2", "B/2", "influence", "areas"};
+    QTest::newRow("the German transom sheet prints the labels of the transom drawing")
+        << false << true << QStringList{"H1", "H2", "Einfluss-", "flächen"};
+    QTest::newRow("the English transom sheet prints the English labels of the transom drawing")
+        << true << true << QStringList{"H1", "H2", "influence", "areas"};
+}
+
+// The sketches' labels are text of the printed page, inside the sketches' right-hand column.
+void TestSheetEngine::druck1DrawingLabelsAreText()
+{
+    QFETCH(bool, english);
+    QFETCH(bool, transom);
+    QFETCH(QStringList, words);
+    const PdfPage page = printed(makeDruck1(sampleInput(english, transom)), 1200);
+    QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
+    // Every drawing of the sheet stands right of x = 376 in the child band.
+    const double column = xPt(376) - 1;
+    for (const QString &word : std::as_const(words)) {
+        const bool there = std::any_of(page.words.cbegin(), page.words.cend(), [&](const PdfWord &w) {
+            return w.text == word && w.box.left() >= column && w.box.top() >= yPt(kChildTop, 0);
+        });
+        QVERIFY2(there, qPrintable(word + QStringLiteral(" is not printed as text beside the drawings")));
+    }
 }
 
 void TestSheetEngine::unknownNamesAreReportedNotFatal()
