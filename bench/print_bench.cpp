@@ -1,5 +1,6 @@
 // Times printing the sheet of Programm 1 through the print flow against a bare QPrinter job of one
-// line of text, both to the default queue of a CUPS server whose backend stores each job (the
+// line of text (once on a printer looked up beforehand, once on a QPrinter that finds the default
+// printer itself, as a bare program does), all to the default queue of a CUPS server whose backend stores each job (the
 // private test server of scripts/cups-test-server.sh).
 //
 //   scripts/cups-test-server.sh start /tmp/vbbench
@@ -83,7 +84,7 @@ bool measure(const char *name, const QDir &dir, int prints, const std::function<
             return false;
         }
         if (i == 0) {
-            std::printf("%-12s first print (cold): accepted %.1f ms, returned %.1f ms, stored %.1f ms\n", name,
+            std::printf("%-13s first print (cold): accepted %.1f ms, returned %.1f ms, stored %.1f ms\n", name,
                         accepted, returned, stored);
             continue;
         }
@@ -92,7 +93,7 @@ bool measure(const char *name, const QDir &dir, int prints, const std::function<
         figures.stored.push_back(stored);
         figures.pdfBytes = QFileInfo(job).size();
     }
-    std::printf("%-12s median of %d: accepted by CUPS %.1f ms, returned %.1f ms, stored by the backend %.1f ms, "
+    std::printf("%-13s median of %d: accepted by CUPS %.1f ms, returned %.1f ms, stored by the backend %.1f ms, "
                 "PDF %lld bytes\n",
                 name, prints, median(figures.accepted), median(figures.returned), median(figures.stored),
                 static_cast<long long>(figures.pdfBytes));
@@ -137,6 +138,18 @@ int main(int argc, char **argv)
         painter.drawText(QPointF(1000, 1000), QStringLiteral("Statische Vorbemessung"));
         return painter.end() ? clock.nsecsElapsed() / 1e6 : -1.0;
     });
+    // The same, as a bare program writes it: a QPrinter on the default printer, found by Qt.
+    const bool bareDefaultOk = measure("bare default", dir, prints, [&] {
+        QElapsedTimer clock;
+        clock.start();
+        QPrinter bare(QPrinter::HighResolution);
+        bare.setDocName(QStringLiteral("bare"));
+        QPainter painter;
+        if (!painter.begin(&bare))
+            return -1.0;
+        painter.drawText(QPointF(1000, 1000), QStringLiteral("Statische Vorbemessung"));
+        return painter.end() ? clock.nsecsElapsed() / 1e6 : -1.0;
+    });
     const bool sheetOk = measure("druck1 sheet", dir, prints, [&] {
         QElapsedTimer clock;
         clock.start();
@@ -145,5 +158,5 @@ int main(int argc, char **argv)
         const report::PrintOutcome outcome = report::printSheet(sheet, nullptr);
         return outcome.status == report::PrintStatus::Printed ? filled + outcome.handedOverMs : -1.0;
     });
-    return bareOk && sheetOk ? 0 : 1;
+    return bareOk && bareDefaultOk && sheetOk ? 0 : 1;
 }
