@@ -50,9 +50,10 @@ double svgNumber(const QXmlStreamAttributes &attributes, QLatin1StringView name,
     return number;
 }
 
-// Takes the plain labels out of a drawing: <text> elements directly under the root, with one
-// run of characters, a position, a size, and no transform or style sheet of their own. Anything
-// else stays in the drawing for the SVG renderer, which draws it as before.
+// Takes the plain labels out of a drawing: <text> elements directly under a root that passes no
+// text style down, with one run of characters, a position, a size, and no transform or style
+// sheet of their own. Anything else stays in the drawing for the SVG renderer, which draws it as
+// before.
 Drawing splitDrawing(const QString &resource)
 {
     Drawing drawing;
@@ -69,11 +70,17 @@ Drawing splitDrawing(const QString &resource)
     QXmlStreamReader xml(svg);
     qsizetype tokenStart = 0;
     int depth = 0;
+    bool rootPassesStyle = false;
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
             ++depth;
-            if (depth == 2 && xml.name() == QLatin1String("text")) {
+            if (depth == 1) {
+                const QXmlStreamAttributes a = xml.attributes();
+                for (const char *inherited : {"style", "class", "transform", "fill", "font-family", "font-size",
+                                              "font-weight", "font-style", "text-anchor", "fill-opacity", "opacity"})
+                    rootPassesStyle = rootPassesStyle || a.hasAttribute(QLatin1String(inherited));
+            } else if (depth == 2 && !rootPassesStyle && xml.name() == QLatin1String("text")) {
                 const QXmlStreamAttributes a = xml.attributes();
                 bool ok = !a.hasAttribute(QLatin1String("transform")) && !a.hasAttribute(QLatin1String("style")) &&
                           !a.hasAttribute(QLatin1String("class")) && a.hasAttribute(QLatin1String("font-size"));
@@ -90,13 +97,19 @@ Drawing splitDrawing(const QString &resource)
                 const QStringView fill = a.value(QLatin1String("fill"));
                 text.colour = fill.isEmpty() ? QColor(Qt::black) : QColor::fromString(fill);
                 ok = ok && text.size > 0 && text.colour.isValid() && fill != QLatin1String("none");
-                // One run of characters and no child element.
-                if (ok && xml.readNext() == QXmlStreamReader::Characters) {
+                // The content: one run of characters at most, then the element's end. A child
+                // element is counted like any other, and leaves the label to the renderer.
+                QXmlStreamReader::TokenType next = xml.readNext();
+                if (next == QXmlStreamReader::Characters) {
                     text.text = xml.text().toString().simplified();
-                    ok = xml.readNext() == QXmlStreamReader::EndElement;
-                } else {
-                    ok = false;
+                    next = xml.readNext();
                 }
+                const bool closed = next == QXmlStreamReader::EndElement;
+                if (closed)
+                    --depth;
+                else if (next == QXmlStreamReader::StartElement)
+                    ++depth;
+                ok = ok && closed;
                 // The reader has looked one character ahead at the end of the token before, so the
                 // element starts at the last '<' up to there.
                 const qsizetype from = svg.lastIndexOf(QLatin1Char('<'), tokenStart);
@@ -104,12 +117,9 @@ Drawing splitDrawing(const QString &resource)
                 ok = ok && from >= 0 && QStringView(svg).sliced(from).startsWith(QLatin1String("<text")) &&
                      QStringView(svg).first(to).endsWith(QLatin1String("</text>"));
                 if (ok) {
-                    --depth;
                     cuts.append(Cut{from, to});
                     if (!text.text.isEmpty())
                         texts.append(text);
-                } else if (xml.tokenType() == QXmlStreamReader::EndElement) {
-                    --depth;
                 }
             }
         } else if (token == QXmlStreamReader::EndElement) {

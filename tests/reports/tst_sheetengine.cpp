@@ -51,6 +51,8 @@ private slots:
     void unknownNamesAreReportedNotFatal();
     void drawingLabelsStandWhereTheDrawingPutsThem_data();
     void drawingLabelsStandWhereTheDrawingPutsThem();
+    void drawingLabelsTheRendererKeeps_data();
+    void drawingLabelsTheRendererKeeps();
     void druck1DrawingLabelsAreText_data();
     void druck1DrawingLabelsAreText();
 
@@ -281,6 +283,68 @@ void TestSheetEngine::drawingLabelsStandWhereTheDrawingPutsThem()
                  qPrintable(QStringLiteral("%1: %2..%3 pt high, drawing line %4..%5 pt")
                                 .arg(word).arg(got.top()).arg(got.bottom()).arg(top).arg(bottom)));
     }
+}
+
+void TestSheetEngine::drawingLabelsTheRendererKeeps_data()
+{
+    QTest::addColumn<QByteArray>("root");
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<bool>("laterLabelIsText");
+    const QByteArray plainRoot = R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160">)";
+    QTest::newRow("a label with a child element is drawn by the renderer, and the next one is text")
+        << plainRoot << QByteArray(R"(<text x="20" y="40" font-size="14">Tra<tspan font-weight="bold">ufe</tspan></text>)")
+        << true;
+    QTest::newRow("a label with a transform is drawn by the renderer")
+        << plainRoot << QByteArray(R"svg(<text x="20" y="40" font-size="14" transform="translate(0 0)">Traufe</text>)svg")
+        << true;
+    QTest::newRow("a label inside a group is drawn by the renderer")
+        << plainRoot << QByteArray(R"(<g><text x="20" y="40" font-size="14">Traufe</text></g>)") << true;
+    QTest::newRow("a label sized in pixels is drawn by the renderer")
+        << plainRoot << QByteArray(R"(<text x="20" y="40" font-size="14px">Traufe</text>)") << true;
+    QTest::newRow("under a root that passes a style down, every label is drawn by the renderer")
+        << QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160")"
+                      R"( font-weight="bold">)")
+        << QByteArray(R"(<text x="20" y="40" font-size="14">Traufe</text>)") << false;
+}
+
+// Labels the sheet painter does not take over are left in the drawing and still printed; the
+// plain labels after them are still taken over.
+void TestSheetEngine::drawingLabelsTheRendererKeeps()
+{
+    QFETCH(QByteArray, root);
+    QFETCH(QByteArray, label);
+    QFETCH(bool, laterLabelIsText);
+    const QString svg = m_dir.filePath(QStringLiteral("kept%1.svg").arg(++m_count));
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(root + label +
+               R"(<text x="20" y="120" font-family="Arial" font-size="14">Danach</text></svg>)");
+    file.close();
+    SheetLayout layout = probeLayout();
+    layout.pictures = {{QStringLiteral("Drawing"), QStringLiteral("Lower"), QRect(100, 40, 240, 160), svg, true, true}};
+    const Sheet sheet(layout);
+    const QString pdf = pdfFile(QStringLiteral("kept%1").arg(m_count));
+    QVERIFY(writePdf(sheet, pdf));
+    const PdfPage page = readPdfPage(pdf);
+    QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
+    const auto isText = [&](const QString &word) {
+        return std::any_of(page.words.cbegin(), page.words.cend(), [&](const PdfWord &w) { return w.text == word; });
+    };
+    QCOMPARE(isText(QStringLiteral("Danach")), laterLabelIsText);
+    QVERIFY(!isText(QStringLiteral("Traufe")));
+    bool ok = false;
+    runTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+             m_dir.filePath(QStringLiteral("kept"))},
+            &ok);
+    QVERIFY(ok);
+    const QImage image(m_dir.filePath(QStringLiteral("kept.png")));
+    // The kept label's baseline: 40 drawing units into a box at 100, 40 of band Lower (top 100).
+    const QPoint origin(qRound(kLeftMarginPx) + 100, qRound(kTopMarginPx) + 100 + 40);
+    QVERIFY2(darkPixels(image, QRect(origin + QPoint(20, 40 - 14), QSize(60, 16))) > 20,
+             "the label the renderer keeps is not printed");
+    QVERIFY2(darkPixels(image, QRect(origin + QPoint(20, 120 - 14), QSize(60, 16))) > 20,
+             "the label after it is not printed");
 }
 
 void TestSheetEngine::druck1DrawingLabelsAreText_data()
