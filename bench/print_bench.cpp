@@ -1,7 +1,7 @@
 // Times printing the sheet of Programm 1 through the print flow against a bare QPrinter job of one
 // line of text (once on a printer looked up beforehand, once on a QPrinter that finds the default
-// printer itself, as a bare program does), all to the default queue of a CUPS server whose backend stores each job (the
-// private test server of scripts/cups-test-server.sh).
+// printer itself, as a bare program does), all to the default queue of a CUPS server whose backend stores
+// each job (the private test server of scripts/cups-test-server.sh).
 //
 //   scripts/cups-test-server.sh start /tmp/vbbench
 //   env $(cat /tmp/vbbench/env) print_bench /tmp/vbbench/jobs [prints]
@@ -84,8 +84,8 @@ bool measure(const char *name, const QDir &dir, int prints, const std::function<
             return false;
         }
         if (i == 0) {
-            std::printf("%-13s first print (cold): accepted %.1f ms, returned %.1f ms, stored %.1f ms\n", name,
-                        accepted, returned, stored);
+            std::printf("%-13s first print (cold): accepted %.1f ms, returned %.1f ms, stored %.1f ms\n",
+                        name, accepted, returned, stored);
             continue;
         }
         figures.accepted.push_back(accepted);
@@ -93,10 +93,11 @@ bool measure(const char *name, const QDir &dir, int prints, const std::function<
         figures.stored.push_back(stored);
         figures.pdfBytes = QFileInfo(job).size();
     }
-    std::printf("%-13s median of %d: accepted by CUPS %.1f ms, returned %.1f ms, stored by the backend %.1f ms, "
-                "PDF %lld bytes\n",
-                name, prints, median(figures.accepted), median(figures.returned), median(figures.stored),
-                static_cast<long long>(figures.pdfBytes));
+    std::printf(
+        "%-13s median of %d: accepted by CUPS %.1f ms, returned %.1f ms, stored by the backend %.1f ms, "
+        "PDF %lld bytes\n",
+        name, prints, median(figures.accepted), median(figures.returned), median(figures.stored),
+        static_cast<long long>(figures.pdfBytes));
     return true;
 }
 

@@ -195,26 +195,24 @@ QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
             if (job.id <= lastJobBefore)
                 return {};
         }
-        {
-            switch (job.state) {
-            case CupsQueue::Completed:
+        switch (job.state) {
+        case CupsQueue::Completed:
+            return {};
+        case CupsQueue::Processing:
+            if (processingSince < 0)
+                processingSince = clock.elapsed();
+            else if (clock.elapsed() - processingSince >= processingWatchMs)
                 return {};
-            case CupsQueue::Processing:
-                if (processingSince < 0)
-                    processingSince = clock.elapsed();
-                else if (clock.elapsed() - processingSince >= processingWatchMs)
-                    return {};
-                break;
-            case CupsQueue::Held:
-                return QStringLiteral("Der Auftrag wird zurückgehalten.");
-            case CupsQueue::Stopped:
-                return QStringLiteral("Der Auftrag wurde angehalten.");
-            case CupsQueue::Canceled:
-            case CupsQueue::Aborted:
-                return QStringLiteral("Der Auftrag wurde abgebrochen.");
-            default:
-                break;
-            }
+            break;
+        case CupsQueue::Held:
+            return QStringLiteral("Der Auftrag wird zurückgehalten.");
+        case CupsQueue::Stopped:
+            return QStringLiteral("Der Auftrag wurde angehalten.");
+        case CupsQueue::Canceled:
+        case CupsQueue::Aborted:
+            return QStringLiteral("Der Auftrag wurde abgebrochen.");
+        default:
+            break;
         }
         // The error policy "stop-printer" puts the job back in line and stops the printer.
         if (queue.printerStopped())
@@ -320,8 +318,9 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
 #ifdef VB_ASK_CUPS
     const QString notPrinted = watchHandOver(queue, lastJobBefore);
     if (!notPrinted.isEmpty()) {
-        PrintOutcome outcome = failed(QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht gedruckt.\n%2")
-                                          .arg(info.printerName(), notPrinted));
+        PrintOutcome outcome =
+            failed(QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht gedruckt.\n%2")
+                       .arg(info.printerName(), notPrinted));
         outcome.handedOverMs = handedOverMs;
         return outcome;
     }

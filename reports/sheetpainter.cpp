@@ -6,11 +6,11 @@
 #include <QtCore/QFile>
 #include <QtCore/QXmlStreamReader>
 #include <QtGui/QColor>
-#include <QtGui/QTransform>
 #include <QtGui/QFontDatabase>
 #include <QtGui/QFontMetricsF>
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
+#include <QtGui/QTransform>
 #include <QtSvg/QSvgRenderer>
 
 #include <cmath>
@@ -77,15 +77,18 @@ Drawing splitDrawing(const QString &resource)
             ++depth;
             if (depth == 1) {
                 const QXmlStreamAttributes a = xml.attributes();
-                for (const char *inherited : {"style", "class", "transform", "fill", "font-family", "font-size",
-                                              "font-weight", "font-style", "text-anchor", "fill-opacity", "opacity"})
+                for (const char *inherited :
+                     {"style", "class", "transform", "fill", "font-family", "font-size", "font-weight",
+                      "font-style", "text-anchor", "fill-opacity", "opacity"})
                     rootPassesStyle = rootPassesStyle || a.hasAttribute(QLatin1String(inherited));
             } else if (depth == 2 && !rootPassesStyle && xml.name() == QLatin1String("text")) {
                 const QXmlStreamAttributes a = xml.attributes();
-                bool ok = !a.hasAttribute(QLatin1String("transform")) && !a.hasAttribute(QLatin1String("style")) &&
-                          !a.hasAttribute(QLatin1String("class")) && a.hasAttribute(QLatin1String("font-size"));
+                bool ok =
+                    !a.hasAttribute(QLatin1String("transform")) && !a.hasAttribute(QLatin1String("style")) &&
+                    !a.hasAttribute(QLatin1String("class")) && a.hasAttribute(QLatin1String("font-size"));
                 DrawingText text;
-                text.anchor = QPointF(svgNumber(a, QLatin1String("x"), &ok), svgNumber(a, QLatin1String("y"), &ok));
+                text.anchor =
+                    QPointF(svgNumber(a, QLatin1String("x"), &ok), svgNumber(a, QLatin1String("y"), &ok));
                 text.size = svgNumber(a, QLatin1String("font-size"), &ok);
                 text.family = a.value(QLatin1String("font-family")).toString();
                 const QStringView weight = a.value(QLatin1String("font-weight"));
@@ -93,7 +96,7 @@ Drawing splitDrawing(const QString &resource)
                 const QStringView anchor = a.value(QLatin1String("text-anchor"));
                 text.align = anchor == QLatin1String("middle") ? Qt::AlignHCenter
                              : anchor == QLatin1String("end")  ? Qt::AlignRight
-                                                                : Qt::AlignLeft;
+                                                               : Qt::AlignLeft;
                 const QStringView fill = a.value(QLatin1String("fill"));
                 text.colour = fill.isEmpty() ? QColor(Qt::black) : QColor::fromString(fill);
                 ok = ok && text.size > 0 && text.colour.isValid() && fill != QLatin1String("none");

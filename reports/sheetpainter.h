@@ -47,9 +47,9 @@ private:
                            double pointsPerDot) const;
 
     const Sheet &m_sheet;
-    QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers; // by resource path
+    QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers;         // by resource path
     QHash<QString, std::shared_ptr<const QList<DrawingText>>> m_texts; // labels taken out of drawings
-    QHash<QString, QString> m_families;                        // sheet family -> installed family
+    QHash<QString, QString> m_families;                                // sheet family -> installed family
     QStringList m_missing;
 };
 

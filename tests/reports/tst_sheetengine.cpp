@@ -209,7 +209,8 @@ void TestSheetEngine::drawingLabelsStandWhereTheDrawingPutsThem_data()
     QTest::addColumn<QRect>("box");
     QTest::newRow("a drawing stretched into a box of other proportions keeps its labels at their places")
         << true << QRect(100, 40, 300, 120);
-    QTest::newRow("a drawing at its own size keeps its labels at their places") << false << QRect(100, 40, 300, 300);
+    QTest::newRow("a drawing at its own size keeps its labels at their places")
+        << false << QRect(100, 40, 300, 300);
     QTest::newRow("a drawing scaled down into a smaller box keeps its labels at their places")
         << false << QRect(100, 40, 150, 60);
 }
@@ -223,14 +224,15 @@ void TestSheetEngine::drawingLabelsStandWhereTheDrawingPutsThem()
     const QString svg = m_dir.filePath(QStringLiteral("labels.svg"));
     QFile file(svg);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(R"(<?xml version="1.0" encoding="UTF-8"?>)"
-               R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160">)"
-               R"(<rect x="10" y="10" width="220" height="140" fill="none" stroke="black"/>)"
-               R"(<text id="start" x="20" y="40" font-family="Arial" font-size="11" text-anchor="start">Beginn</text>)"
-               R"(<text id="middle" x="120" y="90" font-family="Arial" font-size="14" text-anchor="middle")"
-               R"( fill="#000000">Mitte</text>)"
-               R"(<text id="end" x="220" y="140" font-family="Arial" font-size="11" text-anchor="end">Ende</text>)"
-               R"(</svg>)");
+    file.write(
+        R"(<?xml version="1.0" encoding="UTF-8"?>)"
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160">)"
+        R"(<rect x="10" y="10" width="220" height="140" fill="none" stroke="black"/>)"
+        R"(<text id="start" x="20" y="40" font-family="Arial" font-size="11" text-anchor="start">Beginn</text>)"
+        R"(<text id="middle" x="120" y="90" font-family="Arial" font-size="14" text-anchor="middle")"
+        R"( fill="#000000">Mitte</text>)"
+        R"(<text id="end" x="220" y="140" font-family="Arial" font-size="11" text-anchor="end">Ende</text>)"
+        R"(</svg>)");
     file.close();
     SheetLayout layout = probeLayout();
     layout.pictures = {{QStringLiteral("Drawing"), QStringLiteral("Lower"), box, svg, stretch, true}};
@@ -251,9 +253,9 @@ void TestSheetEngine::drawingLabelsStandWhereTheDrawingPutsThem()
     constexpr int lowerTop = 100;
     for (const char *id : {"start", "middle", "end"}) {
         const QRectF bounds = renderer.boundsOnElement(QLatin1String(id)); // drawing units
-        const QString word = id == QByteArray("start") ? QStringLiteral("Beginn")
+        const QString word = id == QByteArray("start")    ? QStringLiteral("Beginn")
                              : id == QByteArray("middle") ? QStringLiteral("Mitte")
-                                                         : QStringLiteral("Ende");
+                                                          : QStringLiteral("Ende");
         const auto found = std::find_if(page.words.cbegin(), page.words.cend(),
                                         [&](const PdfWord &w) { return w.text == word; });
         QVERIFY2(found != page.words.cend(), qPrintable(word + QStringLiteral(" is not text of the page")));
@@ -269,19 +271,31 @@ void TestSheetEngine::drawingLabelsStandWhereTheDrawingPutsThem()
             // Stretched wider than high: the label keeps its proportions, so only its anchor holds.
             const double anchor = id == QByteArray("start") ? got.left()
                                   : id == QByteArray("end") ? got.right()
-                                                           : got.center().x();
-            const double expected = id == QByteArray("start") ? left : id == QByteArray("end") ? right : centre;
+                                                            : got.center().x();
+            const double expected = id == QByteArray("start") ? left
+                                    : id == QByteArray("end") ? right
+                                                              : centre;
             QVERIFY2(qAbs(anchor - expected) <= slack,
                      qPrintable(QStringLiteral("%1: anchor at %2 pt, drawing puts it at %3 pt")
-                                    .arg(word).arg(anchor).arg(expected)));
+                                    .arg(word)
+                                    .arg(anchor)
+                                    .arg(expected)));
         } else {
             QVERIFY2(qAbs(got.left() - left) <= slack && qAbs(got.right() - right) <= slack,
                      qPrintable(QStringLiteral("%1: %2..%3 pt, drawing puts it at %4..%5 pt")
-                                    .arg(word).arg(got.left()).arg(got.right()).arg(left).arg(right)));
+                                    .arg(word)
+                                    .arg(got.left())
+                                    .arg(got.right())
+                                    .arg(left)
+                                    .arg(right)));
         }
         QVERIFY2(got.top() >= top - slack && got.bottom() <= bottom + slack,
                  qPrintable(QStringLiteral("%1: %2..%3 pt high, drawing line %4..%5 pt")
-                                .arg(word).arg(got.top()).arg(got.bottom()).arg(top).arg(bottom)));
+                                .arg(word)
+                                .arg(got.top())
+                                .arg(got.bottom())
+                                .arg(top)
+                                .arg(bottom)));
     }
 }
 
@@ -290,20 +304,24 @@ void TestSheetEngine::drawingLabelsTheRendererKeeps_data()
     QTest::addColumn<QByteArray>("root");
     QTest::addColumn<QByteArray>("label");
     QTest::addColumn<bool>("laterLabelIsText");
-    const QByteArray plainRoot = R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160">)";
+    const QByteArray plainRoot =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160">)";
     QTest::newRow("a label with a child element is drawn by the renderer, and the next one is text")
-        << plainRoot << QByteArray(R"(<text x="20" y="40" font-size="14">Tra<tspan font-weight="bold">ufe</tspan></text>)")
+        << plainRoot
+        << QByteArray(R"(<text x="20" y="40" font-size="14">Tra<tspan font-weight="bold">ufe</tspan></text>)")
         << true;
     QTest::newRow("a label with a transform is drawn by the renderer")
-        << plainRoot << QByteArray(R"svg(<text x="20" y="40" font-size="14" transform="translate(0 0)">Traufe</text>)svg")
+        << plainRoot
+        << QByteArray(R"svg(<text x="20" y="40" font-size="14" transform="translate(0 0)">Traufe</text>)svg")
         << true;
     QTest::newRow("a label inside a group is drawn by the renderer")
         << plainRoot << QByteArray(R"(<g><text x="20" y="40" font-size="14">Traufe</text></g>)") << true;
     QTest::newRow("a label sized in pixels is drawn by the renderer")
         << plainRoot << QByteArray(R"(<text x="20" y="40" font-size="14px">Traufe</text>)") << true;
     QTest::newRow("under a root that passes a style down, every label is drawn by the renderer")
-        << QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160")"
-                      R"( font-weight="bold">)")
+        << QByteArray(
+               R"(<svg xmlns="http://www.w3.org/2000/svg" width="240" height="160" viewBox="0 0 240 160")"
+               R"( font-weight="bold">)")
         << QByteArray(R"(<text x="20" y="40" font-size="14">Traufe</text>)") << false;
 }
 
@@ -321,21 +339,23 @@ void TestSheetEngine::drawingLabelsTheRendererKeeps()
                R"(<text x="20" y="120" font-family="Arial" font-size="14">Danach</text></svg>)");
     file.close();
     SheetLayout layout = probeLayout();
-    layout.pictures = {{QStringLiteral("Drawing"), QStringLiteral("Lower"), QRect(100, 40, 240, 160), svg, true, true}};
+    layout.pictures = {
+        {QStringLiteral("Drawing"), QStringLiteral("Lower"), QRect(100, 40, 240, 160), svg, true, true}};
     const Sheet sheet(layout);
     const QString pdf = pdfFile(QStringLiteral("kept%1").arg(m_count));
     QVERIFY(writePdf(sheet, pdf));
     const PdfPage page = readPdfPage(pdf);
     QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
     const auto isText = [&](const QString &word) {
-        return std::any_of(page.words.cbegin(), page.words.cend(), [&](const PdfWord &w) { return w.text == word; });
+        return std::any_of(page.words.cbegin(), page.words.cend(),
+                           [&](const PdfWord &w) { return w.text == word; });
     };
     QCOMPARE(isText(QStringLiteral("Danach")), laterLabelIsText);
     QVERIFY(!isText(QStringLiteral("Traufe")));
     bool ok = false;
     runTool(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
-             m_dir.filePath(QStringLiteral("kept"))},
+            {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), pdf, m_dir.filePath(QStringLiteral("kept"))},
             &ok);
     QVERIFY(ok);
     const QImage image(m_dir.filePath(QStringLiteral("kept.png")));
