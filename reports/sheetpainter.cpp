@@ -31,14 +31,29 @@ struct DrawingText {
     QString text;
 };
 
+// A drawing as the sheet painter prints it: the SVG without the labels taken out of it (none when
+// the drawing cannot be loaded), and those labels.
+struct Drawing {
+    std::shared_ptr<QSvgRenderer> renderer;
+    std::shared_ptr<const QList<DrawingText>> texts;
+};
+
 namespace
 {
 QString lookUpFamily(const QString &family);
 
-struct Drawing {
-    std::shared_ptr<QSvgRenderer> renderer; // the drawing without the labels taken out
-    std::shared_ptr<const QList<DrawingText>> texts;
-};
+// The font of a sheet's text, at a size in points of the device. Kerning is off, as in the
+// design, and outlines are preferred so that the printer gets the type itself.
+QFont sheetFont(const QString &family, double pointSize, bool bold, bool underline = false)
+{
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    font.setKerning(false);
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
 
 double svgNumber(const QXmlStreamAttributes &attributes, QLatin1StringView name, bool *ok)
 {
@@ -59,9 +74,8 @@ Drawing splitDrawing(const QString &resource)
     Drawing drawing;
     QList<DrawingText> texts;
     QFile file(resource);
-    QString svg;
-    if (file.open(QIODevice::ReadOnly))
-        svg = QString::fromUtf8(file.readAll());
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QString svg = QString::fromUtf8(bytes);
 
     struct Cut {
         qsizetype from, to;
@@ -142,9 +156,11 @@ Drawing splitDrawing(const QString &resource)
         drawing.texts = std::make_shared<const QList<DrawingText>>(std::move(texts));
     }
     if (!drawing.renderer || !drawing.renderer->isValid()) {
-        drawing.renderer = std::make_shared<QSvgRenderer>(resource);
+        drawing.renderer = std::make_shared<QSvgRenderer>(bytes);
         drawing.texts.reset();
     }
+    if (!drawing.renderer->isValid())
+        drawing.renderer.reset();
     return drawing;
 }
 
@@ -221,23 +237,18 @@ SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
         if (!m_families.contains(label.font.family))
             m_families.insert(label.font.family, resolvedFamily(label.font.family));
     for (const Picture &picture : sheet.layout().pictures) {
-        if (!picture.on || m_renderers.contains(picture.resource))
+        if (!picture.on || m_drawings.contains(picture.resource))
             continue;
-        const Drawing loaded = drawing(picture.resource);
-        auto renderer = loaded.renderer;
+        const Drawing &loaded = *m_drawings.insert(picture.resource, drawing(picture.resource));
+        if (!loaded.renderer) {
+            qWarning("report: drawing %s of %s cannot be loaded from %s", qPrintable(picture.name),
+                     qPrintable(sheet.layout().name), qPrintable(picture.resource));
+            m_missing.append(picture.resource);
+        }
         if (loaded.texts)
             for (const DrawingText &text : *loaded.texts)
                 if (!m_families.contains(text.family))
                     m_families.insert(text.family, resolvedFamily(text.family));
-        if (!renderer->isValid()) {
-            qWarning("report: drawing %s of %s cannot be loaded from %s", qPrintable(picture.name),
-                     qPrintable(sheet.layout().name), qPrintable(picture.resource));
-            m_missing.append(picture.resource);
-            renderer.reset();
-        }
-        m_renderers.insert(picture.resource, renderer);
-        if (renderer && loaded.texts)
-            m_texts.insert(picture.resource, loaded.texts);
     }
 }
 
@@ -258,6 +269,7 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
     // rounding the size to whole device pixels.
     const double deviceFontScale =
         painter.device() ? deviceDotsPerInch / painter.device()->logicalDpiY() : 1.0;
+    const double pointsPerDot = 72.0 * deviceFontScale / deviceDotsPerInch;
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -267,10 +279,10 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
     for (const Picture &picture : m_sheet.layout().pictures) {
         if (!picture.on)
             continue;
-        const auto found = m_renderers.constFind(picture.resource);
-        if (found == m_renderers.constEnd() || !found.value())
+        const auto found = m_drawings.constFind(picture.resource);
+        if (found == m_drawings.constEnd() || !found->renderer)
             continue;
-        QSvgRenderer &renderer = *found.value();
+        QSvgRenderer &renderer = *found->renderer;
         const double top = m_sheet.bandTop(picture.band);
         if (top < 0)
             continue;
@@ -293,9 +305,9 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
             target = QRectF(box.topLeft(), size);
             renderer.render(&painter, target);
         }
-        if (const auto texts = m_texts.value(picture.resource))
-            paintDrawingTexts(painter, *texts, drawingToTarget(renderer.viewBoxF(), target, !picture.stretch),
-                              72.0 * deviceFontScale / deviceDotsPerInch);
+        if (found->texts)
+            paintDrawingTexts(painter, *found->texts,
+                              drawingToTarget(renderer.viewBoxF(), target, !picture.stretch), pointsPerDot);
         painter.restore();
     }
 
@@ -319,13 +331,8 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
                                 .arg(style.underline);
         std::shared_ptr<DeviceFont> &deviceFont = fonts[key];
         if (!deviceFont) {
-            QFont font(m_families.value(style.family, style.family));
-            font.setPointSizeF(style.pixelSize * 72.0 / kPagePixelsPerInch * deviceFontScale);
-            font.setBold(style.bold);
-            font.setUnderline(style.underline);
-            font.setKerning(false);
-            font.setStyleStrategy(QFont::PreferOutline);
-            painter.setFont(font);
+            painter.setFont(sheetFont(m_families.value(style.family, style.family),
+                                      style.pixelSize * scale * pointsPerDot, style.bold, style.underline));
             deviceFont = std::make_shared<DeviceFont>(
                 DeviceFont{painter.font(), QFontMetricsF(painter.font(), painter.device())});
         }
@@ -357,12 +364,8 @@ void SheetPainter::paintDrawingTexts(QPainter &painter, const QList<DrawingText>
     // one way than the other, they take the vertical scale and keep their proportions.
     const double unit = std::hypot(toDevice.m12(), toDevice.m22());
     for (const DrawingText &text : texts) {
-        QFont font(m_families.value(text.family, text.family));
-        font.setPointSizeF(text.size * unit * pointsPerDot);
-        font.setBold(text.bold);
-        font.setKerning(false);
-        font.setStyleStrategy(QFont::PreferOutline);
-        painter.setFont(font);
+        painter.setFont(sheetFont(m_families.value(text.family, text.family), text.size * unit * pointsPerDot,
+                                  text.bold));
         painter.setPen(text.colour);
         const QFontMetricsF metrics(painter.font(), painter.device());
         QPointF baseline = toDevice.map(text.anchor);

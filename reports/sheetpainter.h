@@ -10,12 +10,12 @@
 class QPainter;
 class QPaintDevice;
 class QPdfWriter;
-class QSvgRenderer;
 class QTransform;
 
 namespace report
 {
 
+struct Drawing;
 struct DrawingText;
 
 // The font family that stands in for a sheet's family: the family itself where it is installed,
@@ -47,9 +47,8 @@ private:
                            double pointsPerDot) const;
 
     const Sheet &m_sheet;
-    QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers;         // by resource path
-    QHash<QString, std::shared_ptr<const QList<DrawingText>>> m_texts; // labels taken out of drawings
-    QHash<QString, QString> m_families;                                // sheet family -> installed family
+    QHash<QString, Drawing> m_drawings; // by resource path
+    QHash<QString, QString> m_families; // sheet family -> installed family
     QStringList m_missing;
 };
 
