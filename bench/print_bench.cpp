@@ -128,29 +128,24 @@ int main(int argc, char **argv)
     input.edit1 = QStringLiteral("3.5");
     input.edit14 = QStringLiteral("-0.8");
 
-    const bool bareOk = measure("bare QPrinter", dir, prints, [&] {
-        QElapsedTimer clock;
-        clock.start();
-        QPrinter bare(printer, QPrinter::HighResolution);
-        bare.setDocName(QStringLiteral("bare"));
-        QPainter painter;
-        if (!painter.begin(&bare))
-            return -1.0;
-        painter.drawText(QPointF(1000, 1000), QStringLiteral("Statische Vorbemessung"));
-        return painter.end() ? clock.nsecsElapsed() / 1e6 : -1.0;
-    });
-    // The same, as a bare program writes it: a QPrinter on the default printer, found by Qt.
-    const bool bareDefaultOk = measure("bare default", dir, prints, [&] {
-        QElapsedTimer clock;
-        clock.start();
-        QPrinter bare(QPrinter::HighResolution);
-        bare.setDocName(QStringLiteral("bare"));
-        QPainter painter;
-        if (!painter.begin(&bare))
-            return -1.0;
-        painter.drawText(QPointF(1000, 1000), QStringLiteral("Statische Vorbemessung"));
-        return painter.end() ? clock.nsecsElapsed() / 1e6 : -1.0;
-    });
+    // One line of text on a bare QPrinter, made on the printer looked up above or, as a bare program
+    // writes it, on the default printer that Qt finds itself.
+    const auto bare = [&](bool givenPrinter) {
+        return [&, givenPrinter] {
+            QElapsedTimer clock;
+            clock.start();
+            QPrinter bare = givenPrinter ? QPrinter(printer, QPrinter::HighResolution)
+                                         : QPrinter(QPrinter::HighResolution);
+            bare.setDocName(QStringLiteral("bare"));
+            QPainter painter;
+            if (!painter.begin(&bare))
+                return -1.0;
+            painter.drawText(QPointF(1000, 1000), QStringLiteral("Statische Vorbemessung"));
+            return painter.end() ? clock.nsecsElapsed() / 1e6 : -1.0;
+        };
+    };
+    const bool bareOk = measure("bare QPrinter", dir, prints, bare(true));
+    const bool bareDefaultOk = measure("bare default", dir, prints, bare(false));
     const bool sheetOk = measure("druck1 sheet", dir, prints, [&] {
         QElapsedTimer clock;
         clock.start();
