@@ -25,30 +25,6 @@ namespace
 enum Step { Shown, DrawingsLoaded, PrinterOpened, HandedOver };
 
 #ifdef VB_ASK_CUPS
-// Qt's CUPS backend submits the document when the painter ends but does not look at the answer
-// of the scheduler, so a queue that refuses the job would pass for printed. libcups keeps the
-// status of the last request per thread; ask it, in the copy of libcups that Qt has loaded.
-QString cupsRefusal()
-{
-    void *cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (!cups)
-        return {};
-    using LastError = int (*)();
-    using LastErrorString = const char *(*)();
-    const auto lastError = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
-    const auto lastErrorString = reinterpret_cast<LastErrorString>(dlsym(cups, "cupsLastErrorString"));
-    QString refusal;
-    // IPP status codes from 0x0400 on are client and server errors.
-    constexpr int firstIppError = 0x0400;
-    if (lastError && lastError() >= firstIppError) {
-        const char *text = lastErrorString ? lastErrorString() : nullptr;
-        refusal = text && *text ? QString::fromLocal8Bit(text)
-                                : QStringLiteral("IPP-Status 0x%1").arg(lastError(), 4, 16, QLatin1Char('0'));
-    }
-    dlclose(cups);
-    return refusal;
-}
-
 // The scheduler's view of the default printer and of the job the flow hands over, read through
 // the same copy of libcups. A stopped printer accepts a job and only holds it, and a backend that
 // cannot reach the printer fails after the job has been accepted: both would pass for printed.
@@ -82,6 +58,8 @@ public:
         m_freeDests = reinterpret_cast<FreeDests>(dlsym(m_cups, "cupsFreeDests"));
         m_getJobs = reinterpret_cast<GetJobs>(dlsym(m_cups, "cupsGetJobs2"));
         m_freeJobs = reinterpret_cast<FreeJobs>(dlsym(m_cups, "cupsFreeJobs"));
+        m_lastError = reinterpret_cast<LastError>(dlsym(m_cups, "cupsLastError"));
+        m_lastErrorString = reinterpret_cast<LastErrorString>(dlsym(m_cups, "cupsLastErrorString"));
     }
     ~CupsQueue()
     {
@@ -90,6 +68,23 @@ public:
     }
     CupsQueue(const CupsQueue &) = delete;
     CupsQueue &operator=(const CupsQueue &) = delete;
+
+    // Why the scheduler refused the last request of this thread, or nothing. Qt's CUPS backend
+    // submits the document when the painter ends but does not look at the answer, so a queue
+    // that refuses the job would pass for printed; libcups keeps that answer per thread.
+    QString lastRefusal() const
+    {
+        if (!m_lastError)
+            return {};
+        // IPP status codes from 0x0400 on are client and server errors.
+        constexpr int firstIppError = 0x0400;
+        const int status = m_lastError();
+        if (status < firstIppError)
+            return {};
+        const char *text = m_lastErrorString ? m_lastErrorString() : nullptr;
+        return text && *text ? QString::fromLocal8Bit(text)
+                             : QStringLiteral("IPP-Status 0x%1").arg(status, 4, 16, QLatin1Char('0'));
+    }
 
     // True when the scheduler reports the printer as stopped (printer-state 5): it keeps every
     // job it accepts until someone resumes it.
@@ -160,6 +155,8 @@ private:
     using FreeDests = void (*)(int, Dest *);
     using GetJobs = int (*)(void *, CupsJob **, const char *, int, int);
     using FreeJobs = void (*)(int, CupsJob *);
+    using LastError = int (*)();
+    using LastErrorString = const char *(*)();
 
     QByteArray m_printer;
     void *m_cups = nullptr;
@@ -168,6 +165,8 @@ private:
     FreeDests m_freeDests = nullptr;
     GetJobs m_getJobs = nullptr;
     FreeJobs m_freeJobs = nullptr;
+    LastError m_lastError = nullptr;
+    LastErrorString m_lastErrorString = nullptr;
 };
 
 // How long the flow watches a job the scheduler has taken. A backend that cannot reach the printer
@@ -220,11 +219,6 @@ QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(10);
     } while (clock.elapsed() < handOverWatchMs);
-    return {};
-}
-#else
-QString cupsRefusal()
-{
     return {};
 }
 #endif
@@ -306,7 +300,11 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const bool ended = painter.end();
     const double handedOverMs = sincePress.nsecsElapsed() / 1e6;
-    const QString refusal = cupsRefusal();
+#ifdef VB_ASK_CUPS
+    const QString refusal = queue.lastRefusal();
+#else
+    const QString refusal;
+#endif
     if (!ended || printer.printerState() == QPrinter::Error || !refusal.isEmpty()) {
         QString text = QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht angenommen.")
                            .arg(info.printerName());
