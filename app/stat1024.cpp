@@ -7,7 +7,11 @@
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"
 #include "programs/pgm11024/pgm11024.h"
-#include "programs/placeholders.h"
+#include "programs/pgm21024/pgm21024.h"
+#include "programs/pgm31024/pgm31024.h"
+#include "programs/pgm41024/pgm41024.h"
+#include "programs/pgm51024/pgm51024.h"
+#include "programs/pgm61024/pgm61024.h"
 #include "ui_stat1024.h"
 
 #include <QtGui/QCloseEvent>

@@ -4,12 +4,14 @@
 #include "app/stat1024.h"
 #include "forms/captions.h"
 #include "reports/printflow.h"
+#include "reports/sheetitems.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
 
 namespace vb {
 
@@ -54,6 +56,26 @@ void ProgramForm::aufnr()
 void ProgramForm::Button4Click() { shell::setMenuPositionNumber(m_position->text()); }
 
 void ProgramForm::Button2Click() { close(); }
+
+report::FormTexts ProgramForm::sheetTexts() const
+{
+    report::FormTexts texts;
+    texts.english = shell::english();
+    const HeaderSnapshot &header = shell::header();
+    texts.header.project = header.project;
+    texts.header.positionNumber = m_position->text();
+    texts.header.company = header.company;
+    if (const TForm22 *menu = shell::forms().menu) {
+        texts.header.creator = menu->creator();
+        texts.header.date = menu->date();
+        texts.header.time = menu->time();
+    }
+    for (const QLineEdit *field : findChildren<QLineEdit *>())
+        texts.fields.insert(field->objectName(), field->text());
+    for (const QRadioButton *option : findChildren<QRadioButton *>())
+        texts.options.insert(option->objectName(), option->isChecked());
+    return texts;
+}
 
 void ProgramForm::printSheet(const report::Sheet &sheet)
 {

@@ -8,7 +8,8 @@ class QPushButton;
 
 namespace report {
 class Sheet;
-}
+struct FormTexts;
+} // namespace report
 
 namespace vb {
 
@@ -36,6 +37,12 @@ protected:
     // Wires the command buttons, the position field and the comma handler; called by
     // each form after setupUi.
     void setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields);
+
+    // What "Drucken" copies into the sheet: the language, the project header (project and
+    // company of the snapshot taken when the program was opened, this form's position
+    // number, creator, date and time from the menu now), the text of every field and the
+    // state of every option button, by name.
+    report::FormTexts sheetTexts() const;
 
     // Hands a filled sheet to the default printer; a missing printer and any other failure
     // end in their message boxes.

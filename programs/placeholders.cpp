@@ -51,30 +51,4 @@ void PendingProgramForm::Button1Click()
 
 void PendingProgramForm::Button3Click() {}
 
-TForm24::TForm24(QWidget *parent)
-    : PendingProgramForm(QStringLiteral("TForm24"), QStringLiteral("Programm 2"), {800, 570}, QStringLiteral("Edit13"),
-                         parent)
-{
-}
-TForm25::TForm25(QWidget *parent)
-    : PendingProgramForm(QStringLiteral("TForm25"), QStringLiteral("Programm 3"), {806, 578}, QStringLiteral("Edit17"),
-                         parent)
-{
-}
-TForm26::TForm26(QWidget *parent)
-    : PendingProgramForm(QStringLiteral("TForm26"), QStringLiteral("Programm 4"), {800, 570}, QStringLiteral("Edit13"),
-                         parent)
-{
-}
-TForm27::TForm27(QWidget *parent)
-    : PendingProgramForm(QStringLiteral("TForm27"), QStringLiteral("Programm 5"), {800, 570}, QStringLiteral("Edit15"),
-                         parent)
-{
-}
-TForm28::TForm28(QWidget *parent)
-    : PendingProgramForm(QStringLiteral("TForm28"), QStringLiteral("Programm 6"), {800, 570}, QStringLiteral("Edit11"),
-                         parent)
-{
-}
-
 } // namespace vb

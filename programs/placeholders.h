@@ -20,39 +20,4 @@ public:
     void Button3Click() override;
 };
 
-class TForm24 : public PendingProgramForm
-{
-    Q_OBJECT
-public:
-    explicit TForm24(QWidget *parent = nullptr);
-};
-
-class TForm25 : public PendingProgramForm
-{
-    Q_OBJECT
-public:
-    explicit TForm25(QWidget *parent = nullptr);
-};
-
-class TForm26 : public PendingProgramForm
-{
-    Q_OBJECT
-public:
-    explicit TForm26(QWidget *parent = nullptr);
-};
-
-class TForm27 : public PendingProgramForm
-{
-    Q_OBJECT
-public:
-    explicit TForm27(QWidget *parent = nullptr);
-};
-
-class TForm28 : public PendingProgramForm
-{
-    Q_OBJECT
-public:
-    explicit TForm28(QWidget *parent = nullptr);
-};
-
 } // namespace vb

@@ -1,45 +1,9 @@
 #include "reports/druck1.h"
 
-#include <utility>
+#include "reports/sheetitems.h"
 
 namespace report
 {
-
-namespace
-{
-const QString &cb = kChildBand;
-
-Label caption(const char *name, int top, const QString &design, LabelFont font = textFont())
-{
-    return Label{QLatin1String(name), cb, 8, top, design, std::move(font), Align::Left, 0};
-}
-
-Label at(const char *name, int x, int top, const QString &design, LabelFont font = textFont())
-{
-    return Label{QLatin1String(name), cb, x, top, design, std::move(font), Align::Left, 0};
-}
-
-// A value label ends at its right edge; its design text is its name until it is filled.
-Label valueAt(const char *name, int rightEdge, int top, LabelFont font = textFont())
-{
-    return Label{QLatin1String(name), cb,           rightEdge, top, QLatin1String(name),
-                 std::move(font),     Align::Right, 0};
-}
-
-Picture drawing(const char *name, QRect rect, const char *resource, bool stretch)
-{
-    return Picture{QLatin1String(name), cb, rect, QLatin1String(resource), stretch, true};
-}
-
-void set(Sheet &sheet, const char *label, const QString &text)
-{
-    sheet.setText(QLatin1String(label), text);
-}
-void show(Sheet &sheet, const char *picture, bool on)
-{
-    sheet.setPictureOn(QLatin1String(picture), on);
-}
-} // namespace
 
 FrameParameters druck1Frame()
 {

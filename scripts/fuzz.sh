@@ -1,22 +1,26 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of fuzz/ with clang and libFuzzer and runs them one after the
 # other: first over their regression inputs (fuzz/regressions/<target>/), then each for
-# FUZZ_SECONDS (default 60) on a copy of its seed corpus (fuzz/corpus/<target>/).
+# its share of one time budget on a copy of its seed corpus (fuzz/corpus/<target>/):
+# FUZZ_BUDGET seconds (default 270) split evenly over the targets run, or FUZZ_SECONDS each.
 # Fails when any target crashes; the crashing input is left in
 # <build dir>/artifacts/<target>/ and belongs in fuzz/regressions/<target>/.
-# Usage: scripts/fuzz.sh [target ...]   (default: all four)
+# Usage: scripts/fuzz.sh [target ...]   (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 scripts/install-deps.sh --with-fuzz
 builddir=${FUZZ_BUILD_DIR:-build-fuzz}
-seconds=${FUZZ_SECONDS:-60}
 cmake -S fuzz -B "$builddir" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build "$builddir" -j2
 builddir=$(cd "$builddir" && pwd)
 
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_numberreader fuzz_resultformat fuzz_languagefile fuzz_pgm1calc)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_numberreader fuzz_resultformat fuzz_languagefile fuzz_pgm1calc
+    fuzz_pgm2calc fuzz_pgm3calc fuzz_pgm4calc fuzz_pgm5calc fuzz_pgm6calc)
+budget=${FUZZ_BUDGET:-270}
+seconds=${FUZZ_SECONDS:-$((budget / ${#targets[@]}))}
+[ "$seconds" -ge 1 ] || seconds=1
 
 # Longest input per target: a field text or a flag file may be long; the calculation
 # reads 73 bytes, the format 1 + 8 or a short text.

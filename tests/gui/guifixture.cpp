@@ -5,10 +5,10 @@
 #include "forms/programform.h"
 #include "reports/resources.h"
 
+#include <QtCore/QDir>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>
-
-#include <memory>
+#include <QtCore/QProcess>
 #include <QtCore/QTimer>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -16,6 +16,8 @@
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
+
+#include <memory>
 
 GuiFixture::GuiFixture(const QByteArray &languageRecord)
 {
@@ -114,3 +116,45 @@ void whenShown(QWidget *window, const std::function<void()> &action, int timeout
     });
     poll->start(5);
 }
+
+namespace cupsfixture {
+
+QString skipReason()
+{
+    const QString dir = qEnvironmentVariable("VB_CUPS_DIR");
+    if (dir.isEmpty())
+        return QStringLiteral("runs only under the private CUPS fixture");
+    if (QFile::exists(QDir(dir).filePath(QStringLiteral("unavailable"))))
+        return QStringLiteral("cupsd is not installed");
+    return QString();
+}
+
+bool withQueue() { return qEnvironmentVariableIntValue("VB_CUPS_WITH_QUEUE") == 1; }
+
+QStringList storedJobs()
+{
+    return QDir(qEnvironmentVariable("VB_CUPS_JOBS")).entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
+}
+
+QString nextJobText(const QStringList &before)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20000) {
+        for (const QString &job : storedJobs()) {
+            if (before.contains(job))
+                continue;
+            const QString path = QDir(qEnvironmentVariable("VB_CUPS_JOBS")).filePath(job);
+            QTest::qWait(100); // the backend writes the file in one go; let it finish
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+            if (!pdftotext.waitForFinished(20000))
+                return QString();
+            return QString::fromUtf8(pdftotext.readAllStandardOutput());
+        }
+        QTest::qWait(20);
+    }
+    return QString();
+}
+
+} // namespace cupsfixture

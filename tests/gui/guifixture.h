@@ -3,6 +3,7 @@
 #include "app/shell.h"
 
 #include <QtCore/QList>
+#include <QtCore/QStringList>
 #include <QtCore/QTemporaryDir>
 
 #include <functional>
@@ -54,3 +55,18 @@ void resetShellState();
 // Runs `action` as soon as `window` is shown; when it does not show within `timeoutMs`,
 // nothing runs. A test that expects a modal window closes it in `action`.
 void whenShown(QWidget *window, const std::function<void()> &action, int timeoutMs = 5000);
+
+// The private CUPS fixture the print tests run under (tests/reports/CupsTestServer.cmake).
+namespace cupsfixture {
+// Why a print test cannot run here (not under the fixture, cupsd missing); empty when it can.
+QString skipReason();
+// Whether the fixture's server has the default queue; without one it has no printer at all.
+bool withQueue();
+// The jobs the queue's backend has stored so far.
+QStringList storedJobs();
+// The text (pdftotext -layout) of the first job stored that is not in `before`; empty when
+// none arrives within 20 s.
+QString nextJobText(const QStringList &before);
+// Collapses the layout's runs of blanks so that a test can look for words in their order.
+inline QString words(const QString &text) { return text.simplified(); }
+} // namespace cupsfixture

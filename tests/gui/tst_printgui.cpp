@@ -17,43 +17,14 @@
 #include <QtWidgets/QRadioButton>
 
 namespace {
-QStringList storedJobs()
-{
-    return QDir(qEnvironmentVariable("VB_CUPS_JOBS")).entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
-}
-
-// The text of the job the backend stores after `before`; empty when none arrives in time.
-QString nextJobText(const QStringList &before)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 20000) {
-        for (const QString &job : storedJobs()) {
-            if (before.contains(job))
-                continue;
-            const QString path = QDir(qEnvironmentVariable("VB_CUPS_JOBS")).filePath(job);
-            QTest::qWait(100); // the backend writes the file in one go; let it finish
-            QProcess pdftotext;
-            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-            if (!pdftotext.waitForFinished(20000))
-                return QString();
-            return QString::fromUtf8(pdftotext.readAllStandardOutput());
-        }
-        QTest::qWait(20);
-    }
-    return QString();
-}
+using namespace cupsfixture;
 
 void skipWithoutCups()
 {
-    const QString dir = qEnvironmentVariable("VB_CUPS_DIR");
-    if (dir.isEmpty())
-        QSKIP("runs only under the private CUPS fixture");
-    if (QFile::exists(QDir(dir).filePath(QStringLiteral("unavailable"))))
-        QSKIP("cupsd is not installed");
+    const QString reason = skipReason();
+    if (!reason.isEmpty())
+        QSKIP(qPrintable(reason));
 }
-
-bool withQueue() { return qEnvironmentVariableIntValue("VB_CUPS_WITH_QUEUE") == 1; }
 
 void click(QWidget *form, const char *button)
 {
@@ -67,8 +38,6 @@ void fillMullion(QWidget *form)
         GuiFixture::type(form, name, QString::fromLatin1(value));
 }
 
-// Collapses the layout's runs of blanks so that a test can look for words in their order.
-QString words(const QString &text) { return text.simplified(); }
 } // namespace
 
 class TestPrintGui : public QObject

@@ -1,0 +1,9 @@
+#include "programs/pgm31024/pgm3calc.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *, std::size_t)
+{
+    return 0;
+}

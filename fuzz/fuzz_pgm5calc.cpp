@@ -1,0 +1,9 @@
+#include "programs/pgm51024/pgm5calc.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *, std::size_t)
+{
+    return 0;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "forms/fpfailure.h"
+
+namespace vb::pgm3 {
+} // namespace vb::pgm3

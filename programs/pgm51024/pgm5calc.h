@@ -1,0 +1,6 @@
+#pragma once
+
+#include "forms/fpfailure.h"
+
+namespace vb::pgm5 {
+} // namespace vb::pgm5

@@ -1,0 +1,5 @@
+#include "reports/druck2.h"
+
+namespace report
+{
+} // namespace report

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "reports/sheetitems.h"
+
+namespace report
+{
+} // namespace report

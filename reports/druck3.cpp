@@ -1,0 +1,5 @@
+#include "reports/druck3.h"
+
+namespace report
+{
+} // namespace report

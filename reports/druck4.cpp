@@ -1,0 +1,5 @@
+#include "reports/druck4.h"
+
+namespace report
+{
+} // namespace report

@@ -1,0 +1,5 @@
+#include "reports/druck5.h"
+
+namespace report
+{
+} // namespace report

@@ -1,0 +1,5 @@
+#include "reports/druck6.h"
+
+namespace report
+{
+} // namespace report

@@ -1,0 +1,61 @@
+#include "reports/sheetitems.h"
+
+#include <utility>
+
+namespace report
+{
+
+Label caption(const char *name, int top, const QString &design, LabelFont font)
+{
+    return Label{QLatin1String(name), kChildBand, 8, top, design, std::move(font), Align::Left, 0};
+}
+
+Label at(const char *name, int x, int top, const QString &design, LabelFont font)
+{
+    return Label{QLatin1String(name), kChildBand, x, top, design, std::move(font), Align::Left, 0};
+}
+
+Label valueAt(const char *name, int rightEdge, int top, LabelFont font)
+{
+    return Label{QLatin1String(name), kChildBand,   rightEdge, top, QLatin1String(name),
+                 std::move(font),     Align::Right, 0};
+}
+
+Picture drawing(const char *name, QRect rect, const char *resource, bool stretch)
+{
+    return Picture{QLatin1String(name), kChildBand, rect, QLatin1String(resource), stretch, true};
+}
+
+void set(Sheet &sheet, const char *label, const QString &text)
+{
+    sheet.setText(QLatin1String(label), text);
+}
+
+void show(Sheet &sheet, const char *picture, bool on)
+{
+    sheet.setPictureOn(QLatin1String(picture), on);
+}
+
+QString FormTexts::field(const char *name) const
+{
+    return fields.value(QLatin1String(name));
+}
+
+bool FormTexts::option(const char *name) const
+{
+    return options.value(QLatin1String(name), false);
+}
+
+void fillValues(Sheet &sheet, std::span<const ValueSource> table, const FormTexts &texts)
+{
+    for (const ValueSource &source : table)
+        set(sheet, source.label, texts.field(source.field));
+}
+
+void applyEnglish(Sheet &sheet, std::span<const SheetCaption> table)
+{
+    for (const SheetCaption &entry : table)
+        set(sheet, entry.label, QString::fromUtf8(entry.english));
+}
+
+} // namespace report

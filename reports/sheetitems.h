@@ -1,0 +1,58 @@
+#pragma once
+
+#include "reports/frame.h"
+#include "reports/sheet.h"
+
+#include <QtCore/QHash>
+#include <QtCore/QRect>
+#include <QtCore/QString>
+
+#include <span>
+
+namespace report
+{
+
+// Building blocks of the body of a sheet, all in the child band: captions at the left edge,
+// texts at a place, value labels that end at their right edge, drawings from the resources.
+Label caption(const char *name, int top, const QString &design, LabelFont font = textFont());
+Label at(const char *name, int x, int top, const QString &design, LabelFont font = textFont());
+// A value label ends at its right edge; its design text is its name until it is filled.
+Label valueAt(const char *name, int rightEdge, int top, LabelFont font = textFont());
+Picture drawing(const char *name, QRect rect, const char *resource, bool stretch);
+
+void set(Sheet &sheet, const char *label, const QString &text);
+void show(Sheet &sheet, const char *picture, bool on);
+
+// What a program form hands to its sheet when "Drucken" is pressed: the language, the
+// project header and the text of every field of the form by its name, exactly as shown.
+struct FormTexts {
+    bool english = false;
+    HeaderValues header;
+    QHash<QString, QString> fields; // objectName -> text
+    // Option buttons by name, checked or not.
+    QHash<QString, bool> options;
+
+    // The field's text; empty for a field the form does not have.
+    QString field(const char *name) const;
+    bool option(const char *name) const;
+};
+
+// One value label of a sheet and the form field it copies.
+struct ValueSource {
+    const char *label;
+    const char *field;
+};
+
+// Copies the field texts into the value labels, in the order of the table.
+void fillValues(Sheet &sheet, std::span<const ValueSource> table, const FormTexts &texts);
+
+// One caption of a sheet that takes an English text when the language flag says English.
+struct SheetCaption {
+    const char *label;
+    const char *english;
+};
+
+// Sets the English texts of the table; in German the design texts stay.
+void applyEnglish(Sheet &sheet, std::span<const SheetCaption> table);
+
+} // namespace report
