@@ -3,10 +3,14 @@
 #include "app/bild.h"
 #include "app/langflag.h"
 #include "app/stat1024.h"
+#include "forms/erro1024.h"
+#include "forms/pgm71024.h"
 #include "forms/programform.h"
 
 #include <QtCore/QFile>
 #include <QtTest/QtTest>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
@@ -31,6 +35,8 @@ private slots:
     void openingTakesTheHeaderSnapshot();
     void everyProgramOpensAndReturns_data();
     void everyProgramOpensAndReturns();
+    void typedPositionNumberSurvivesTheWindowsAbove_data();
+    void typedPositionNumberSurvivesTheWindowsAbove();
     void closeBoxEndsTheRun();
     void exitButtonEndsTheRun();
 };
@@ -62,7 +68,17 @@ void TestShell::menuLayout_data()
     QTest::newRow("the exit button") << "Button2" << QRect(324, 486, 179, 28) << "Programm Beenden";
     QTest::newRow("the heading") << "Label1" << QRect() << "Statische Vorbemessung im Metallbau";
     QTest::newRow("the title") << "Label7" << QRect() << "Hauptmenü";
-    QTest::newRow("the position caption") << "Label3" << QRect() << "Pos.-/Auftragsnummer :";
+    QTest::newRow("the project caption stands level with its field") << "Label2" << QRect(60, 130, 180, 17)
+                                                                     << "Projekt:";
+    QTest::newRow("the position caption stands level with its field")
+        << "Label3" << QRect(60, 157, 180, 17) << "Pos.-/Auftragsnummer :";
+    QTest::newRow("the company caption stands level with its field") << "Label4" << QRect(60, 184, 180, 17)
+                                                                     << "Firma :";
+    const QString hyphens(150, QLatin1Char('-'));
+    QTest::newRow("the rule above the heading is in the menu's text font") << "Label9" << QRect(56, 92, 671, 18)
+                                                                           << hyphens;
+    QTest::newRow("the rule above the program buttons is in the menu's text font")
+        << "Label11" << QRect(56, 244, 666, 18) << hyphens;
     QTest::newRow("the creator caption") << "Label12" << QRect() << "Ersteller :";
     QTest::newRow("the version note") << "Label13" << QRect() << "Version 2.1";
 }
@@ -188,6 +204,56 @@ void TestShell::everyProgramOpensAndReturns()
     QVERIFY(opened);
     QVERIFY(app.menu()->isVisible());
     QCOMPARE(app.menu()->positionNumber(), QStringLiteral("P2"));
+}
+
+void TestShell::typedPositionNumberSurvivesTheWindowsAbove_data()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<QString>("positionField");
+    QTest::addColumn<QString>("infoButton");
+    QTest::newRow("Programm 1 keeps it over its wind page") << 1 << "Edit13" << "SpeedButton1";
+    QTest::newRow("Programm 2 keeps it over its barrier-load page") << 2 << "Edit13" << "SpeedButton1";
+    QTest::newRow("Programm 3 keeps it over its wind page") << 3 << "Edit17" << "SpeedButton1";
+    QTest::newRow("Programm 4 keeps it over its wind page") << 4 << "Edit13" << "SpeedButton2";
+    QTest::newRow("Programm 5 keeps it over its wind page") << 5 << "Edit15" << "SpeedButton1";
+    QTest::newRow("Programm 6 keeps it over its deflection page") << 6 << "Edit11" << "SpeedButton1";
+}
+
+void TestShell::typedPositionNumberSurvivesTheWindowsAbove()
+{
+    QFETCH(int, program);
+    QFETCH(QString, positionField);
+    QFETCH(QString, infoButton);
+    GuiFixture app;
+    app.menu()->setPositionNumber(QStringLiteral("P1"));
+    QString afterInfo;
+    QString afterError;
+    app.withProgramOpen(program, [&](QWidget *form) {
+        auto *position = form->findChild<QLineEdit *>(positionField);
+        QVERIFY(position);
+        QCOMPARE(position->text(), QStringLiteral("P1"));
+        GuiFixture::type(form, positionField.toLatin1().constData(), QStringLiteral("Pos. 12b"));
+
+        vb::TForm29 *info = vb::shell::forms().info;
+        whenShown(info, [info] { QTest::keyClick(info, Qt::Key_Escape); });
+        auto *button = form->findChild<QAbstractButton *>(infoButton);
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QApplication::setActiveWindow(form);
+        QCoreApplication::processEvents();
+        afterInfo = position->text();
+
+        // The error window, opened as any program opens it.
+        vb::TForm31 *error = vb::shell::forms().error;
+        whenShown(error, [error] { error->accept(); });
+        error->exec();
+        QApplication::setActiveWindow(form);
+        QCoreApplication::processEvents();
+        afterError = position->text();
+    });
+    QCOMPARE(afterInfo, QStringLiteral("Pos. 12b"));
+    QCOMPARE(afterError, QStringLiteral("Pos. 12b"));
+    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("Pos. 12b"));
 }
 
 void TestShell::closeBoxEndsTheRun()
