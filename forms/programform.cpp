@@ -49,7 +49,13 @@ void ProgramForm::applyCommandCaptions() { applyCaptions(this, kCommandCaptions,
 
 void ProgramForm::aufnr()
 {
-    m_position->setText(shell::menuPositionNumber());
+    // The menu's number comes in when the form is opened from the menu. A later activation
+    // (after the error window, an information page, a print or its message boxes) keeps
+    // what the user typed into the form's own field and has not yet carried back.
+    if (m_takeMenuPosition) {
+        m_position->setText(shell::menuPositionNumber());
+        m_takeMenuPosition = false;
+    }
     applyCommandCaptions();
 }
 
@@ -154,6 +160,7 @@ void ProgramForm::showEvent(QShowEvent *event)
         loadFormPictures(this);
         m_picturesLoaded = true;
     }
+    m_takeMenuPosition = true;
     // Activation follows as soon as the window manager gives the form the focus; the form
     // must not show the previous position number or language should that come late or,
     // with focus-stealing prevention, not at all.

@@ -48,7 +48,8 @@ protected:
     // end in their message boxes.
     void printSheet(const report::Sheet &sheet);
 
-    // Activation: copies the menu's position number and sets the captions.
+    // Activation: sets the captions; on the first activation after the form was opened from
+    // the menu it also copies the menu's position number.
     virtual void aufnr();
     // The command buttons' captions in the current language.
     void applyCommandCaptions();
@@ -66,6 +67,7 @@ private:
 
     QLineEdit *m_position = nullptr;
     bool m_picturesLoaded = false;
+    bool m_takeMenuPosition = false; // opened from the menu, its number not yet taken
 };
 
 } // namespace vb
