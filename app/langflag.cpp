@@ -5,6 +5,12 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QSaveFile>
 
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace vb {
 
 std::optional<bool> parseLanguageRecord(const QByteArray &bytes)
@@ -38,15 +44,80 @@ QString LanguageFile::defaultPath()
 
 QString LanguageFile::directoryForMessage() const
 {
+#ifdef Q_OS_WIN
+    if (m_path == defaultPath())
+        return QStringLiteral("c:\\temp");
+#endif
     return QDir::toNativeSeparators(QFileInfo(m_path).absolutePath());
 }
 
+namespace {
+
+#ifndef Q_OS_WIN
+// Opens the flag file only when it is a regular file. A named pipe or a device in its place
+// would block the start or never end; it is opened without blocking and then refused.
+int openRegular(const QString &path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+#endif
+
+} // namespace
+
 std::optional<bool> LanguageFile::read() const
 {
+#ifdef Q_OS_WIN
+    if (!QFileInfo(m_path).isFile())
+        return std::nullopt;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+#else
+    const int fd = openRegular(m_path, O_RDONLY);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+#endif
     return parseLanguageRecord(file.read(kLanguageRecordSize));
+}
+
+bool LanguageFile::writeInPlace(const QByteArray &record)
+{
+    // Only an existing regular file, never through a link, a pipe or a device.
+#ifdef Q_OS_WIN
+    if (!QFileInfo(m_path).isFile() || QFileInfo(m_path).isSymLink())
+        return false;
+    QFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+#else
+    const int fd = openRegular(m_path, O_WRONLY | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    if (!file.resize(0))
+        return false;
+#endif
+    if (file.write(record) != record.size() || !file.flush())
+        return false;
+    file.close();
+    return file.error() == QFileDevice::NoError;
 }
 
 bool LanguageFile::write(bool english)
@@ -75,7 +146,13 @@ bool LanguageFile::write(bool english)
     if (info.isSymLink())
         QFile::remove(m_path);
     if (!file.open(QIODevice::WriteOnly)) {
+        // The directory takes no new file (a shared folder, a read-only home) but the file
+        // itself may be writable: then the record is written into it in place.
         m_error = file.errorString();
+        if (writeInPlace(record)) {
+            m_error.clear();
+            return true;
+        }
         return false;
     }
     if (file.write(record) != record.size() || !file.commit()) {

@@ -30,12 +30,18 @@ public:
     // The directory the file must live in, as the user knows it.
     QString directoryForMessage() const;
 
+    // Absent when the file is missing, unreadable, not a regular file (a pipe or a device,
+    // which would block) or holds no complete record.
     std::optional<bool> read() const;
-    // Creates the file anew with the record; false on failure, with errorString() set.
+    // Creates the file anew with the record, atomically where the directory allows a new
+    // file, else in place; false on failure, with errorString() set.
     bool write(bool english);
     const QString &errorString() const { return m_error; }
 
 private:
+    // Overwrites an existing regular file where no new file can be made beside it.
+    bool writeInPlace(const QByteArray &record);
+
     QString m_path;
     QString m_error;
 };

@@ -10,7 +10,6 @@
 #include <QtCore/QFile>
 #include <QtCore/QRandomGenerator>
 
-#include <unistd.h>
 #include <QtTest/QtTest>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QLabel>
@@ -18,12 +17,49 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
+
+// Ends the whole test run when a start-up blocks longer than its bound: a hung read of the
+// flag file must fail the test, not stall the suite.
+class HardBound
+{
+public:
+    explicit HardBound(std::chrono::seconds bound)
+        : m_thread([this, bound] {
+              const auto end = std::chrono::steady_clock::now() + bound;
+              while (!m_done && std::chrono::steady_clock::now() < end)
+                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+              if (!m_done) {
+                  std::fputs("FAIL: start-up blocked on the flag file\n", stderr);
+                  std::_Exit(1);
+              }
+          })
+    {
+    }
+    ~HardBound()
+    {
+        m_done = true;
+        m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
 
 } // namespace
 
@@ -38,6 +74,8 @@ private slots:
     void missingDirectoryEndsTheRun();
     void hostileFiles_data();
     void hostileFiles();
+    void nonRegularFilesCountAsUnreadable_data();
+    void nonRegularFilesCountAsUnreadable();
     void directoryInThePlaceOfTheFile();
     void fileWithoutReadPermission();
     void symlinkIsReplacedNotWrittenThrough();
@@ -152,6 +190,41 @@ void TestLanguage::hostileFiles()
     QVERIFY(messages.isEmpty());
     // Whatever was there, the file now holds exactly one record of the language in use.
     QCOMPARE(fileBytes(path), vb::languageRecord(english));
+}
+
+void TestLanguage::nonRegularFilesCountAsUnreadable_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a named pipe in the file's place starts German without blocking") << "fifo";
+    QTest::newRow("a link to a character device starts German") << "/dev/zero";
+    QTest::newRow("a link to a terminal device starts German without blocking") << "/dev/tty";
+}
+
+void TestLanguage::nonRegularFilesCountAsUnreadable()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral(".msdos2.ini"));
+    if (kind == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else if (!QFileInfo::exists(kind))
+        QSKIP("the device is missing on this machine");
+    else
+        QVERIFY(QFile::link(kind, path));
+    QList<vb::Message> messages;
+    vb::shell::setMessageHook([&](const vb::Message &m) { messages << m; });
+    {
+        const HardBound bound(std::chrono::seconds(10));
+        vb::TForm22 menu(path);
+        QVERIFY(menu.startedUp());
+        QVERIFY(!vb::shell::english());
+    }
+    QVERIFY(messages.isEmpty());
+    // The pipe or link is replaced by a regular file holding the German record.
+    const QFileInfo info(path);
+    QVERIFY(!info.isSymLink());
+    QVERIFY(info.isFile());
+    QCOMPARE(fileBytes(path), vb::languageRecord(false));
 }
 
 void TestLanguage::directoryInThePlaceOfTheFile()
