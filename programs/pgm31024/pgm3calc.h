@@ -2,5 +2,55 @@
 
 #include "forms/fpfailure.h"
 
-namespace vb::pgm3 {
+#include <optional>
+
+namespace vb::pgm3
+{
+
+// Aluminium: modulus of elasticity and permissible bending stress.
+inline constexpr double kE = 7000.0;  // kN/cm²
+inline constexpr double kSigma = 8.8; // kN/cm²
+// The wind pressure is raised by 25 % for the design of single members.
+inline constexpr double kWindFactor = 1.25;
+// A deflection limit that is not given; large enough never to govern.
+inline constexpr double kNoLimit = 1000000.0; // cm
+
+// How the snow load is reduced with growing roof pitch.
+enum class SnowRule {
+    Din, // factor ks after DIN 1055-5:1975
+    Bs,  // factor μ1 after BS 6399-3:1988
+};
+
+struct Input {
+    SnowRule snowRule = SnowRule::Din;
+    double lp = 0.0;                   // rafter length LP along the slope [m]
+    double a = 0.0;                    // field width A on one side of the rafter [m]
+    double b = 0.0;                    // field width B on the other side [m]
+    double ls = 0.0;                   // length LS of the largest pane [m]
+    double pitch = 0.0;                // roof pitch α from the horizontal [degree]
+    std::optional<double> rafterRatio; // rafter limit LP/nP (nP)
+    std::optional<double> rafterMaxMm; // rafter deflection at most [mm]
+    std::optional<double> edgeRatio;   // pane edge limit LS/nS (nS)
+    std::optional<double> edgeMaxMm;   // pane edge deflection at most [mm]
+    double deadLoad = 0.0;             // g per m² of roof surface [kN/m²]
+    double snow = 0.0;                 // s0 per m² of horizontal projection [kN/m²]
+    double wind = 0.0;                 // w per m² of roof surface, perpendicular to it [kN/m²]
+};
+
+struct Result {
+    double rafterDeflection = 0.0; // fP [cm], governing deflection of the rafter
+    double edgeDeflection = 0.0;   // fS [cm], governing deflection of the pane edge
+    double moment = 0.0;           // Mf [kNcm]
+    double sectionModulus = 0.0;   // Wx(f) [cm³]
+    double inertia = 0.0;          // Ix [cm⁴]
+    FpFailure failure = FpFailure::None;
+};
+
+// The snow coefficient μ for the pitch [degree] under the chosen rule.
+double snowCoefficient(SnowRule rule, double pitch);
+
+// Sizes the rafter; the inputs have passed their checks (LP, LS and a width > 0, pitch
+// from 0 to below 89°, loads >= 0, at least one limit > 0).
+Result calculate(const Input &in);
+
 } // namespace vb::pgm3
