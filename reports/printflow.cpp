@@ -10,10 +10,8 @@
 #include <QtPrintSupport/QPrinterInfo>
 #include <QtWidgets/QProgressDialog>
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-#include <ctime>
-#include <dlfcn.h>
-#define VB_ASK_CUPS 1
+#ifdef VB_ASK_CUPS
+#include <cups/cups.h>
 #endif
 
 namespace report
@@ -34,13 +32,13 @@ public:
     // The job states of IPP (RFC 8011, 5.3.7) that the flow tells apart.
     enum JobState {
         Unknown = 0,
-        Pending = 3,
-        Held = 4,
-        Processing = 5,
-        Stopped = 6,
-        Canceled = 7,
-        Aborted = 8,
-        Completed = 9
+        Pending = IPP_JSTATE_PENDING,
+        Held = IPP_JSTATE_HELD,
+        Processing = IPP_JSTATE_PROCESSING,
+        Stopped = IPP_JSTATE_STOPPED,
+        Canceled = IPP_JSTATE_CANCELED,
+        Aborted = IPP_JSTATE_ABORTED,
+        Completed = IPP_JSTATE_COMPLETED
     };
     struct Job {
         int id = 0;
@@ -48,125 +46,61 @@ public:
     };
 
     explicit CupsQueue(const QString &printerName)
-        : m_printer(printerName.section(QLatin1Char('/'), 0, 0).toLocal8Bit()),
-          m_cups(dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD))
+        : m_printer(printerName.section(QLatin1Char('/'), 0, 0).toLocal8Bit())
     {
-        if (!m_cups)
-            return;
-        m_getNamedDest = reinterpret_cast<GetNamedDest>(dlsym(m_cups, "cupsGetNamedDest"));
-        m_getOption = reinterpret_cast<GetOption>(dlsym(m_cups, "cupsGetOption"));
-        m_freeDests = reinterpret_cast<FreeDests>(dlsym(m_cups, "cupsFreeDests"));
-        m_getJobs = reinterpret_cast<GetJobs>(dlsym(m_cups, "cupsGetJobs2"));
-        m_freeJobs = reinterpret_cast<FreeJobs>(dlsym(m_cups, "cupsFreeJobs"));
-        m_lastError = reinterpret_cast<LastError>(dlsym(m_cups, "cupsLastError"));
-        m_lastErrorString = reinterpret_cast<LastErrorString>(dlsym(m_cups, "cupsLastErrorString"));
     }
-    ~CupsQueue()
-    {
-        if (m_cups)
-            dlclose(m_cups);
-    }
-    CupsQueue(const CupsQueue &) = delete;
-    CupsQueue &operator=(const CupsQueue &) = delete;
 
     // Why the scheduler refused the last request of this thread, or nothing. Qt's CUPS backend
     // submits the document when the painter ends but does not look at the answer, so a queue
-    // that refuses the job would pass for printed; libcups keeps that answer per thread.
+    // that refuses the job would pass for printed; libcups keeps that answer per thread, and the
+    // process holds one libcups, the one Qt's print support uses.
     QString lastRefusal() const
     {
-        if (!m_lastError)
-            return {};
+        const ipp_status_t status = cupsLastError();
         // IPP status codes from 0x0400 on are client and server errors.
-        constexpr int firstIppError = 0x0400;
-        const int status = m_lastError();
-        if (status < firstIppError)
+        if (status < IPP_STATUS_ERROR_BAD_REQUEST)
             return {};
-        const char *text = m_lastErrorString ? m_lastErrorString() : nullptr;
+        const char *text = cupsLastErrorString();
         return text && *text ? QString::fromLocal8Bit(text)
-                             : QStringLiteral("IPP-Status 0x%1").arg(status, 4, 16, QLatin1Char('0'));
+                             : QStringLiteral("IPP-Status 0x%1").arg(int(status), 4, 16, QLatin1Char('0'));
     }
 
     // True when the scheduler reports the printer as stopped (printer-state 5): it keeps every
     // job it accepts until someone resumes it.
     bool printerStopped() const
     {
-        if (!m_getNamedDest || !m_getOption || !m_freeDests)
-            return false;
-        Dest *dest = m_getNamedDest(nullptr, m_printer.constData(), nullptr);
+        cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, m_printer.constData(), nullptr);
         if (!dest)
             return false;
-        const char *state = m_getOption("printer-state", dest->numOptions, dest->options);
+        const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
         const bool stopped = state && qstrcmp(state, "5") == 0;
-        m_freeDests(1, dest);
+        cupsFreeDests(1, dest);
         return stopped;
     }
 
     // Which jobs newestJob() looks at. The scheduler keeps finished jobs for a long time (hundreds
     // on a desktop that has printed for a while), so asking for all of them is slow; the jobs still
     // under way are few.
-    enum Which { Active = 0, All = -1 }; // CUPS_WHICHJOBS_ACTIVE, CUPS_WHICHJOBS_ALL
+    enum Which { Active = CUPS_WHICHJOBS_ACTIVE, All = CUPS_WHICHJOBS_ALL };
 
     // This user's newest job of the given name on the printer.
     Job newestJob(const QString &title, Which which) const
     {
         Job newest;
-        if (!m_getJobs || !m_freeJobs)
-            return newest;
-        CupsJob *jobs = nullptr;
+        cups_job_t *jobs = nullptr;
         constexpr int myJobs = 1;
-        const int count = m_getJobs(nullptr, &jobs, m_printer.constData(), myJobs, which);
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, m_printer.constData(), myJobs, which);
         for (int i = 0; i < count; ++i) {
             if (jobs[i].id > newest.id && title == QString::fromLocal8Bit(jobs[i].title))
                 newest = Job{jobs[i].id, JobState(jobs[i].state)};
         }
         if (jobs)
-            m_freeJobs(count, jobs);
+            cupsFreeJobs(count, jobs);
         return newest;
     }
 
 private:
-    // cups_option_t, cups_dest_t and cups_job_t of <cups/cups.h>.
-    struct Option {
-        char *name;
-        char *value;
-    };
-    struct Dest {
-        char *name;
-        char *instance;
-        int isDefault;
-        int numOptions;
-        Option *options;
-    };
-    struct CupsJob {
-        int id;
-        char *dest;
-        char *title;
-        char *user;
-        char *format;
-        int state;
-        int size;
-        int priority;
-        std::time_t completedTime;
-        std::time_t creationTime;
-        std::time_t processingTime;
-    };
-    using GetNamedDest = Dest *(*)(void *, const char *, const char *);
-    using GetOption = const char *(*)(const char *, int, Option *);
-    using FreeDests = void (*)(int, Dest *);
-    using GetJobs = int (*)(void *, CupsJob **, const char *, int, int);
-    using FreeJobs = void (*)(int, CupsJob *);
-    using LastError = int (*)();
-    using LastErrorString = const char *(*)();
-
     QByteArray m_printer;
-    void *m_cups = nullptr;
-    GetNamedDest m_getNamedDest = nullptr;
-    GetOption m_getOption = nullptr;
-    FreeDests m_freeDests = nullptr;
-    GetJobs m_getJobs = nullptr;
-    FreeJobs m_freeJobs = nullptr;
-    LastError m_lastError = nullptr;
-    LastErrorString m_lastErrorString = nullptr;
 };
 
 // How long the flow watches a job the scheduler has taken. A backend that cannot reach the printer
@@ -269,7 +203,6 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
         return failed(QStringLiteral("Der Drucker \"%1\" ist nicht verfügbar.").arg(info.printerName()));
     printer.setDocName(printJobName());
     printer.setCreator(QStringLiteral("vorbemessung"));
-    printer.setColorMode(QPrinter::GrayScale);
     printer.setFullPage(true);
     if (!printer.setPageLayout(sheet.layout().page.pageLayout()))
         return failed(

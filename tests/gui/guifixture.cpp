@@ -136,7 +136,7 @@ QStringList storedJobs()
     return QDir(qEnvironmentVariable("VB_CUPS_JOBS")).entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
 }
 
-QString nextJobText(const QStringList &before)
+QString nextJobFile(const QStringList &before)
 {
     QElapsedTimer clock;
     clock.start();
@@ -144,17 +144,24 @@ QString nextJobText(const QStringList &before)
         for (const QString &job : storedJobs()) {
             if (before.contains(job))
                 continue;
-            const QString path = QDir(qEnvironmentVariable("VB_CUPS_JOBS")).filePath(job);
             QTest::qWait(100); // the backend writes the file in one go; let it finish
-            QProcess pdftotext;
-            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-            if (!pdftotext.waitForFinished(20000))
-                return QString();
-            return QString::fromUtf8(pdftotext.readAllStandardOutput());
+            return QDir(qEnvironmentVariable("VB_CUPS_JOBS")).filePath(job);
         }
         QTest::qWait(20);
     }
     return QString();
+}
+
+QString nextJobText(const QStringList &before)
+{
+    const QString path = nextJobFile(before);
+    if (path.isEmpty())
+        return QString();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(20000))
+        return QString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 } // namespace cupsfixture

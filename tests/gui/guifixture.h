@@ -64,8 +64,10 @@ QString skipReason();
 bool withQueue();
 // The jobs the queue's backend has stored so far.
 QStringList storedJobs();
-// The text (pdftotext -layout) of the first job stored that is not in `before`; empty when
+// The path of the first job stored that is not in `before`, once it is written; empty when
 // none arrives within 20 s.
+QString nextJobFile(const QStringList &before);
+// The text (pdftotext -layout) of that job; empty when none arrives.
 QString nextJobText(const QStringList &before);
 // Collapses the layout's runs of blanks so that a test can look for words in their order.
 inline QString words(const QString &text) { return text.simplified(); }

@@ -8,7 +8,6 @@
 #include "app/stat1024.h"
 
 #include <QtCore/QDir>
-#include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>
 #include <QtCore/QProcess>
 #include <QtTest/QtTest>
