@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the build and the tests need; does nothing when they are present.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          fonts-liberation cups cups-client cups-bsd libcups2-dev poppler-utils)
+          fonts-liberation cups cups-client cups-bsd libcups2-dev poppler-utils
+          desktop-file-utils appstream dpkg-dev)
 if [ "${1:-}" = "--with-fuzz" ]; then
     packages+=(clang-14 libclang-rt-14-dev)
 fi
