@@ -1,8 +1,9 @@
 // A bare Qt Widgets program that shows one empty window, for comparison.
+#include "peakmemory.h"
+
 #include <QtCore/QDateTime>
 #include <QtCore/QTimer>
 
-#include <cstdio>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QWidget>
 
@@ -16,8 +17,7 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, &window, [&window] {
             window.repaint();
             // The moment the window is on screen, for the harness that started the process.
-            std::printf("%lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()) * 1000);
-            std::fflush(stdout);
+            reportShown(static_cast<long long>(QDateTime::currentMSecsSinceEpoch()) * 1000);
             QCoreApplication::exit(window.isVisible() ? 0 : 2);
         });
     });

@@ -3,11 +3,11 @@
 #include "app/langflag.h"
 #include "app/stat1024.h"
 #include "app/shell.h"
+#include "peakmemory.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QTimer>
 
-#include <cstdio>
 #include <QtWidgets/QApplication>
 
 int main(int argc, char *argv[])
@@ -26,8 +26,7 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, &menu, [&menu] {
             menu.repaint();
             // The moment the window is on screen, for the harness that started the process.
-            std::printf("%lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()) * 1000);
-            std::fflush(stdout);
+            reportShown(static_cast<long long>(QDateTime::currentMSecsSinceEpoch()) * 1000);
             QCoreApplication::exit(menu.isVisible() ? 0 : 2);
         });
     });

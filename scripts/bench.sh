@@ -1,25 +1,53 @@
 #!/usr/bin/env bash
-# Runs the benchmarks: start-up (median of N runs of the program and of a bare Qt Widgets
-# program, alternating, offscreen) and one Programm 1 calculation through the core.
+# Runs the benchmarks: start-up (median of N runs, alternating, offscreen) of the program and of
+# two bare Qt Widgets programs built the same way, an empty window and one that shows a line of
+# Arial 13 px text, with the peak memory of each; then one calculation of each program through
+# the core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 builddir=${BUILD_DIR:-build-bench}
-runs=${RUNS:-10}
+runs=${RUNS:-21}
 cmake -S . -B "$builddir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$builddir" --target bench_pgm1calc bench_startup_program bench_startup_bare >/dev/null
+calcs=(bench_pgm1calc bench_pgm2calc bench_pgm3calc bench_pgm4calc bench_pgm5calc bench_pgm6calc)
+cmake --build "$builddir" --target "${calcs[@]}" bench_startup_program bench_startup_bare bench_startup_text >/dev/null
 export QT_QPA_PLATFORM=offscreen
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
-# From the start of the process to the moment it reports its window shown, in µs.
-timeit() { local s e; s=$(date +%s%N); e=$(HOME="$home" "$1" 2>/dev/null | tail -n 1); echo $(( e - s / 1000 )); }
-prog=(); bare=()
-timeit "$builddir/bench/bench_startup_program" >/dev/null; timeit "$builddir/bench/bench_startup_bare" >/dev/null
+# From the start of the process to the moment it reports its window shown, in µs, and its peak
+# memory in kB, on one line.
+timeit() {
+    local s out
+    s=$(date +%s%N)
+    out=$(HOME="$home" "$1" 2>/dev/null | tail -n 2)
+    echo "$(( $(sed -n 1p <<<"$out") - s / 1000 )) $(sed -n 2p <<<"$out")"
+}
+names=(program empty text)
+exes=("$builddir/bench/bench_startup_program" "$builddir/bench/bench_startup_bare" "$builddir/bench/bench_startup_text")
+declare -A times mems
+for i in 0 1 2; do timeit "${exes[$i]}" >/dev/null; done # warm the caches
 for _ in $(seq "$runs"); do
-    prog+=("$(timeit "$builddir/bench/bench_startup_program")")
-    bare+=("$(timeit "$builddir/bench/bench_startup_bare")")
+    for i in 0 1 2; do
+        read -r t m < <(timeit "${exes[$i]}")
+        times[${names[$i]}]+="$t "
+        mems[${names[$i]}]+="$m "
+    done
 done
-mp=$(printf '%s\n' "${prog[@]}" | median)
-mb=$(printf '%s\n' "${bare[@]}" | median)
-echo "start-up to main menu shown, median of $runs runs: program ${mp} us, bare Qt ${mb} us, ratio $(awk "BEGIN {printf \"%.2f\", $mp/$mb}")"
-"$builddir/bench/bench_pgm1calc" -iterations 100000 | grep -E 'RESULT|msecs|nsecs' -A1 || true
+declare -A mt mm
+for n in "${names[@]}"; do
+    mt[$n]=$(tr ' ' '\n' <<<"${times[$n]}" | grep . | median)
+    mm[$n]=$(tr ' ' '\n' <<<"${mems[$n]}" | grep . | median)
+done
+ratio() { awk "BEGIN {printf \"%.2f\", $1/$2}"; }
+echo "start-up to main menu shown, median of $runs runs each, alternating:"
+echo "  program ${mt[program]} us, peak ${mm[program]} kB"
+echo "  empty Qt window ${mt[empty]} us, peak ${mm[empty]} kB"
+echo "  Qt window with one line of text ${mt[text]} us, peak ${mm[text]} kB"
+echo "  time ratio: $(ratio "${mt[program]}" "${mt[text]}") against the text window," \
+     "$(ratio "${mt[program]}" "${mt[empty]}") against the empty one"
+echo "  memory ratio: $(ratio "${mm[program]}" "${mm[text]}") against the text window," \
+     "$(ratio "${mm[program]}" "${mm[empty]}") against the empty one"
+for calc in "${calcs[@]}"; do
+    echo "$calc:"
+    "$builddir/bench/$calc" -iterations 100000 | grep -E 'RESULT' -A1 || true
+done
