@@ -1,11 +1,170 @@
 #include "programs/pgm41024/pgm41024.h"
 
-namespace vb {
+#include "app/shell.h"
+#include "forms/captions.h"
+#include "forms/erro1024.h"
+#include "forms/fieldstate.h"
+#include "forms/pgm71024.h"
+#include "forms/resultformat.h"
+#include "programs/pgm41024/pgm4calc.h"
+#include "reports/druck4.h"
+#include "ui_pgm41024.h"
 
-TForm26::TForm26(QWidget *parent)
-    : PendingProgramForm(QStringLiteral("TForm26"), QStringLiteral("Programm 4"), {800, 570}, QStringLiteral("Edit13"),
-                         parent)
+#include <algorithm>
+#include <cmath>
+
+namespace vb
 {
+
+namespace
+{
+
+constexpr Caption kCaptions[] = {
+    {"Label17", "Fassadensystem: Pfosten als Zweifeldträger (LF Windruck/-sog)",
+     "Facade section: mullion as two-span beam (wind pressure/-suction)"},
+    {"Label18", "Lastfall: gleichmäßige Streckenlast", "Loading case: rectangular load"},
+    {"Label19", "Bedingungen:", "Requirements:"},
+    {"Label31", "Der Pfosten muß biegesteif über das mittlere Auflager geführt werden.",
+     "the mullion has to be led bending resistant across the middle bearing."},
+    {"Label1", "Konstruktion:", "Construction:"},
+    {"Label2", "Pfostenlänge  L1 [m]", "length L1 [m]"},
+    {"Label3", "Pfostenlänge  L2 [m]", "length L2 [m]"},
+    {"Label4", "Länge größte Scheibe LS [m]", "longest glass edge LS [m]"},
+    {"Label5", "Feldbreite A [m]", "span A [m]"},
+    {"Label6", "Feldbreite B [m]", "span B [m]"},
+    {"Label8", "Durchbiegungsbeschränkungen:", "Deflection limits:"},
+    {"Label7", "Zulässige Durchbiegung des Pfostens", "allowed deflection of mullion"},
+    {"Label10", "Zulässige Durchbiegung der Scheibenkante", "allowed deflection of glass edge"},
+    {"Label23", "bzw. max.", "or max."},
+    {"Label24", "bzw. max.", "or max."},
+    {"Label30", "Belastung:", "Load:"},
+    {"Label11", "Windlast w [kN/m²]", "wind load p [kN/m²]"},
+    {"Label9", "Ausgabe:", "Output:"},
+    {"Label12", "Max. Feldmoment", "max. bending moment"},
+    {"Label13", "Stützmoment", "support moment"},
+    {"Label14", "erf. Trägheitsmoment", "req. moment of inertia"},
+    {"Label15", "erf. Widerstandsmoment", "req. section modulus"},
+    {"Label16", "erf. Widerstandsmoment", "req. section modulus"},
+    {"Label20", "Durchbiegung der Konstruktion [mm]", "deflection of construction [mm]"},
+    {"Label21", "Durchbiegung der Scheibenkante [mm]", "deflection of glass edge [mm]"},
+    {"LabelPosition", "Pos.-/Auftragsnummer:", "Pos-/Contract number :"},
+};
+
+constexpr Caption kLsGreaterThanLp = {"Label2", "LS darf nicht größer sein als LP !",
+                                      "LS has to be smaller than LP !"};
+
+// Information pages on wind loads: German DIN first, English BS first.
+constexpr int kWindPageGerman = 6;
+constexpr int kWindPageEnglish = 3;
+
+} // namespace
+
+TForm26::TForm26(QWidget *parent) : ProgramForm(parent), m_ui(std::make_unique<Ui::TForm26>())
+{
+    m_ui->setupUi(this);
+    move(0, 6);
+    // The two l/ fields take no comma handler: a comma typed there stays and does not read.
+    setupProgramForm(m_ui->Edit13, {m_ui->Edit1, m_ui->Edit6, m_ui->Edit2, m_ui->Edit4, m_ui->Edit5,
+                                    m_ui->Edit15, m_ui->Edit10, m_ui->Edit16});
+    connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm26::SpeedButton2Click);
+    m_ui->Image3->setVisible(false);
+}
+
+TForm26::~TForm26() = default;
+
+void TForm26::aufnr()
+{
+    ProgramForm::aufnr();
+    const bool english = shell::english();
+    applyCaptions(this, kCaptions, english);
+    m_ui->Image2->setVisible(!english);
+    m_ui->Image3->setVisible(english);
+}
+
+void TForm26::Button3Click()
+{
+    for (QLineEdit *field :
+         {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit6, m_ui->Edit8,
+          m_ui->Edit11, m_ui->Edit12, m_ui->Edit14, m_ui->Edit17, m_ui->Edit18})
+        field->setText(QStringLiteral("0"));
+    for (QLineEdit *field : {m_ui->Edit16, m_ui->Edit7, m_ui->Edit15, m_ui->Edit9, m_ui->Edit10})
+        field->clear();
+    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit6,
+                             m_ui->Edit7, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10, m_ui->Edit11, m_ui->Edit12,
+                             m_ui->Edit14, m_ui->Edit15, m_ui->Edit16, m_ui->Edit17, m_ui->Edit18})
+        setFieldState(field, FieldState::Normal);
+}
+
+void TForm26::Button1Click()
+{
+    shell::refreshDateTime();
+    const QList<QLineEdit *> results = {m_ui->Edit17, m_ui->Edit18, m_ui->Edit8, m_ui->Edit11,
+                                        m_ui->Edit12, m_ui->Edit3,  m_ui->Edit14};
+    for (QLineEdit *field : results)
+        field->setText(QStringLiteral("0"));
+    TForm31 *error = shell::forms().error;
+    for (int line = 1; line <= 4; ++line)
+        error->hideLine(line);
+
+    FieldChecker check;
+    pgm4::Input in;
+    in.l1 = check.positive(m_ui->Edit1);
+    const bool l1Read = check.lastPassed();
+    in.l2 = check.positive(m_ui->Edit6);
+    const bool l2Read = check.lastPassed();
+    const QList<double> widths = check.pair({m_ui->Edit4, m_ui->Edit5}, {m_ui->Edit4, m_ui->Edit5});
+    in.a = widths.at(0);
+    in.b = widths.at(1);
+    in.ls = check.positive(m_ui->Edit2);
+    const QList<QLineEdit *> limits = {m_ui->Edit7, m_ui->Edit15, m_ui->Edit9, m_ui->Edit10};
+    const auto usable = check.group(limits, limits);
+    in.memberRatio = usable.at(0);
+    in.memberCapMm = usable.at(1);
+    in.edgeRatio = usable.at(2);
+    in.edgeCapMm = usable.at(3);
+    in.wind = check.number(m_ui->Edit16, QStringLiteral("0"));
+
+    // The pane may be as long as the longer span, never longer. Only spans that passed their
+    // own check are compared: a span just reset to 0 is already marked, and the longer span
+    // is not known then.
+    if (l1Read && l2Read && in.ls > std::max(in.l1, in.l2)) {
+        error->showLine(2, captionText(kLsGreaterThanLp, shell::english()));
+        check.addFailure();
+    }
+
+    if (check.failures() == 0) {
+        const pgm4::Result r = pgm4::calculate(in);
+        if (r.failure != FpFailure::None) {
+            shell::errorReport(fpFailureMessage(r.failure));
+            return;
+        }
+        // Deflections cm → mm.
+        const double shown[] = {
+            r.memberDeflection * 10.0, r.edgeDeflection * 10.0, r.inertia, r.spanMoment, r.spanModulus,
+            r.supportMoment,           r.supportModulus};
+        if (!std::all_of(std::begin(shown), std::end(shown), [](double v) { return std::isfinite(v); })) {
+            shell::errorReport(fpFailureMessage(FpFailure::Overflow));
+            return;
+        }
+        const int decimals[] = {2, 2, 1, 1, 1, 1, 1};
+        for (qsizetype i = 0; i < results.size(); ++i)
+            results[i]->setText(formatFixed(shown[i], decimals[i]));
+    }
+    if (error->anyLineVisible())
+        error->exec();
+}
+
+void TForm26::Button4Click()
+{
+    // The position number goes back to the menu first; then the sheet copies every field
+    // exactly as it stands, with no new calculation.
+    ProgramForm::Button4Click();
+    printSheet(report::makeDruck4(sheetTexts()));
+}
+
+void TForm26::SpeedButton2Click()
+{
+    shell::forms().info->showPage(this, shell::english() ? kWindPageEnglish : kWindPageGerman);
 }
 
 } // namespace vb
