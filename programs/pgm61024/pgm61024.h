@@ -1,14 +1,44 @@
 #pragma once
 
-#include "programs/placeholders.h"
+#include "forms/programform.h"
 
-namespace vb {
+#include <memory>
 
-class TForm28 : public PendingProgramForm
+namespace Ui
+{
+class TForm28;
+}
+
+namespace vb
+{
+
+// "Programm 6": a facade transom under its own weight and the weight of the glass pane or
+// infill panel standing on its two setting blocks.
+class TForm28 : public ProgramForm
 {
     Q_OBJECT
+
 public:
     explicit TForm28(QWidget *parent = nullptr);
+    ~TForm28() override;
+
+    void Button1Click() override;
+    void Button3Click() override;
+    void Button4Click() override;
+    void SpeedButton1Click();
+
+    // Whether the glass option is chosen (else the infill weight is given).
+    bool glassOption() const;
+
+protected:
+    void aufnr() override;
+
+private:
+    // Puts the subscript of the deflection symbol f just behind the f of its caption, in
+    // either language.
+    void placeDeflectionSubscript();
+
+    std::unique_ptr<Ui::TForm28> m_ui;
 };
 
 } // namespace vb
