@@ -1,14 +1,49 @@
 #pragma once
 
-#include "programs/placeholders.h"
+#include "forms/programform.h"
 
-namespace vb {
+#include <memory>
 
-class TForm25 : public PendingProgramForm
+namespace Ui
+{
+class TForm25;
+}
+
+namespace vb
+{
+
+// "Programm 3": the rafter of a sloped glazing or sloped roof as a single-span beam under
+// dead load, snow and wind, with the snow reduced by the German or the British rule.
+class TForm25 : public ProgramForm
 {
     Q_OBJECT
+
 public:
     explicit TForm25(QWidget *parent = nullptr);
+    ~TForm25() override;
+
+    void Button1Click() override;
+    void Button3Click() override;
+    void Button4Click() override;
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+
+    // Whether the British snow rule (RadioButton3) is chosen.
+    bool britishSnowRule() const;
+
+protected:
+    void aufnr() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The key handler of the fields that take decimals: a typed comma becomes a point.
+    bool pumkt(QObject *watched, QEvent *event);
+    // Opens the information page of a button: by snow rule, then by language.
+    void showInfo(int dinGerman, int dinEnglish, int bsGerman, int bsEnglish);
+
+    std::unique_ptr<Ui::TForm25> m_ui;
 };
 
 } // namespace vb
