@@ -9,6 +9,7 @@
 #include <QtCore/QRegularExpression>
 #include <QtGui/QFont>
 #include <QtGui/QGuiApplication>
+#include <QtWidgets/QFileDialog>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
 #include <dlfcn.h>
@@ -23,6 +24,8 @@ struct State {
     HeaderSnapshot header;
     FormRegistry forms;
     MessageHook hook;
+    SaveDialogHook saveDialogHook;
+    QString lastSaveFolder;
 };
 
 State &state()
@@ -80,6 +83,18 @@ void message(const Message &message)
 }
 
 void setMessageHook(MessageHook hook) { state().hook = std::move(hook); }
+
+QString askSaveFileName(QWidget *parent, const QString &caption, const QString &proposed, const QString &filter)
+{
+    if (state().saveDialogHook)
+        return state().saveDialogHook(caption, proposed);
+    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
+void setSaveDialogHook(SaveDialogHook hook) { state().saveDialogHook = std::move(hook); }
+
+QString lastSaveFolder() { return state().lastSaveFolder; }
+void setLastSaveFolder(const QString &folder) { state().lastSaveFolder = folder; }
 
 void errorReport(const QString &text)
 {

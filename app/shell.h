@@ -83,6 +83,17 @@ void message(const Message &message);
 using MessageHook = std::function<void(const Message &)>;
 void setMessageHook(MessageHook hook);
 
+// Asks for the name of a file to save in the desktop's save dialog, proposing `proposed` (a full
+// path); empty when the user cancels. A test can answer instead by installing a hook, which gets
+// the dialog's caption and the proposed path.
+QString askSaveFileName(QWidget *parent, const QString &caption, const QString &proposed, const QString &filter);
+using SaveDialogHook = std::function<QString(const QString &caption, const QString &proposed)>;
+void setSaveDialogHook(SaveDialogHook hook);
+
+// The folder a calculation sheet was last saved to in this run; empty before the first.
+QString lastSaveFolder();
+void setLastSaveFolder(const QString &folder);
+
 // The general error report: an error box with the failure's own text.
 void errorReport(const QString &text);
 

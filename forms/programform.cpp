@@ -4,14 +4,20 @@
 #include "app/stat1024.h"
 #include "forms/captions.h"
 #include "reports/printflow.h"
+#include "reports/sheetpainter.h"
 #include "reports/sheetitems.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+#include <QtCore/QStandardPaths>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
+
+#include <algorithm>
 
 namespace vb {
 
@@ -21,7 +27,18 @@ constexpr Caption kCommandCaptions[] = {
     {"Button4", "Drucken", "Print"},
     {"Button3", "Neue Eingabe", "Reset input"},
     {"Button2", "Zurück", "Back"},
+    {"ButtonPdf", "Als PDF…", "Save as PDF…"},
 };
+
+// Characters that one of the usual file systems does not take in a file name.
+QString fileNameSafe(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || QStringView(u"<>:\"/\\|?*").contains(c))
+            c = QLatin1Char('_');
+    }
+    return text.simplified();
+}
 } // namespace
 
 ProgramForm::ProgramForm(QWidget *parent) : QDialog(parent) {}
@@ -29,6 +46,7 @@ ProgramForm::ProgramForm(QWidget *parent) : QDialog(parent) {}
 void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields)
 {
     m_position = positionField;
+    addPdfButton();
     applyFormFonts(this);
     const auto connectButton = [this](const char *name, auto handler) {
         auto *button = findChild<QPushButton *>(QString::fromLatin1(name));
@@ -41,6 +59,7 @@ void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEd
     connectButton("Button2", [this] { Button2Click(); });
     connectButton("Button3", [this] { Button3Click(); });
     connectButton("Button4", [this] { Button4Click(); });
+    connectButton("ButtonPdf", [this] { ButtonPdfClick(); });
     for (QLineEdit *field : commaFields)
         field->installEventFilter(this);
 }
@@ -59,7 +78,75 @@ void ProgramForm::aufnr()
     applyCommandCaptions();
 }
 
-void ProgramForm::Button4Click() { shell::setMenuPositionNumber(m_position->text()); }
+void ProgramForm::addPdfButton()
+{
+    // The fifth command button: as large as the others, in their row, right of "Zurück", and
+    // next after it in the Tab order.
+    auto *back = findChild<QPushButton *>(QStringLiteral("Button2"));
+    auto *reset = findChild<QPushButton *>(QStringLiteral("Button3"));
+    Q_ASSERT(back && reset);
+    auto *pdf = new QPushButton(back->parentWidget());
+    pdf->setObjectName(QStringLiteral("ButtonPdf"));
+    const int gap = reset->x() < back->x() ? back->x() - (reset->x() + reset->width()) : 15;
+    pdf->setGeometry(back->x() + back->width() + std::max(gap, 8), back->y(), back->width(), back->height());
+    pdf->setFont(back->font());
+    pdf->setText(captionText(kCommandCaptions[4], false));
+    setTabOrder(back, pdf);
+}
+
+void ProgramForm::Button4Click()
+{
+    // The position number goes back to the menu first; then the sheet copies every field
+    // exactly as it stands, with no new calculation.
+    shell::setMenuPositionNumber(m_position->text());
+    if (const std::optional<report::Sheet> sheet = makeSheet())
+        printSheet(*sheet);
+}
+
+QString ProgramForm::proposedPdfName() const
+{
+    QStringList parts{fileNameSafe(windowTitle())};
+    const QString project = fileNameSafe(shell::header().project);
+    if (!project.isEmpty())
+        parts << project;
+    const QString position = fileNameSafe(m_position->text());
+    if (!position.isEmpty())
+        parts << QStringLiteral("Pos ") + position;
+    QString name = parts.join(QStringLiteral(" - "));
+    // A name of at most 200 characters, and none that ends in a dot.
+    name.truncate(200);
+    while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    return name + QStringLiteral(".pdf");
+}
+
+void ProgramForm::ButtonPdfClick()
+{
+    shell::setMenuPositionNumber(m_position->text());
+    const std::optional<report::Sheet> sheet = makeSheet();
+    if (!sheet)
+        return;
+    QString folder = shell::lastSaveFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const bool english = shell::english();
+    const QString caption =
+        english ? QStringLiteral("Save calculation sheet as PDF") : QStringLiteral("Rechenblatt als PDF speichern");
+    QString path = shell::askSaveFileName(this, caption, QDir(folder).filePath(proposedPdfName()),
+                                          QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    QString error;
+    if (!report::writePdf(*sheet, path, &error, QFileInfo(path).completeBaseName())) {
+        shell::message({QMessageBox::Critical, caption, error});
+        return;
+    }
+    shell::setLastSaveFolder(QFileInfo(path).absolutePath());
+}
 
 void ProgramForm::Button2Click() { close(); }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "reports/sheet.h"
+
 #include <QtCore/QList>
 #include <QtWidgets/QDialog>
+
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -32,6 +36,13 @@ public:
     virtual void Button3Click() = 0;
     virtual void Button4Click();
     void Button2Click();
+    // "Als PDF…": the sheet "Drucken" prints, saved as a PDF file the user names.
+    void ButtonPdfClick();
+
+    // The name the save dialog proposes: the program, the project and the position number,
+    // with the characters no file system takes replaced, e.g.
+    // "Programm 1 - Musterbau Nord - Pos 7.pdf".
+    QString proposedPdfName() const;
 
 protected:
     // Wires the command buttons, the position field and the comma handler; called by
@@ -43,6 +54,10 @@ protected:
     // number, creator, date and time from the menu now), the text of every field and the
     // state of every option button, by name.
     report::FormTexts sheetTexts() const;
+
+    // The program's sheet, filled from the form's fields as they stand; nothing for a form that
+    // has no sheet. "Drucken" and "Als PDF…" both take it, so that the file is the printed page.
+    virtual std::optional<report::Sheet> makeSheet() const { return std::nullopt; }
 
     // Hands a filled sheet to the default printer; a missing printer and any other failure
     // end in their message boxes.
@@ -61,6 +76,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void addPdfButton();
+
     // The close handler (schliesen, schlies): position number back to the menu, new
     // input, the menu moved to this form's place and shown.
     void closeHandler();

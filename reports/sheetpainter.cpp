@@ -3,7 +3,9 @@
 #include "reports/resources.h"
 
 #include <QtCore/QDebug>
+#include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QSaveFile>
 #include <QtCore/QXmlStreamReader>
 #include <QtGui/QColor>
 #include <QtGui/QFontDatabase>
@@ -386,23 +388,37 @@ void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch)
     writer.setTitle(QStringLiteral("Statische Vorbemessung"));
 }
 
-bool writePdf(const Sheet &sheet, const QString &fileName, QString *error)
+bool writePdf(const Sheet &sheet, const QString &fileName, QString *error, const QString &title)
 {
-    QPdfWriter writer(fileName);
-    setUpPdfWriter(writer, sheet);
-    const SheetPainter sheetPainter(sheet);
-    QPainter painter;
-    if (!painter.begin(&writer)) {
+    // The page goes to a temporary file beside the target that replaces it only when complete:
+    // a failure leaves no half file and an existing file as it was.
+    QSaveFile file(fileName);
+    const auto fail = [&](const QString &reason) {
+        file.cancelWriting();
         if (error)
-            *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(fileName);
+            *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden:\n%2")
+                         .arg(QDir::toNativeSeparators(fileName), reason);
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    {
+        QPdfWriter writer(&file);
+        setUpPdfWriter(writer, sheet);
+        if (!title.isEmpty())
+            writer.setTitle(title);
+        const SheetPainter sheetPainter(sheet);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return fail(file.errorString());
+        sheetPainter.paint(painter);
+        if (!painter.end())
+            return fail(file.errorString());
     }
-    sheetPainter.paint(painter);
-    if (!painter.end()) {
-        if (error)
-            *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(fileName);
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    if (!file.commit())
+        return fail(file.errorString());
     return true;
 }
 

@@ -55,7 +55,10 @@ private:
 // Gives a PDF writer the sheet's page set-up in full-page mode, at the given resolution.
 void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch = 1200);
 
-// Writes the sheet as a one-page PDF file; false with a reason in *error when it cannot.
-bool writePdf(const Sheet &sheet, const QString &fileName, QString *error = nullptr);
+// Writes the sheet as a one-page PDF file, the page the printer gets; false with the file's name
+// and the reason in *error when it cannot. The file appears only complete; on failure an
+// existing file is left untouched. `title` is the document title (default: the job name).
+bool writePdf(const Sheet &sheet, const QString &fileName, QString *error = nullptr,
+              const QString &title = QString());
 
 } // namespace report

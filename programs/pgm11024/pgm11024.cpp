@@ -232,11 +232,8 @@ void TForm23::Button1Click()
         error->exec();
 }
 
-void TForm23::Button4Click()
+std::optional<report::Sheet> TForm23::makeSheet() const
 {
-    // The position number goes back to the menu first; then the sheet copies every field
-    // exactly as it stands, with no new calculation.
-    ProgramForm::Button4Click();
     const HeaderSnapshot &header = shell::header();
     TForm22 *menu = shell::forms().menu;
     report::Pgm1SheetInput in;
@@ -262,7 +259,7 @@ void TForm23::Button4Click()
     in.edit12 = m_ui->Edit12->text();
     in.edit14 = m_ui->Edit14->text();
     in.edit15 = m_ui->Edit15->text();
-    printSheet(report::makeDruck1(in));
+    return report::makeDruck1(in);
 }
 
 void TForm23::SpeedButton1Click()

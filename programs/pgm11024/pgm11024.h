@@ -22,13 +22,13 @@ public:
 
     void Button1Click() override;
     void Button3Click() override;
-    void Button4Click() override;
     void SpeedButton1Click();
 
     bool transomMode() const;
 
 protected:
     void aufnr() override;
+    std::optional<report::Sheet> makeSheet() const override;
 
 private:
     void RadioButton1Click();

@@ -46,6 +46,8 @@ void resetShellState()
     vb::shell::header() = vb::HeaderSnapshot{};
     vb::shell::setEnglish(false);
     vb::shell::setMessageHook({});
+    vb::shell::setSaveDialogHook({});
+    vb::shell::setLastSaveFolder(QString());
 }
 
 QString GuiFixture::languageFilePath() const { return m_dir.filePath(QStringLiteral(".msdos2.ini")); }

@@ -49,7 +49,8 @@ private:
     std::unique_ptr<vb::TForm22> m_menu;
 };
 
-// Forgets the forms, header, language and message hook of a test's run.
+// Forgets the forms, header, language, message and save-dialog hooks and the last save folder
+// of a test's run.
 void resetShellState();
 
 // Runs `action` as soon as `window` is shown; when it does not show within `timeoutMs`,
