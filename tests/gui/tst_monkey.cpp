@@ -33,7 +33,7 @@ struct MonkeyForm {
 const QList<MonkeyForm> kForms = {
     {1, {{"Edit9", 2}, {"Edit10", 2}, {"Edit8", 1}, {"Edit11", 1}, {"Edit12", 1}}},
     {2, {{"Edit11", 1}, {"Edit12", 1}, {"Edit8", 1}, {"Edit10", 2}}},
-    {3, {}},
+    {3, {{"Edit16", 2}, {"Edit18", 2}, {"Edit8", 1}, {"Edit11", 1}, {"Edit12", 1}}},
     {4, {{"Edit17", 2}, {"Edit18", 2}, {"Edit8", 1}, {"Edit11", 1}, {"Edit12", 1}, {"Edit3", 1}, {"Edit14", 1}}},
     {5, {{"Edit20", 2}, {"Edit21", 2}, {"Edit8", 1}, {"Edit17", 1}, {"Edit11", 1}, {"Edit12", 1}, {"Edit18", 1}}},
     {6, {{"Edit5", 1}, {"Edit6", 1}, {"Edit8", 1}, {"Edit9", 1}, {"Edit10", 1}}},
