@@ -154,12 +154,10 @@ void TForm26::Button1Click()
         error->exec();
 }
 
-void TForm26::Button4Click()
+std::optional<report::Sheet> TForm26::makeSheet() const
 {
-    // The position number goes back to the menu first; then the sheet copies every field
-    // exactly as it stands, with no new calculation.
-    ProgramForm::Button4Click();
-    printSheet(report::makeDruck4(sheetTexts()));
+    // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
+    return report::makeDruck4(sheetTexts());
 }
 
 void TForm26::SpeedButton2Click()

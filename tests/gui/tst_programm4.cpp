@@ -215,6 +215,9 @@ void TestProgramm4::badInputs_data()
         << with(kExample, {{"Edit7", "2,5"}, {"Edit15", "0"}, {"Edit9", ""}, {"Edit10", "-3"}})
         << QStringList{"Edit7", "Edit15", "Edit9", "Edit10"}
         << Fields{{"Edit7", ""}, {"Edit15", ""}, {"Edit9", ""}, {"Edit10", ""}};
+    QTest::newRow("a first span that failed is not compared with LS: only its own mark")
+        << with(kExample, {{"Edit1", ""}, {"Edit2", "2.5"}}) << QStringList{"Edit1"}
+        << Fields{{"Edit1", "0"}};
     QTest::newRow("an empty wind load turns red and reads 0")
         << with(kExample, {{"Edit16", ""}}) << QStringList{"Edit16"} << Fields{{"Edit16", "0"}};
     QTest::newRow("a wind load with its unit typed does not read")
@@ -428,14 +431,20 @@ void TestProgramm4::tabSkipsTheResults()
     start();
     m_app->withProgramOpen(4, [&](QWidget *form) {
         GuiFixture::field(form, "Edit1")->setFocus();
+        const QStringList expected{"Edit1",   "Edit6",   "Edit2",   "Edit4",   "Edit5",
+                                   "Edit7",   "Edit15",  "Edit9",   "Edit10",  "Edit16",
+                                   "Button1", "Button4", "Button3", "Button2", "Edit13"};
+        // One round through the form; command buttons the forms share beyond these four may
+        // stand between "Zurück" and the position number.
         QStringList order;
-        for (int i = 0; i < 15; ++i) {
-            order << QApplication::focusWidget()->objectName();
+        for (int i = 0; i < 20 && !order.contains(QLatin1String("Edit13")); ++i) {
+            const QString name = QApplication::focusWidget()->objectName();
+            QVERIFY2(!kResults.contains(name), qPrintable(name + QStringLiteral(" takes the focus by Tab")));
+            if (expected.contains(name))
+                order << name;
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(order,
-                 (QStringList{"Edit1", "Edit6", "Edit2", "Edit4", "Edit5", "Edit7", "Edit15", "Edit9",
-                              "Edit10", "Edit16", "Button1", "Button4", "Button3", "Button2", "Edit13"}));
+        QCOMPARE(order, expected);
         for (const QString &name : kResults)
             QVERIFY(GuiFixture::field(form, name.toLatin1().constData())->isReadOnly());
     });
