@@ -369,11 +369,16 @@ void TestProgramm3::informationPages()
         vb::TForm29 *info = vb::shell::forms().info;
         int shown = 0;
         QPoint place;
-        whenShown(info, [&] {
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, info, [&] {
+            if (!info->isVisible())
+                return;
+            watch.stop();
             shown = info->visiblePage();
             place = info->pos();
             info->close();
         });
+        watch.start(5);
         form->findChild<QToolButton *>(button)->click();
         QCOMPARE(shown, page);
         QCOMPARE(place, form->pos());
