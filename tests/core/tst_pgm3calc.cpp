@@ -62,8 +62,6 @@ class TestPgm3Calc : public QObject
 private slots:
     void rafter_data();
     void rafter();
-    void snowCoefficient_data();
-    void snowCoefficient();
     void failures_data();
     void failures();
 };
@@ -171,34 +169,6 @@ void TestPgm3Calc::rafter()
                              vb::formatFixed(std::abs(r.inertia), 1), vb::formatFixed(r.moment, 1),
                              vb::formatFixed(std::abs(r.sectionModulus), 1)};
     QCOMPARE(actual, shown);
-}
-
-void TestPgm3Calc::snowCoefficient_data()
-{
-    QTest::addColumn<SnowRule>("rule");
-    QTest::addColumn<double>("pitch");
-    QTest::addColumn<double>("mu");
-
-    QTest::newRow("German rule, flat roof") << SnowRule::Din << 0.0 << 1.0;
-    QTest::newRow("German rule, 30 degrees still full") << SnowRule::Din << 30.0 << 1.0;
-    QTest::newRow("German rule, 50 degrees half") << SnowRule::Din << 50.0 << 0.5;
-    QTest::newRow("German rule, just below 70 degrees") << SnowRule::Din << 69.0 << 0.025;
-    QTest::newRow("German rule, 70 degrees none") << SnowRule::Din << 70.0 << 0.0;
-    QTest::newRow("British rule, flat roof") << SnowRule::Bs << 0.0 << 0.8;
-    QTest::newRow("British rule, 30 degrees still 0.8") << SnowRule::Bs << 30.0 << 0.8;
-    QTest::newRow("British rule, 45 degrees 0.4") << SnowRule::Bs << 45.0 << 0.4;
-    QTest::newRow("British rule, 60 degrees none") << SnowRule::Bs << 60.0 << 0.0;
-    QTest::newRow("British rule, 65 degrees none, where the German rule keeps some")
-        << SnowRule::Bs << 65.0 << 0.0;
-}
-
-void TestPgm3Calc::snowCoefficient()
-{
-    QFETCH(SnowRule, rule);
-    QFETCH(double, pitch);
-    QFETCH(double, mu);
-    QVERIFY2(std::abs(vb::pgm3::snowCoefficient(rule, pitch) - mu) < 1e-12,
-             qPrintable(QString::number(vb::pgm3::snowCoefficient(rule, pitch))));
 }
 
 void TestPgm3Calc::failures_data()
