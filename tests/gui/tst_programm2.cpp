@@ -142,16 +142,10 @@ void TestProgramm2::calculation_data()
 
     QTest::newRow("the worked example, widths typed with commas")
         << with({{"Edit2", "1,2"}, {"Edit3", "1,2"}}) << QStringList{"80.0", "9.1", "55.3", "15.00"};
-    QTest::newRow("the load at 2 m gives the same results as at 1 m")
-        << with({{"Edit7", "2"}}) << QStringList{"80.0", "9.1", "55.3", "15.00"};
-    QTest::newRow("the load at mid-height takes the mid-span formula")
+    QTest::newRow("a load height typed with a comma at mid-height")
         << with({{"Edit7", "1,5"}}) << QStringList{"90.0", "10.2", "64.3", "15.00"};
-    QTest::newRow("only the ratio given")
-        << with({{"Edit6", ""}}) << QStringList{"80.0", "9.1", "55.3", "15.00"};
     QTest::newRow("only the 10 mm maximum given")
         << with({{"Edit5", ""}, {"Edit6", "10"}}) << QStringList{"80.0", "9.1", "82.9", "10.00"};
-    QTest::newRow("the 10 mm maximum governs over l/200")
-        << with({{"Edit6", "10"}}) << QStringList{"80.0", "9.1", "82.9", "10.00"};
     QTest::newRow("a comma in the l/ field counts as no ratio; the maximum governs alone")
         << with({{"Edit5", "2,5"}, {"Edit6", "10"}}) << QStringList{"80.0", "9.1", "82.9", "10.00"};
     QTest::newRow("field A of 0 is valid and halves the load")
