@@ -1,4 +1,4 @@
-// Times printing the sheet of Programm 1 through the print flow against a bare QPrinter job of one
+// Times printing each program's sheet through the print flow against a bare QPrinter job of one
 // line of text (once on a printer looked up beforehand, once on a QPrinter that finds the default
 // printer itself, as a bare program does), all to the default queue of a CUPS server whose backend stores
 // each job (the private test server of scripts/cups-test-server.sh).
@@ -11,7 +11,8 @@
 // flow watches the job a little longer) and until the backend had stored it, and the size of the
 // PDF the queue received.
 
-#include "reports/druck1.h"
+#include "samplesheets.h"
+
 #include "reports/printflow.h"
 
 #include <QtCore/QDir>
@@ -122,12 +123,6 @@ int main(int argc, char **argv)
     }
     std::printf("default printer: %s\n", qPrintable(printer.printerName()));
 
-    report::Pgm1SheetInput input;
-    input.project = QStringLiteral("Bürohaus Nord");
-    input.positionNumber = QStringLiteral("P-4711");
-    input.edit1 = QStringLiteral("3.5");
-    input.edit14 = QStringLiteral("-0.8");
-
     // One line of text on a bare QPrinter, made on the printer looked up above or, as a bare program
     // writes it, on the default printer that Qt finds itself.
     const auto bare = [&](bool givenPrinter) {
@@ -146,13 +141,16 @@ int main(int argc, char **argv)
     };
     const bool bareOk = measure("bare QPrinter", dir, prints, bare(true));
     const bool bareDefaultOk = measure("bare default", dir, prints, bare(false));
-    const bool sheetOk = measure("druck1 sheet", dir, prints, [&] {
-        QElapsedTimer clock;
-        clock.start();
-        const report::Sheet sheet = report::makeDruck1(input);
-        const double filled = clock.nsecsElapsed() / 1e6;
-        const report::PrintOutcome outcome = report::printSheet(sheet, nullptr);
-        return outcome.status == report::PrintStatus::Printed ? filled + outcome.handedOverMs : -1.0;
-    });
-    return bareOk && bareDefaultOk && sheetOk ? 0 : 1;
+    bool sheetsOk = true;
+    for (const auto &[name, make] : sampleSheets()) {
+        sheetsOk = measure(name, dir, prints, [&make] {
+            QElapsedTimer clock;
+            clock.start();
+            const report::Sheet sheet = make();
+            const double filled = clock.nsecsElapsed() / 1e6;
+            const report::PrintOutcome outcome = report::printSheet(sheet, nullptr);
+            return outcome.status == report::PrintStatus::Printed ? filled + outcome.handedOverMs : -1.0;
+        }) && sheetsOk;
+    }
+    return bareOk && bareDefaultOk && sheetsOk ? 0 : 1;
 }
