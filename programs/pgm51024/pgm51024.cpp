@@ -197,12 +197,10 @@ void TForm27::Button1Click()
         error->exec();
 }
 
-void TForm27::Button4Click()
+std::optional<report::Sheet> TForm27::makeSheet() const
 {
-    // The position number goes back to the menu first; then the sheet copies every field
-    // exactly as it stands, with no new calculation.
-    ProgramForm::Button4Click();
-    printSheet(report::makeDruck5(sheetTexts()));
+    // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
+    return report::makeDruck5(sheetTexts());
 }
 
 void TForm27::SpeedButton1Click()

@@ -24,7 +24,6 @@ public:
 
     void Button1Click() override;
     void Button3Click() override;
-    void Button4Click() override;
     // Information pages: wind loads, snow loads, and the superposition of wind and snow for
     // the DIN and for the BS load case.
     void SpeedButton1Click();
@@ -37,6 +36,7 @@ public:
 
 protected:
     void aufnr() override;
+    std::optional<report::Sheet> makeSheet() const override;
 
 private:
     std::unique_ptr<Ui::TForm27> m_ui;
