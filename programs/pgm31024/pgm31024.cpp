@@ -67,6 +67,9 @@ TForm25::TForm25(QWidget *parent) : ProgramForm(parent), m_ui(std::make_unique<U
     move(0, 6);
     setupProgramForm(m_ui->Edit17, {m_ui->Edit6, m_ui->Edit4, m_ui->Edit5, m_ui->Edit2, m_ui->Edit1,
                                     m_ui->Edit7, m_ui->Edit13, m_ui->Edit15});
+    // "Als PDF…" follows "Zurück" at the smallest gap, so that the row keeps inside the window.
+    if (auto *pdf = findChild<QPushButton *>(QStringLiteral("ButtonPdf")))
+        pdf->move(m_ui->Button2->x() + m_ui->Button2->width() + 8, m_ui->Button2->y());
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm25::SpeedButton1Click);
     connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm25::SpeedButton2Click);
     connect(m_ui->SpeedButton3, &QToolButton::clicked, this, &TForm25::SpeedButton3Click);
@@ -177,12 +180,10 @@ void TForm25::Button1Click()
         error->exec();
 }
 
-void TForm25::Button4Click()
+std::optional<report::Sheet> TForm25::makeSheet() const
 {
-    // The position number goes back to the menu first; then the sheet copies every field
-    // exactly as it stands, with no new calculation.
-    ProgramForm::Button4Click();
-    printSheet(report::makeDruck3(sheetTexts()));
+    // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
+    return report::makeDruck3(sheetTexts());
 }
 
 void TForm25::showInfo(int dinGerman, int dinEnglish, int bsGerman, int bsEnglish)

@@ -24,7 +24,6 @@ public:
 
     void Button1Click() override;
     void Button3Click() override;
-    void Button4Click() override;
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -35,6 +34,7 @@ public:
 
 protected:
     void aufnr() override;
+    std::optional<report::Sheet> makeSheet() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
