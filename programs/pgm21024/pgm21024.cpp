@@ -133,12 +133,11 @@ void TForm24::Button1Click()
     m_ui->Edit12->setText(formatFixed(shown[3], 1));
 }
 
-void TForm24::Button4Click()
+std::optional<report::Sheet> TForm24::makeSheet() const
 {
-    // The position number goes back to the menu first; the sheet then copies every field
-    // exactly as it stands, with no new calculation.
-    ProgramForm::Button4Click();
-    printSheet(report::makeDruck2(sheetTexts()));
+    // "Drucken" and "Als PDF…" both take this sheet: every field copied exactly as it stands,
+    // with no new calculation.
+    return report::makeDruck2(sheetTexts());
 }
 
 void TForm24::SpeedButton1Click()

@@ -24,11 +24,11 @@ public:
 
     void Button1Click() override;
     void Button3Click() override;
-    void Button4Click() override;
     void SpeedButton1Click();
 
 protected:
     void aufnr() override;
+    std::optional<report::Sheet> makeSheet() const override;
 
 private:
     std::unique_ptr<Ui::TForm24> m_ui;

@@ -159,12 +159,11 @@ void TForm28::Button1Click()
     m_ui->Edit10->setText(formatFixed(shown[4], 1));
 }
 
-void TForm28::Button4Click()
+std::optional<report::Sheet> TForm28::makeSheet() const
 {
-    // The position number goes back to the menu first; then the sheet copies every field
-    // exactly as it stands, with no new calculation.
-    ProgramForm::Button4Click();
-    printSheet(report::makeDruck6(sheetTexts()));
+    // "Drucken" and "Als PDF…" both take this sheet: every field copied exactly as it stands,
+    // with no new calculation.
+    return report::makeDruck6(sheetTexts());
 }
 
 void TForm28::SpeedButton1Click()

@@ -24,7 +24,6 @@ public:
 
     void Button1Click() override;
     void Button3Click() override;
-    void Button4Click() override;
     void SpeedButton1Click();
 
     // Whether the glass option is chosen (else the infill weight is given).
@@ -32,6 +31,7 @@ public:
 
 protected:
     void aufnr() override;
+    std::optional<report::Sheet> makeSheet() const override;
 
 private:
     // Puts the subscript of the deflection symbol f just behind the f of its caption, in
