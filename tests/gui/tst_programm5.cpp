@@ -225,6 +225,8 @@ void TestProgramm5::badInputs_data()
     const Fields good = roofField("35");
     QTest::newRow("an empty rafter length turns red and shows 0")
         << with(good, {{"Edit6", ""}}) << QStringList{"Edit6"} << Fields{{"Edit6", "0"}};
+    QTest::newRow("a failed rafter length is not compared with the pane")
+        << with(good, {{"Edit6", ""}, {"Edit2", "2.8"}}) << QStringList{"Edit6"} << Fields{{"Edit6", "0"}};
     QTest::newRow("a trailing blank fails the pane length")
         << with(good, {{"Edit2", "1.5 "}}) << QStringList{"Edit2"} << Fields{{"Edit2", "0"}};
     QTest::newRow("both field widths 0 mark both")
