@@ -41,7 +41,27 @@ QString fileNameSafe(QString text)
 }
 } // namespace
 
-ProgramForm::ProgramForm(QWidget *parent) : QDialog(parent) {}
+ProgramForm::ProgramForm(const QString &formName, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(formName);
+}
+
+void ProgramForm::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
+    build();
+    Q_ASSERT(m_position);
+}
+
+void ProgramForm::setVisible(bool visible)
+{
+    // Built before the window is first mapped, so that it comes up at its designed size.
+    if (visible)
+        ensureBuilt();
+    QDialog::setVisible(visible);
+}
 
 void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields)
 {
@@ -88,7 +108,11 @@ void ProgramForm::addPdfButton()
     auto *pdf = new QPushButton(back->parentWidget());
     pdf->setObjectName(QStringLiteral("ButtonPdf"));
     const int gap = reset->x() < back->x() ? back->x() - (reset->x() + reset->width()) : 15;
-    pdf->setGeometry(back->x() + back->width() + std::max(gap, 8), back->y(), back->width(), back->height());
+    int x = back->x() + back->width() + std::max(gap, 8);
+    // Where the row's own spacing would take it past the window's edge, it follows closer.
+    if (x + back->width() > width() - 8)
+        x = back->x() + back->width() + 8;
+    pdf->setGeometry(x, back->y(), back->width(), back->height());
     pdf->setFont(back->font());
     pdf->setText(captionText(kCommandCaptions[4], false));
     setTabOrder(back, pdf);
@@ -189,6 +213,8 @@ void ProgramForm::printSheet(const report::Sheet &sheet)
 
 void ProgramForm::closeHandler()
 {
+    if (!m_built)
+        return;
     shell::setMenuPositionNumber(m_position->text());
     Button3Click();
     if (TForm22 *menu = shell::forms().menu) {
@@ -199,7 +225,7 @@ void ProgramForm::closeHandler()
 
 bool ProgramForm::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate && m_built)
         aufnr();
     return QDialog::event(event);
 }

@@ -25,7 +25,15 @@ class ProgramForm : public QDialog
     Q_OBJECT
 
 public:
-    explicit ProgramForm(QWidget *parent = nullptr);
+    // `formName` is the form's class name, its objectName from the start.
+    explicit ProgramForm(const QString &formName, QWidget *parent = nullptr);
+
+    // The form's controls are made from its design the first time it is shown (or driven), not
+    // at start-up: the menu creates all six forms before it is first seen, and a planner opens
+    // one or two of them in a run.
+    void ensureBuilt();
+    bool isBuilt() const { return m_built; }
+    void setVisible(bool visible) override;
 
     // The form's position/order number field.
     QLineEdit *positionField() const { return m_position; }
@@ -45,6 +53,9 @@ public:
     QString proposedPdfName() const;
 
 protected:
+    // Makes the form's controls (setupUi and what belongs to it); runs once, from ensureBuilt().
+    virtual void build() = 0;
+
     // Wires the command buttons, the position field and the comma handler; called by
     // each form after setupUi.
     void setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields);
@@ -83,6 +94,7 @@ private:
     void closeHandler();
 
     QLineEdit *m_position = nullptr;
+    bool m_built = false;
     bool m_picturesLoaded = false;
     bool m_takeMenuPosition = false; // opened from the menu, its number not yet taken
 };

@@ -68,10 +68,15 @@ constexpr int kWindPageEnglish = 3;
 
 } // namespace
 
-TForm23::TForm23(QWidget *parent) : ProgramForm(parent), m_ui(std::make_unique<Ui::TForm23>())
+TForm23::TForm23(QWidget *parent)
+    : ProgramForm(QStringLiteral("TForm23"), parent), m_ui(std::make_unique<Ui::TForm23>())
+{
+    move(0, 6);
+}
+
+void TForm23::build()
 {
     m_ui->setupUi(this);
-    move(0, 6);
     setupProgramForm(m_ui->Edit13, {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit6, m_ui->Edit7,
                                     m_ui->Edit14, m_ui->Edit15});
     connect(m_ui->RadioButton1, &QRadioButton::toggled, this, [this](bool on) {

@@ -27,6 +27,7 @@ public:
     bool transomMode() const;
 
 protected:
+    void build() override;
     void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
 

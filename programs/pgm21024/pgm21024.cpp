@@ -49,7 +49,12 @@ constexpr int kBarrierPageEnglish = 10;
 
 } // namespace
 
-TForm24::TForm24(QWidget *parent) : ProgramForm(parent), m_ui(std::make_unique<Ui::TForm24>())
+TForm24::TForm24(QWidget *parent)
+    : ProgramForm(QStringLiteral("TForm24"), parent), m_ui(std::make_unique<Ui::TForm24>())
+{
+}
+
+void TForm24::build()
 {
     m_ui->setupUi(this);
     // The ratio field l/ has no comma handler: a comma typed there stays and does not read.

@@ -27,6 +27,7 @@ public:
     void SpeedButton1Click();
 
 protected:
+    void build() override;
     void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
 

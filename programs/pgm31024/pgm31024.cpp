@@ -61,15 +61,17 @@ constexpr double kSteepestPitch = 89.0; // degree
 
 } // namespace
 
-TForm25::TForm25(QWidget *parent) : ProgramForm(parent), m_ui(std::make_unique<Ui::TForm25>())
+TForm25::TForm25(QWidget *parent)
+    : ProgramForm(QStringLiteral("TForm25"), parent), m_ui(std::make_unique<Ui::TForm25>())
+{
+    move(0, 6);
+}
+
+void TForm25::build()
 {
     m_ui->setupUi(this);
-    move(0, 6);
     setupProgramForm(m_ui->Edit17, {m_ui->Edit6, m_ui->Edit4, m_ui->Edit5, m_ui->Edit2, m_ui->Edit1,
                                     m_ui->Edit7, m_ui->Edit13, m_ui->Edit15});
-    // "Als PDF…" follows "Zurück" at the smallest gap, so that the row keeps inside the window.
-    if (auto *pdf = findChild<QPushButton *>(QStringLiteral("ButtonPdf")))
-        pdf->move(m_ui->Button2->x() + m_ui->Button2->width() + 8, m_ui->Button2->y());
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm25::SpeedButton1Click);
     connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm25::SpeedButton2Click);
     connect(m_ui->SpeedButton3, &QToolButton::clicked, this, &TForm25::SpeedButton3Click);

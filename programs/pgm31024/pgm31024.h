@@ -33,6 +33,7 @@ public:
     bool britishSnowRule() const;
 
 protected:
+    void build() override;
     void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -59,10 +59,15 @@ constexpr int kWindPageEnglish = 3;
 
 } // namespace
 
-TForm26::TForm26(QWidget *parent) : ProgramForm(parent), m_ui(std::make_unique<Ui::TForm26>())
+TForm26::TForm26(QWidget *parent)
+    : ProgramForm(QStringLiteral("TForm26"), parent), m_ui(std::make_unique<Ui::TForm26>())
+{
+    move(0, 6);
+}
+
+void TForm26::build()
 {
     m_ui->setupUi(this);
-    move(0, 6);
     // The two l/ fields take no comma handler: a comma typed there stays and does not read.
     setupProgramForm(m_ui->Edit13, {m_ui->Edit1, m_ui->Edit6, m_ui->Edit2, m_ui->Edit4, m_ui->Edit5,
                                     m_ui->Edit15, m_ui->Edit10, m_ui->Edit16});

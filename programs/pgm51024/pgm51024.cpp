@@ -77,7 +77,12 @@ constexpr Pages kSuperpositionBs{15, 16};
 
 } // namespace
 
-TForm27::TForm27(QWidget *parent) : ProgramForm(parent), m_ui(std::make_unique<Ui::TForm27>())
+TForm27::TForm27(QWidget *parent)
+    : ProgramForm(QStringLiteral("TForm27"), parent), m_ui(std::make_unique<Ui::TForm27>())
+{
+}
+
+void TForm27::build()
 {
     m_ui->setupUi(this);
     // The ratio fields "l/" Edit9 and Edit14 take no comma conversion.

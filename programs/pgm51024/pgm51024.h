@@ -35,6 +35,7 @@ public:
     bool bsLoadCase() const;
 
 protected:
+    void build() override;
     void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
 

@@ -53,10 +53,15 @@ constexpr int kDeflectionPageEnglish = 12;
 
 } // namespace
 
-TForm28::TForm28(QWidget *parent) : ProgramForm(parent), m_ui(std::make_unique<Ui::TForm28>())
+TForm28::TForm28(QWidget *parent)
+    : ProgramForm(QStringLiteral("TForm28"), parent), m_ui(std::make_unique<Ui::TForm28>())
+{
+    move(0, 6);
+}
+
+void TForm28::build()
 {
     m_ui->setupUi(this);
-    move(0, 6);
     setupProgramForm(m_ui->Edit11,
                      {m_ui->Edit1, m_ui->Edit13, m_ui->Edit14, m_ui->Edit2, m_ui->Edit3, m_ui->Edit7});
     bindAlternatives({{m_ui->RadioButton1, m_ui->Edit14}, {m_ui->RadioButton2, m_ui->Edit2}});

@@ -30,6 +30,7 @@ public:
     bool glassOption() const;
 
 protected:
+    void build() override;
     void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
 
