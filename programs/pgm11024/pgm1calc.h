@@ -1,16 +1,12 @@
 #pragma once
 
 #include "forms/fpfailure.h"
+#include "programs/member.h"
 
 #include <optional>
 
 namespace vb::pgm1 {
 
-// Aluminium: modulus of elasticity and permissible bending stress.
-inline constexpr double kE = 7000.0;    // kN/cm²
-inline constexpr double kSigma = 8.8;   // kN/cm²
-// A deflection limit that is not given; large enough never to govern.
-inline constexpr double kNoLimit = 1000000.0; // cm
 
 struct Input {
     bool transom = false;  // false: mullion under a uniform line load; true: transom

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "forms/fpfailure.h"
+#include "programs/member.h"
 
 #include <optional>
 
 namespace vb::pgm2
 {
 
-// Aluminium: modulus of elasticity and permissible bending stress.
-inline constexpr double kE = 7000.0;  // kN/cm²
-inline constexpr double kSigma = 8.8; // kN/cm²
 // Deflection limits that are not given; large enough never to govern.
 inline constexpr double kNoRatioLimit = 1000000.0; // cm
 inline constexpr double kNoCapLimit = 10000000.0;  // cm

@@ -18,24 +18,6 @@ double deflectionTerm(double q, double l)
 
 } // namespace
 
-double snowCoefficient(SnowRule rule, double pitch)
-{
-    if (rule == SnowRule::Din) {
-        // ks: full snow up to 30°, falling linearly to nothing at 70°.
-        if (pitch <= 30.0)
-            return 1.0;
-        if (pitch < 70.0)
-            return 1.0 - (pitch - 30.0) / 40.0;
-        return 0.0;
-    }
-    // μ1: 0.8 up to 30°, falling linearly to nothing at 60°.
-    if (pitch <= 30.0)
-        return 0.8;
-    if (pitch < 60.0)
-        return 0.8 * (60.0 - pitch) / 30.0;
-    return 0.0;
-}
-
 Result calculate(const Input &in)
 {
     FpWatch fp;
@@ -44,33 +26,21 @@ Result calculate(const Input &in)
     // Load width: half of each adjacent field [m].
     const double e = (in.a + in.b) / 2.0;
 
-    // Allowable deflections. Lengths m → cm (× 100), maxima mm → cm (÷ 10). The pane edge of
-    // length LS on a rafter deflecting by f deflects by f·(LS/LP)², so each rafter limit is
-    // carried over to the pane edge by that ratio and the smallest allowance governs.
-    const double lsc = 100.0 * in.ls;
-    const double lpc = 100.0 * in.lp;
-    const double c1 = in.rafterRatio ? lsc * lsc * (lpc / *in.rafterRatio) / (lpc * lpc) : kNoLimit;
-    const double c2 = in.rafterMaxMm ? lsc * lsc * (*in.rafterMaxMm / 10.0) / (lpc * lpc) : kNoLimit;
-    const double c3 = in.edgeRatio ? lsc / *in.edgeRatio : kNoLimit;
-    const double c4 = in.edgeMaxMm ? *in.edgeMaxMm / 10.0 : kNoLimit;
-    fp.note();
-    const double fS = std::min(std::min(std::min(c1, c2), c3), c4);
-    const double fP = fS / (lsc * lsc / (lpc * lpc));
+    // Allowable deflections of the pane edge and the rafter.
+    const GoverningDeflection limits =
+        governingDeflection(in.lp, in.ls, in.rafterRatio, in.rafterMaxMm, in.edgeRatio, in.edgeMaxMm);
+    const double fS = limits.edge;
+    const double fP = limits.member;
     fp.note();
 
     // Snow and wind by pitch: below 25° a roof takes no wind; from 25° to 45° the smaller of
     // the two is halved (the comparison takes s0 before its reduction by μ).
     const double alpha = in.pitch;
-    const double mu = snowCoefficient(in.snowRule, alpha);
-    const bool windActs = alpha >= 25.0;
-    double s0 = in.snow;
-    double w = in.wind;
-    if (alpha >= 25.0 && alpha <= 45.0) {
-        if (s0 / 2.0 + w > w / 2.0 + s0)
-            s0 = s0 / 2.0;
-        else
-            w = w / 2.0;
-    }
+    const rafter::PitchLoads loads = rafter::loadsAtPitch(alpha, in.snow, in.wind, in.snowRule);
+    const double mu = loads.mu;
+    const bool windActs = loads.windCounted;
+    const double s0 = loads.snow;
+    const double w = loads.wind;
 
     const double phi = alpha / 180.0 * std::numbers::pi;
     // Dead load per m of slope and snow per m of plan, both vertical per m of plan [kN/m];

@@ -1,25 +1,18 @@
 #pragma once
 
 #include "forms/fpfailure.h"
+#include "programs/member.h"
+#include "programs/rafterloads.h"
 
 #include <optional>
 
 namespace vb::pgm3
 {
 
-// Aluminium: modulus of elasticity and permissible bending stress.
-inline constexpr double kE = 7000.0;  // kN/cm²
-inline constexpr double kSigma = 8.8; // kN/cm²
-// The wind pressure is raised by 25 % for the design of single members.
-inline constexpr double kWindFactor = 1.25;
-// A deflection limit that is not given; large enough never to govern.
-inline constexpr double kNoLimit = 1000000.0; // cm
 
-// How the snow load is reduced with growing roof pitch.
-enum class SnowRule {
-    Din, // factor ks after DIN 1055-5:1975
-    Bs,  // factor μ1 after BS 6399-3:1988
-};
+// How the snow load is reduced with growing roof pitch: factor ks after DIN 1055-5:1975 or
+// μ1 after BS 6399-3:1988.
+using SnowRule = rafter::SnowRule;
 
 struct Input {
     SnowRule snowRule = SnowRule::Din;
@@ -45,9 +38,6 @@ struct Result {
     double inertia = 0.0;          // Ix [cm⁴]
     FpFailure failure = FpFailure::None;
 };
-
-// The snow coefficient μ for the pitch [degree] under the chosen rule.
-double snowCoefficient(SnowRule rule, double pitch);
 
 // Sizes the rafter; the inputs have passed their checks (LP, LS and a width > 0, pitch
 // from 0 to below 89°, loads >= 0, at least one limit > 0).

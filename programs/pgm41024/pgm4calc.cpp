@@ -15,20 +15,11 @@ Result calculate(const Input &in)
     const double lmax = in.l1 >= in.l2 ? in.l1 : in.l2;
     const double lmin = in.l1 >= in.l2 ? in.l2 : in.l1;
 
-    // Deflection limits as allowable glass-edge deflections in cm: lengths m → cm (× 100),
-    // caps mm → cm (÷ 10). The glass edge of length LS deflects by the mullion deflection of
-    // the longer span times (LS/Lmax)², so a mullion limit is carried over by that ratio.
-    const double lsc = in.ls * 100.0;
-    const double lmaxc = lmax * 100.0;
-    const double ratio = lsc * lsc / (lmaxc * lmaxc);
-    fp.note();
-    const double c1 = in.memberRatio ? lsc * lsc * (lmaxc / *in.memberRatio) / (lmaxc * lmaxc) : kNoLimit;
-    const double c2 = in.memberCapMm ? lsc * lsc * (*in.memberCapMm / 10.0) / (lmaxc * lmaxc) : kNoLimit;
-    const double c3 = in.edgeRatio ? lsc / *in.edgeRatio : kNoLimit;
-    const double c4 = in.edgeCapMm ? *in.edgeCapMm / 10.0 : kNoLimit;
-    fp.note();
-    const double fs = std::min(std::min(std::min(c1, c2), c3), c4);
-    const double fpm = fs / ratio;
+    // Allowable deflections of the glass edge and of the mullion in its longer span.
+    const GoverningDeflection limits =
+        governingDeflection(lmax, in.ls, in.memberRatio, in.memberCapMm, in.edgeRatio, in.edgeCapMm);
+    const double fs = limits.edge;
+    const double fpm = limits.member;
     fp.note();
 
     // Uniform line load from half of each adjacent field [kN/m].
@@ -41,21 +32,12 @@ Result calculate(const Input &in)
     double inertia = 0.0;
     // Without load there is no moment; the span moment R²/(2q) would divide 0 by 0.
     if (q != 0.0) {
-        // Two-span beam, moments in kNm. The support moment distributes the difference of
-        // the simple-span moments by the stiffness share κ of the longer span; it equals
-        // −q·(Lmax² − Lmax·Lmin + Lmin²)/8.
-        const double kappa = (1.0 / lmax) / (1.0 / lmax + 1.0 / lmin);
-        const double m0max = lmax * lmax * q / 8.0;
-        const double m0min = lmin * lmin * q / 8.0;
-        ms = kappa * (m0max - m0min) - m0max;
+        // Two-span beam, moments in kNm.
+        const TwoSpan beam = twoSpan(lmax, lmin, q);
+        ms = beam.supportMoment;
+        mf = twoSpanFieldMoment(lmax, ms, q);
         fp.note();
-        // End reaction of the longer span [kN]; the span moment peaks where the shear is zero.
-        const double reaction = q * lmax / 2.0 + ms / lmax;
-        mf = reaction * reaction / (2.0 * q);
-        fp.note();
-        // Mid-span deflection of the longer span: f = 14.88 · L² · (M0 + 0.616·MS) / I with
-        // L in m, M in kNm, f in cm, I in cm⁴.
-        inertia = std::abs(lmax * lmax * (kDeflectionFactor / fpm) * (m0max + kSupportShare * ms));
+        inertia = std::abs(twoSpanInertia(lmax, beam, fpm));
         fp.note();
     }
 

@@ -1,20 +1,12 @@
 #pragma once
 
 #include "forms/fpfailure.h"
+#include "programs/member.h"
 
 #include <optional>
 
 namespace vb::pgm4
 {
-
-// Aluminium: permissible bending stress, and the deflection factor of the two-span mullion,
-// (5/48) · 10⁶ / E with E = 7000 kN/cm², kept as the two-decimal value the sizing uses.
-inline constexpr double kSigma = 8.8; // kN/cm²
-inline constexpr double kDeflectionFactor = 14.88;
-// Share of the support moment in the deflection of the longer span.
-inline constexpr double kSupportShare = 0.616;
-// A deflection limit that is not given; large enough never to govern.
-inline constexpr double kNoLimit = 1000000.0; // cm
 
 struct Input {
     double l1 = 0.0;                   // first span L1 [m]

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/fpfailure.h"
+#include "programs/member.h"
 #include "programs/rafterloads.h"
 
 #include <optional>
@@ -8,16 +9,6 @@
 namespace vb::pgm5
 {
 
-// Aluminium: permissible bending stress, and the deflection factor of the two-span beam,
-// (5/48) · 10⁶ / E with E = 7000 kN/cm², kept as the two-decimal value the sizing uses.
-inline constexpr double kSigma = 8.8; // kN/cm²
-inline constexpr double kDeflectionFactor = 14.88;
-// Share of the support moment in the deflection of the longer span.
-inline constexpr double kSupportShare = 0.616;
-// Wind pressure raised by 25 % for the design of single members.
-inline constexpr double kWindFactor = 1.25;
-// A deflection limit that is not given; large enough never to govern.
-inline constexpr double kNoLimit = 1000000.0; // cm
 // The rafter cannot stand steeper than this [°].
 inline constexpr double kPitchLimit = 89.0;
 

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "forms/fpfailure.h"
+#include "programs/member.h"
 
 namespace vb::pgm6
 {
 
-// Aluminium: modulus of elasticity and permissible bending stress.
-inline constexpr double kE = 7000.0;  // kN/cm²
-inline constexpr double kSigma = 8.8; // kN/cm²
 // Self-weight of the transom and unit weight of glass.
 inline constexpr double kSelfWeight = 0.03;  // kN/m
 inline constexpr double kGlassWeight = 25.0; // kN/m³
