@@ -1,3 +1,4 @@
+#include "formdriver.h"
 #include "guifixture.h"
 
 #include "app/stat1024.h"
@@ -11,24 +12,9 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 
-namespace {
-using Fields = QList<QPair<QString, QString>>; // field name, typed text
-
-vb::FieldState state(QWidget *form, const char *name) { return vb::fieldState(GuiFixture::field(form, name)); }
-QString text(QWidget *form, const char *name) { return GuiFixture::field(form, name)->text(); }
-
-void click(QWidget *form, const char *button)
+namespace
 {
-    auto *b = form->findChild<QPushButton *>(QString::fromLatin1(button));
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-void typeAll(QWidget *form, const Fields &fields)
-{
-    for (const auto &[name, value] : fields)
-        GuiFixture::type(form, name.toLatin1().constData(), value);
-}
+using namespace formtest;
 
 void chooseTransom(QWidget *form, bool transom)
 {

@@ -1,3 +1,4 @@
+#include "formdriver.h"
 #include "guifixture.h"
 
 #include "app/langflag.h"
@@ -14,29 +15,7 @@
 
 namespace
 {
-using Fields = QList<QPair<QString, QString>>; // field name, typed text
-
-vb::FieldState state(QWidget *form, const QString &name)
-{
-    return vb::fieldState(GuiFixture::field(form, name.toLatin1().constData()));
-}
-QString text(QWidget *form, const QString &name)
-{
-    return GuiFixture::field(form, name.toLatin1().constData())->text();
-}
-
-void click(QWidget *form, const char *button)
-{
-    auto *b = form->findChild<QAbstractButton *>(QString::fromLatin1(button));
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-void typeAll(QWidget *form, const Fields &fields)
-{
-    for (const auto &[name, value] : fields)
-        GuiFixture::type(form, name.toLatin1().constData(), value);
-}
+using namespace formtest;
 
 // The worked example: a 3 m mullion between fields of 1.2 m, l/200 or at most 15 mm, the
 // barrier load 1 kN/m at 1 m above the support.

@@ -1,3 +1,4 @@
+#include "formdriver.h"
 #include "guifixture.h"
 
 #include "app/langflag.h"
@@ -14,29 +15,7 @@
 
 namespace
 {
-using Fields = QList<QPair<QString, QString>>; // field name, typed text
-
-vb::FieldState state(QWidget *form, const QString &name)
-{
-    return vb::fieldState(GuiFixture::field(form, name.toLatin1().constData()));
-}
-QString text(QWidget *form, const QString &name)
-{
-    return GuiFixture::field(form, name.toLatin1().constData())->text();
-}
-
-void click(QWidget *form, const char *button)
-{
-    auto *b = form->findChild<QPushButton *>(QString::fromLatin1(button));
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-void typeAll(QWidget *form, const Fields &fields)
-{
-    for (const auto &[name, value] : fields)
-        GuiFixture::type(form, name.toLatin1().constData(), value);
-}
+using namespace formtest;
 
 // The worked example: spans 3 m and 2 m, pane 1.5 m, fields 1.2 m, l/200 or 15 mm for the
 // mullion, l/300 or 8 mm for the glass edge, wind pressure 0.8 kN/m².

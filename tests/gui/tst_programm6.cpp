@@ -2,6 +2,7 @@
 // switched alternative fields, the results as the form shows them, captions and pictures in
 // both languages, the information page, and "Drucken" through the default printer.
 
+#include "formdriver.h"
 #include "guifixture.h"
 
 #include "app/langflag.h"
@@ -19,27 +20,7 @@
 
 namespace
 {
-using Fields = QList<QPair<QString, QString>>; // field name, typed text
-
-QLineEdit *edit(QWidget *form, const QString &name)
-{
-    return GuiFixture::field(form, name.toLatin1().constData());
-}
-vb::FieldState state(QWidget *form, const QString &name)
-{
-    return vb::fieldState(edit(form, name));
-}
-QString text(QWidget *form, const QString &name)
-{
-    return edit(form, name)->text();
-}
-
-void click(QWidget *form, const char *button)
-{
-    auto *b = form->findChild<QPushButton *>(QString::fromLatin1(button));
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
+using namespace formtest;
 
 void choose(QWidget *form, bool glass)
 {
@@ -47,12 +28,6 @@ void choose(QWidget *form, bool glass)
                                                         : QStringLiteral("RadioButton2"));
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
     QVERIFY(radio->isChecked());
-}
-
-void typeAll(QWidget *form, const Fields &fields)
-{
-    for (const auto &[name, value] : fields)
-        GuiFixture::type(form, name.toLatin1().constData(), value);
 }
 
 // Results in the order the form writes them: I, F, W, G, M.
