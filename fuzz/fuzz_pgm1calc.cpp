@@ -22,7 +22,9 @@
 #include <cstring>
 #include <optional>
 
+using vb::fuzz::fold;
 using vb::fuzz::require;
+using vb::fuzz::sameBits;
 using vb::pgm1::Input;
 using vb::pgm1::Result;
 
@@ -37,17 +39,12 @@ struct Raw {
 
 Raw decode(const std::uint8_t *data, std::size_t size)
 {
+    const vb::fuzz::Record<9> record = vb::fuzz::decodeRecord<9>(data, size);
     Raw raw{};
-    std::uint8_t bytes[1 + 9 * 8] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
-    raw.transom = bytes[0] & 1;
+    raw.transom = record.flags & 1;
     for (int k = 0; k < 4; ++k)
-        raw.given[k] = bytes[0] & (2 << k);
-    for (int k = 0; k < 9; ++k) {
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, bytes + 1 + 8 * k, sizeof bits);
-        raw.v[k] = std::bit_cast<double>(bits);
-    }
+        raw.given[k] = record.flags & (2 << k);
+    std::copy(record.v, record.v + 9, raw.v);
     return raw;
 }
 
@@ -100,11 +97,6 @@ bool passesChecks(const Input &in)
 }
 
 // x folded into [lo, hi): deterministic, so a crash input reproduces.
-double fold(double x, double lo, double hi)
-{
-    return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo;
-}
-
 Input toRealFacade(const Input &raw)
 {
     Input in = raw;
@@ -139,11 +131,6 @@ Input toRealFacade(const Input &raw)
 bool followsWind(double x, double wind)
 {
     return x == 0 || (x > 0) == (wind > 0);
-}
-
-bool sameBits(double a, double b)
-{
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 void checkChecked(const Input &in, const Result &r, const std::uint8_t *data, std::size_t size)

@@ -23,7 +23,9 @@
 #include <cstring>
 #include <optional>
 
+using vb::fuzz::fold;
 using vb::fuzz::require;
+using vb::fuzz::sameBits;
 using vb::pgm2::Input;
 using vb::pgm2::Result;
 
@@ -32,21 +34,16 @@ namespace
 
 Input decode(const std::uint8_t *data, std::size_t size)
 {
-    std::uint8_t bytes[1 + 7 * 8] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
-    double v[7];
-    for (int k = 0; k < 7; ++k) {
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, bytes + 1 + 8 * k, sizeof bits);
-        v[k] = std::bit_cast<double>(bits);
-    }
+    const vb::fuzz::Record<7> record = vb::fuzz::decodeRecord<7>(data, size);
+    const double *v = record.v;
+    const std::uint8_t flags = record.flags;
     Input in;
     in.lp = v[0];
     in.a = v[1];
     in.b = v[2];
-    if (bytes[0] & 1)
+    if (flags & 1)
         in.ratio = v[3];
-    if (bytes[0] & 2)
+    if (flags & 2)
         in.capMm = v[4];
     in.c = v[5];
     in.qk = v[6];
@@ -71,11 +68,6 @@ bool passesChecks(const Input &in)
 }
 
 // x folded into [lo, hi): deterministic, so a crash input reproduces.
-double fold(double x, double lo, double hi)
-{
-    return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo;
-}
-
 Input toRealFacade(const Input &raw)
 {
     Input in = raw;

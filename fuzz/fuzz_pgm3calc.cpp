@@ -23,7 +23,9 @@
 #include <cstring>
 #include <optional>
 
+using vb::fuzz::fold;
 using vb::fuzz::require;
+using vb::fuzz::sameBits;
 using vb::pgm3::Input;
 using vb::pgm3::Result;
 using vb::pgm3::SnowRule;
@@ -33,16 +35,11 @@ namespace
 
 Input decode(const std::uint8_t *data, std::size_t size)
 {
-    std::uint8_t bytes[1 + 12 * 8] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
-    double v[12];
-    for (int k = 0; k < 12; ++k) {
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, bytes + 1 + 8 * k, sizeof bits);
-        v[k] = std::bit_cast<double>(bits);
-    }
+    const vb::fuzz::Record<12> record = vb::fuzz::decodeRecord<12>(data, size);
+    const double *v = record.v;
+    const std::uint8_t flags = record.flags;
     Input in;
-    in.snowRule = (bytes[0] & 1) ? SnowRule::Bs : SnowRule::Din;
+    in.snowRule = (flags & 1) ? SnowRule::Bs : SnowRule::Din;
     in.lp = v[0];
     in.a = v[1];
     in.b = v[2];
@@ -50,7 +47,7 @@ Input decode(const std::uint8_t *data, std::size_t size)
     in.pitch = v[4];
     std::optional<double> *limits[] = {&in.rafterRatio, &in.rafterMaxMm, &in.edgeRatio, &in.edgeMaxMm};
     for (int k = 0; k < 4; ++k) {
-        if (bytes[0] & (2 << k))
+        if (flags & (2 << k))
             *limits[k] = v[5 + k];
     }
     in.deadLoad = v[9];
@@ -83,11 +80,6 @@ bool passesChecks(const Input &in)
 }
 
 // x folded into [lo, hi): deterministic, so a crash input reproduces.
-double fold(double x, double lo, double hi)
-{
-    return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo;
-}
-
 Input toRealRoof(const Input &raw)
 {
     Input in = raw;
@@ -114,11 +106,6 @@ Input toRealRoof(const Input &raw)
     in.snow = fold(raw.snow, 0.0, 100.0);
     in.wind = fold(raw.wind, 0.0, 100.0);
     return in;
-}
-
-bool sameBits(double a, double b)
-{
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 bool sameResults(const Result &a, const Result &b)

@@ -22,7 +22,9 @@
 #include <cstring>
 #include <optional>
 
+using vb::fuzz::fold;
 using vb::fuzz::require;
+using vb::fuzz::sameBits;
 using vb::pgm4::Input;
 using vb::pgm4::Result;
 
@@ -31,14 +33,9 @@ namespace
 
 Input decode(const std::uint8_t *data, std::size_t size)
 {
-    std::uint8_t bytes[1 + 10 * 8] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
-    double v[10];
-    for (int k = 0; k < 10; ++k) {
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, bytes + 1 + 8 * k, sizeof bits);
-        v[k] = std::bit_cast<double>(bits);
-    }
+    const vb::fuzz::Record<10> record = vb::fuzz::decodeRecord<10>(data, size);
+    const double *v = record.v;
+    const std::uint8_t flags = record.flags;
     Input in;
     in.l1 = v[0];
     in.l2 = v[1];
@@ -47,7 +44,7 @@ Input decode(const std::uint8_t *data, std::size_t size)
     in.b = v[4];
     std::optional<double> *limits[] = {&in.memberRatio, &in.memberCapMm, &in.edgeRatio, &in.edgeCapMm};
     for (int k = 0; k < 4; ++k) {
-        if (bytes[0] & (1 << k))
+        if (flags & (1 << k))
             *limits[k] = v[5 + k];
     }
     in.wind = v[9];
@@ -76,11 +73,6 @@ bool passesChecks(const Input &in)
 }
 
 // x folded into [lo, hi): deterministic, so a crash input reproduces.
-double fold(double x, double lo, double hi)
-{
-    return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo;
-}
-
 Input toRealFacade(const Input &raw)
 {
     Input in = raw;
@@ -104,11 +96,6 @@ Input toRealFacade(const Input &raw)
         in.memberRatio = 200.0;
     in.wind = std::isfinite(raw.wind) ? std::copysign(fold(raw.wind, 0.0, 100.0), raw.wind) : 1.0;
     return in;
-}
-
-bool sameBits(double a, double b)
-{
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 bool sameResults(const Result &a, const Result &b)

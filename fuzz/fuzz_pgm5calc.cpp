@@ -24,7 +24,9 @@
 #include <cstring>
 #include <optional>
 
+using vb::fuzz::fold;
 using vb::fuzz::require;
+using vb::fuzz::sameBits;
 using vb::pgm5::Input;
 using vb::pgm5::Result;
 
@@ -33,16 +35,11 @@ namespace
 
 Input decode(const std::uint8_t *data, std::size_t size)
 {
-    std::uint8_t bytes[1 + 13 * 8] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
-    double v[13];
-    for (int k = 0; k < 13; ++k) {
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, bytes + 1 + 8 * k, sizeof bits);
-        v[k] = std::bit_cast<double>(bits);
-    }
+    const vb::fuzz::Record<13> record = vb::fuzz::decodeRecord<13>(data, size);
+    const double *v = record.v;
+    const std::uint8_t flags = record.flags;
     Input in;
-    in.snowRule = (bytes[0] & 1) ? vb::rafter::SnowRule::Bs : vb::rafter::SnowRule::Din;
+    in.snowRule = (flags & 1) ? vb::rafter::SnowRule::Bs : vb::rafter::SnowRule::Din;
     in.l1 = v[0];
     in.l2 = v[1];
     in.a = v[2];
@@ -51,7 +48,7 @@ Input decode(const std::uint8_t *data, std::size_t size)
     in.pitch = v[5];
     std::optional<double> *limits[] = {&in.rafterRatio, &in.rafterCapMm, &in.edgeRatio, &in.edgeCapMm};
     for (int k = 0; k < 4; ++k) {
-        if (bytes[0] & (2 << k))
+        if (flags & (2 << k))
             *limits[k] = v[6 + k];
     }
     in.dead = v[10];
@@ -84,11 +81,6 @@ bool passesChecks(const Input &in)
 }
 
 // x folded into [lo, hi): deterministic, so a crash input reproduces.
-double fold(double x, double lo, double hi)
-{
-    return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo;
-}
-
 Input toRealRoof(const Input &raw)
 {
     Input in = raw;
@@ -114,11 +106,6 @@ Input toRealRoof(const Input &raw)
     in.snow = fold(raw.snow, 0.0, 100.0);
     in.wind = fold(raw.wind, 0.0, 100.0);
     return in;
-}
-
-bool sameBits(double a, double b)
-{
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 bool same(const Result &a, const Result &b)

@@ -21,7 +21,9 @@
 #include <cstdint>
 #include <cstring>
 
+using vb::fuzz::fold;
 using vb::fuzz::require;
+using vb::fuzz::sameBits;
 using vb::pgm6::Input;
 using vb::pgm6::Result;
 
@@ -30,16 +32,11 @@ namespace
 
 Input decode(const std::uint8_t *data, std::size_t size)
 {
-    std::uint8_t bytes[1 + 6 * 8] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
-    double v[6];
-    for (int k = 0; k < 6; ++k) {
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, bytes + 1 + 8 * k, sizeof bits);
-        v[k] = std::bit_cast<double>(bits);
-    }
+    const vb::fuzz::Record<6> record = vb::fuzz::decodeRecord<6>(data, size);
+    const double *v = record.v;
+    const std::uint8_t flags = record.flags;
     Input in;
-    in.glass = !(bytes[0] & 1);
+    in.glass = !(flags & 1);
     in.span = v[0];
     in.height = v[1];
     in.thicknessMm = v[2];
@@ -64,11 +61,6 @@ bool passesChecks(const Input &in)
 }
 
 // x folded into [lo, hi): deterministic, so a crash input reproduces.
-double fold(double x, double lo, double hi)
-{
-    return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo;
-}
-
 Input toRealTransom(const Input &raw)
 {
     Input in = raw;
@@ -80,11 +72,6 @@ Input toRealTransom(const Input &raw)
     in.blocks = std::min(0.5 * in.span, fold(raw.blocks, 0.001, 0.5 * in.span + 0.001));
     in.deflectionMm = fold(raw.deflectionMm, 0.01, 1000.0);
     return in;
-}
-
-bool sameBits(double a, double b)
-{
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 void checkChecked(const Input &in, const Result &r, bool realTransom, const std::uint8_t *data,

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 namespace vb::fuzz
@@ -29,6 +33,41 @@ inline void require(bool holds, const char *what, const std::uint8_t *data, std:
 {
     if (!holds)
         fail(what, data, size);
+}
+
+// A calculation's input as the fuzzer hands it: a byte of flags (options, which limits are
+// given), then N doubles of 8 bytes each, little-endian; missing bytes read as zero.
+template <int N>
+struct Record {
+    std::uint8_t flags = 0;
+    double v[N] = {};
+};
+
+template <int N>
+Record<N> decodeRecord(const std::uint8_t *data, std::size_t size)
+{
+    std::uint8_t bytes[1 + N * 8] = {};
+    std::memcpy(bytes, data, std::min(size, sizeof bytes));
+    Record<N> record;
+    record.flags = bytes[0];
+    for (int k = 0; k < N; ++k) {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, bytes + 1 + 8 * k, sizeof bits);
+        record.v[k] = std::bit_cast<double>(bits);
+    }
+    return record;
+}
+
+// Folds any double into [lo, hi): the range of real members, loads and limits.
+inline double fold(double x, double lo, double hi)
+{
+    return std::isfinite(x) ? lo + std::fmod(std::fabs(x), hi - lo) : lo;
+}
+
+// The same double to the bit: a calculation must give the same result for the same input.
+inline bool sameBits(double a, double b)
+{
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 } // namespace vb::fuzz
