@@ -11,7 +11,10 @@
 #include <QtWidgets/QProgressDialog>
 
 #ifdef VB_ASK_CUPS
-#include <cups/cups.h>
+#include "reports/cupsqueue.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QLibrary>
 #endif
 
 namespace report
@@ -32,13 +35,13 @@ public:
     // The job states of IPP (RFC 8011, 5.3.7) that the flow tells apart.
     enum JobState {
         Unknown = 0,
-        Pending = IPP_JSTATE_PENDING,
-        Held = IPP_JSTATE_HELD,
-        Processing = IPP_JSTATE_PROCESSING,
-        Stopped = IPP_JSTATE_STOPPED,
-        Canceled = IPP_JSTATE_CANCELED,
-        Aborted = IPP_JSTATE_ABORTED,
-        Completed = IPP_JSTATE_COMPLETED
+        Pending = 3,
+        Held = 4,
+        Processing = 5,
+        Stopped = 6,
+        Canceled = 7,
+        Aborted = 8,
+        Completed = 9
     };
     struct Job {
         int id = 0;
@@ -48,6 +51,12 @@ public:
     explicit CupsQueue(const QString &printerName)
         : m_printer(printerName.section(QLatin1Char('/'), 0, 0).toLocal8Bit())
     {
+        QLibrary &module = cupsModule();
+        if (!module.isLoaded())
+            return;
+        m_printerStopped = reinterpret_cast<decltype(&vb_cups_printer_stopped)>(module.resolve("vb_cups_printer_stopped"));
+        m_newestJob = reinterpret_cast<decltype(&vb_cups_newest_job)>(module.resolve("vb_cups_newest_job"));
+        m_lastError = reinterpret_cast<decltype(&vb_cups_last_error)>(module.resolve("vb_cups_last_error"));
     }
 
     // Why the scheduler refused the last request of this thread, or nothing. Qt's CUPS backend
@@ -56,51 +65,62 @@ public:
     // process holds one libcups, the one Qt's print support uses.
     QString lastRefusal() const
     {
-        const ipp_status_t status = cupsLastError();
-        // IPP status codes from 0x0400 on are client and server errors.
-        if (status < IPP_STATUS_ERROR_BAD_REQUEST)
+        if (!m_lastError)
             return {};
-        const char *text = cupsLastErrorString();
+        const char *text = nullptr;
+        const int status = m_lastError(&text);
+        // IPP status codes from 0x0400 on are client and server errors.
+        constexpr int firstIppError = 0x0400;
+        if (status < firstIppError)
+            return {};
         return text && *text ? QString::fromLocal8Bit(text)
-                             : QStringLiteral("IPP-Status 0x%1").arg(int(status), 4, 16, QLatin1Char('0'));
+                             : QStringLiteral("IPP-Status 0x%1").arg(status, 4, 16, QLatin1Char('0'));
     }
 
     // True when the scheduler reports the printer as stopped (printer-state 5): it keeps every
     // job it accepts until someone resumes it.
-    bool printerStopped() const
-    {
-        cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, m_printer.constData(), nullptr);
-        if (!dest)
-            return false;
-        const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
-        const bool stopped = state && qstrcmp(state, "5") == 0;
-        cupsFreeDests(1, dest);
-        return stopped;
-    }
+    bool printerStopped() const { return m_printerStopped && m_printerStopped(m_printer.constData()) != 0; }
 
     // Which jobs newestJob() looks at. The scheduler keeps finished jobs for a long time (hundreds
     // on a desktop that has printed for a while), so asking for all of them is slow; the jobs still
     // under way are few.
-    enum Which { Active = CUPS_WHICHJOBS_ACTIVE, All = CUPS_WHICHJOBS_ALL };
+    enum Which { Active = 0, All = -1 }; // CUPS_WHICHJOBS_ACTIVE, CUPS_WHICHJOBS_ALL
 
     // This user's newest job of the given name on the printer.
     Job newestJob(const QString &title, Which which) const
     {
-        Job newest;
-        cups_job_t *jobs = nullptr;
-        constexpr int myJobs = 1;
-        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, m_printer.constData(), myJobs, which);
-        for (int i = 0; i < count; ++i) {
-            if (jobs[i].id > newest.id && title == QString::fromLocal8Bit(jobs[i].title))
-                newest = Job{jobs[i].id, JobState(jobs[i].state)};
-        }
-        if (jobs)
-            cupsFreeJobs(count, jobs);
-        return newest;
+        if (!m_newestJob)
+            return {};
+        int state = 0;
+        const int id = m_newestJob(m_printer.constData(), title.toLocal8Bit().constData(), which, &state);
+        return id > 0 ? Job{id, JobState(state)} : Job{};
     }
 
 private:
+    // The module, loaded at the first print: beside the installed program in
+    // lib/vorbemessung, else where the build put it.
+    static QLibrary &cupsModule()
+    {
+        static QLibrary module;
+        if (!module.isLoaded()) {
+            const QStringList places = {
+                QDir(QCoreApplication::applicationDirPath())
+                    .filePath(QStringLiteral("../lib/vorbemessung/libvb_cupsqueue.so")),
+                QStringLiteral(VB_CUPS_MODULE),
+            };
+            for (const QString &place : places) {
+                module.setFileName(place);
+                if (module.load())
+                    break;
+            }
+        }
+        return module;
+    }
+
     QByteArray m_printer;
+    decltype(&vb_cups_printer_stopped) m_printerStopped = nullptr;
+    decltype(&vb_cups_newest_job) m_newestJob = nullptr;
+    decltype(&vb_cups_last_error) m_lastError = nullptr;
 };
 
 // How long the flow watches a job the scheduler has taken. A backend that cannot reach the printer

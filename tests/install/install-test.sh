@@ -12,7 +12,7 @@ sizes=(16 24 32 48 64 128 256)
 # The install under a prefix.
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" || { cat "$work/install.log"; fail "cmake --install"; }
 prefix=$work/prefix
-files=(bin/vorbemessung "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml"
+files=(bin/vorbemessung lib/vorbemessung/libvb_cupsqueue.so "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml"
        "share/icons/hicolor/scalable/apps/$app.svg")
 for s in "${sizes[@]}"; do files+=("share/icons/hicolor/${s}x${s}/apps/$app.png"); done
 for f in "${files[@]}"; do
