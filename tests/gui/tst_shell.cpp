@@ -35,6 +35,7 @@ private slots:
     void openingTakesTheHeaderSnapshot();
     void everyProgramOpensAndReturns_data();
     void everyProgramOpensAndReturns();
+    void programFormsAreMadeWhenFirstOpened();
     void typedPositionNumberSurvivesTheWindowsAbove_data();
     void typedPositionNumberSurvivesTheWindowsAbove();
     void closeBoxEndsTheRun();
@@ -204,6 +205,22 @@ void TestShell::everyProgramOpensAndReturns()
     QVERIFY(opened);
     QVERIFY(app.menu()->isVisible());
     QCOMPARE(app.menu()->positionNumber(), QStringLiteral("P2"));
+}
+
+void TestShell::programFormsAreMadeWhenFirstOpened()
+{
+    // The six forms exist from start-up in their order, named, but their controls are made
+    // only when the user first opens them, so that the menu comes up fast.
+    GuiFixture app;
+    const auto &programs = vb::shell::forms().programs;
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        QVERIFY(programs[i]);
+        QCOMPARE(programs[i]->objectName(), QStringLiteral("TForm%1").arg(23 + i));
+        QVERIFY(!programs[i]->isBuilt());
+    }
+    app.withProgramOpen(3, [](QWidget *form) { QVERIFY(form->findChild<QLineEdit *>(QStringLiteral("Edit17"))); });
+    QVERIFY(programs[2]->isBuilt());
+    QVERIFY(!programs[1]->isBuilt());
 }
 
 void TestShell::typedPositionNumberSurvivesTheWindowsAbove_data()
