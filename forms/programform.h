@@ -11,9 +11,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace report {
-class Sheet;
 struct FormTexts;
-} // namespace report
+}
 
 namespace vb {
 

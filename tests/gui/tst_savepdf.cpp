@@ -1,6 +1,7 @@
 // "Als PDF…" on the six real program forms: the proposed name, the file as written, cancel,
 // an unwritable folder, and (under the private CUPS fixture) the file against the printed job.
 
+#include "formdriver.h"
 #include "guifixture.h"
 #include "pdfwords.h"
 
@@ -18,16 +19,11 @@
 #include <unistd.h>
 
 namespace {
+using formtest::click;
+
 void setMenuField(GuiFixture &app, const char *name, const QString &text)
 {
     app.menu()->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(text);
-}
-
-void click(QWidget *form, const char *button)
-{
-    auto *b = form->findChild<QPushButton *>(QString::fromLatin1(button));
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 QString pdfInfo(const QString &file, const char *key)
