@@ -67,11 +67,13 @@ int main(int argc, char **argv)
     });
     for (const auto &[name, make] : sampleSheets()) {
         const QString file = dir.filePath(QString::fromLatin1(name) + QStringLiteral(".pdf"));
-        ok = measure(name, file, runs, [&make, &file] {
-            // From the filled sheet to the file in place, as "Als PDF…" does after the dialog.
-            QString error;
-            return report::writePdf(make(), file, &error);
-        }) && ok;
+        ok = measure(name, file, runs,
+                     [&make, &file] {
+                         // From the filled sheet to the file in place, as "Als PDF…" does after the dialog.
+                         QString error;
+                         return report::writePdf(make(), file, &error);
+                     }) &&
+             ok;
     }
     return ok ? 0 : 1;
 }

@@ -23,8 +23,9 @@ inline std::vector<std::pair<const char *, std::function<report::Sheet()>>> samp
 
     // Programs 2 to 6 take the form's texts by field name: every field reads a number.
     report::FormTexts texts;
-    texts.header = {QStringLiteral("Bürohaus Nord"), QStringLiteral("P-4711"), QStringLiteral("Fensterbau Beispiel"),
-                    QStringLiteral("A. Planer"),     QStringLiteral("08.12.2026"), QStringLiteral("10:15")};
+    texts.header = {QStringLiteral("Bürohaus Nord"),       QStringLiteral("P-4711"),
+                    QStringLiteral("Fensterbau Beispiel"), QStringLiteral("A. Planer"),
+                    QStringLiteral("08.12.2026"),          QStringLiteral("10:15")};
     for (int n = 1; n <= 20; ++n)
         texts.fields.insert(QStringLiteral("Edit%1").arg(n), QStringLiteral("%1.25").arg(n));
     texts.options.insert(QStringLiteral("RadioButton1"), true);

@@ -35,7 +35,8 @@ struct GoverningDeflection {
 // may deflect by fS / (LS/LP)².
 inline GoverningDeflection governingDeflection(double memberLengthM, double paneLengthM,
                                                std::optional<double> memberRatio,
-                                               std::optional<double> memberMaxMm, std::optional<double> edgeRatio,
+                                               std::optional<double> memberMaxMm,
+                                               std::optional<double> edgeRatio,
                                                std::optional<double> edgeMaxMm)
 {
     const double lsc = 100.0 * paneLengthM;

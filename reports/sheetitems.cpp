@@ -17,8 +17,8 @@ Label at(const char *name, int x, int top, const QString &design, LabelFont font
 
 Label valueAt(const char *name, int rightEdge, int top, LabelFont font)
 {
-    return Label{QLatin1String(name), kChildBand,   rightEdge, top, QLatin1String(name),
-                 std::move(font),     Align::Right, 0};
+    return Label{QLatin1String(name), kChildBand,      rightEdge,    top,
+                 QLatin1String(name), std::move(font), Align::Right, 0};
 }
 
 Picture drawing(const char *name, QRect rect, const char *resource, bool stretch)

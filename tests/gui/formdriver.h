@@ -14,13 +14,23 @@
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QLineEdit>
 
-namespace formtest {
+namespace formtest
+{
 
 using Fields = QList<QPair<QString, QString>>; // field name, typed text
 
-inline QLineEdit *edit(QWidget *form, const QString &name) { return GuiFixture::field(form, name.toLatin1().constData()); }
-inline vb::FieldState state(QWidget *form, const QString &name) { return vb::fieldState(edit(form, name)); }
-inline QString text(QWidget *form, const QString &name) { return edit(form, name)->text(); }
+inline QLineEdit *edit(QWidget *form, const QString &name)
+{
+    return GuiFixture::field(form, name.toLatin1().constData());
+}
+inline vb::FieldState state(QWidget *form, const QString &name)
+{
+    return vb::fieldState(edit(form, name));
+}
+inline QString text(QWidget *form, const QString &name)
+{
+    return edit(form, name)->text();
+}
 
 // Clicks a push button, radio button or tool button of the form.
 inline void click(QWidget *form, const char *button)

@@ -18,7 +18,8 @@
 
 #include <unistd.h>
 
-namespace {
+namespace
+{
 using formtest::click;
 
 void setMenuField(GuiFixture &app, const char *name, const QString &text)
@@ -41,7 +42,10 @@ QStringList placedWords(const PdfPage &page)
 {
     QStringList out;
     for (const PdfWord &w : page.words)
-        out << QStringLiteral("%1 @ %2,%3").arg(w.text).arg(qRound(w.box.left() * 2) / 2.0).arg(qRound(w.box.top() * 2) / 2.0);
+        out << QStringLiteral("%1 @ %2,%3")
+                   .arg(w.text)
+                   .arg(qRound(w.box.left() * 2) / 2.0)
+                   .arg(qRound(w.box.top() * 2) / 2.0);
     out.sort();
     return out;
 }
@@ -72,7 +76,10 @@ void TestSavePdf::programs()
         QTest::newRow(qPrintable(QStringLiteral("Programm %1").arg(n))) << n;
 }
 
-void TestSavePdf::savesTheSheetUnderTheProposedName_data() { programs(); }
+void TestSavePdf::savesTheSheetUnderTheProposedName_data()
+{
+    programs();
+}
 
 void TestSavePdf::savesTheSheetUnderTheProposedName()
 {
@@ -116,11 +123,13 @@ void TestSavePdf::savesTheSheetUnderTheProposedName()
     QCOMPARE(pdfInfo(file, "Creator"), QStringLiteral("vorbemessung"));
     // Every font is embedded.
     bool ok = false;
-    const QStringList fonts = QString::fromUtf8(runTool(QStringLiteral("pdffonts"), {file}, &ok)).split(QLatin1Char('\n'));
+    const QStringList fonts =
+        QString::fromUtf8(runTool(QStringLiteral("pdffonts"), {file}, &ok)).split(QLatin1Char('\n'));
     QVERIFY(ok && fonts.size() > 3);
     for (const QString &line : fonts.mid(2, fonts.size() - 3)) {
         const QStringList columns = line.simplified().split(QLatin1Char(' '));
-        QVERIFY2(columns.size() > 4 && columns.at(columns.size() - 5) == QLatin1String("yes"), qPrintable(line));
+        QVERIFY2(columns.size() > 4 && columns.at(columns.size() - 5) == QLatin1String("yes"),
+                 qPrintable(line));
     }
     // The next save proposes the same folder; the menu has the form's position number.
     QCOMPARE(vb::shell::lastSaveFolder(), QDir(dir.path()).absolutePath());
@@ -167,12 +176,16 @@ void TestSavePdf::unwritableFolderEndsInAMessage()
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(app.messages.size(), 1);
     QCOMPARE(app.messages[0].icon, QMessageBox::Critical);
-    QVERIFY2(app.messages[0].text.contains(QDir::toNativeSeparators(target)), qPrintable(app.messages[0].text));
+    QVERIFY2(app.messages[0].text.contains(QDir::toNativeSeparators(target)),
+             qPrintable(app.messages[0].text));
     QVERIFY(QDir(locked).entryList(QDir::Files | QDir::Hidden).isEmpty());
     QCOMPARE(after, before);
 }
 
-void TestSavePdf::pdfIsThePrintedPage_data() { programs(); }
+void TestSavePdf::pdfIsThePrintedPage_data()
+{
+    programs();
+}
 
 void TestSavePdf::pdfIsThePrintedPage()
 {

@@ -17,8 +17,8 @@ PdfPage printSheetToPdf(const report::Sheet &sheet, const QString &fileName, int
     return readPdfPage(fileName);
 }
 
-QString wordAt(const PdfPage &page, const report::Sheet &sheet, const QString &word, const QString &band, int x,
-               int top, bool rightAligned)
+QString wordAt(const PdfPage &page, const report::Sheet &sheet, const QString &word, const QString &band,
+               int x, int top, bool rightAligned)
 {
     if (!page.error.isEmpty())
         return page.error;
@@ -29,7 +29,8 @@ QString wordAt(const PdfPage &page, const report::Sheet &sheet, const QString &w
     const double expectedX = pagePixelsToPoints(sheet.bandLeft() + x);
     const PdfWord *best = nullptr;
     for (const PdfWord &w : page.words)
-        if (w.text == word && (!best || qAbs(w.box.top() - expectedTop) < qAbs(best->box.top() - expectedTop)))
+        if (w.text == word &&
+            (!best || qAbs(w.box.top() - expectedTop) < qAbs(best->box.top() - expectedTop)))
             best = &w;
     if (!best)
         return QStringLiteral("\"%1\" is not on the sheet").arg(word);
