@@ -61,6 +61,7 @@ private slots:
     void badInputs();
     void correctedFieldLosesRed();
     void newInputResetsEverything();
+    void extremeInputsEndInAMessage_data();
     void extremeInputsEndInAMessage();
     void captions_data();
     void captions();
@@ -127,6 +128,10 @@ void TestProgramm2::calculation_data()
         << with({{"Edit5", ""}, {"Edit6", "10"}}) << QStringList{"80.0", "9.1", "82.9", "10.00"};
     QTest::newRow("a comma in the l/ field counts as no ratio; the maximum governs alone")
         << with({{"Edit5", "2,5"}, {"Edit6", "10"}}) << QStringList{"80.0", "9.1", "82.9", "10.00"};
+    QTest::newRow("only the ratio given, the maximum field left empty")
+        << with({{"Edit6", ""}}) << QStringList{"80.0", "9.1", "55.3", "15.00"};
+    QTest::newRow("both limits given: l/300 is smaller than the 15 mm maximum")
+        << with({{"Edit5", "300"}}) << QStringList{"80.0", "9.1", "82.9", "10.00"};
     QTest::newRow("field A of 0 is valid and halves the load")
         << with({{"Edit2", "0"}}) << QStringList{"40.0", "4.5", "27.6", "15.00"};
 }
@@ -161,6 +166,10 @@ void TestProgramm2::badInputs_data()
         << with({{"Edit1", ""}}) << QStringList{"Edit1"} << Fields{{"Edit1", "0"}};
     QTest::newRow("a trailing blank fails the mullion length")
         << with({{"Edit1", "3 "}}) << QStringList{"Edit1"} << Fields{{"Edit1", "0"}};
+    QTest::newRow("letters in the barrier load turn it red and show 0")
+        << with({{"Edit14", "abc"}}) << QStringList{"Edit14"} << Fields{{"Edit14", "0"}};
+    QTest::newRow("a mullion length too large to hold does not read")
+        << with({{"Edit1", "1e400"}}) << QStringList{"Edit1"} << Fields{{"Edit1", "0"}};
     QTest::newRow("both widths 0 mark both widths and keep them")
         << with({{"Edit2", "0"}, {"Edit3", "0"}}) << QStringList{"Edit2", "Edit3"}
         << Fields{{"Edit2", "0"}, {"Edit3", "0"}};
@@ -170,6 +179,9 @@ void TestProgramm2::badInputs_data()
         << with({{"Edit2", "1.2m"}}) << QStringList{"Edit2"} << Fields{{"Edit2", "1.2m"}};
     QTest::newRow("no usable limit marks and empties both limit fields")
         << with({{"Edit5", "2,5"}, {"Edit6", "0"}}) << QStringList{"Edit5", "Edit6"}
+        << Fields{{"Edit5", ""}, {"Edit6", ""}};
+    QTest::newRow("a ratio with a trailing blank and no maximum empties both limit fields")
+        << with({{"Edit5", "200 "}, {"Edit6", ""}}) << QStringList{"Edit5", "Edit6"}
         << Fields{{"Edit5", ""}, {"Edit6", ""}};
     QTest::newRow("an unusable ratio beside a usable maximum is neither marked nor emptied")
         << with({{"Edit5", "-200"}, {"Edit14", ""}}) << QStringList{"Edit14"} << Fields{{"Edit5", "-200"}};
@@ -251,11 +263,21 @@ void TestProgramm2::newInputResetsEverything()
     });
 }
 
+void TestProgramm2::extremeInputsEndInAMessage_data()
+{
+    QTest::addColumn<Fields>("inputs");
+    QTest::newRow("a mullion of 1e300 m overflows") << with({{"Edit1", "1e300"}});
+    QTest::newRow("a barrier load of 1e300 kN/m overflows") << with({{"Edit14", "1e300"}});
+    QTest::newRow("a ratio too small to divide by overflows even beside a usable maximum")
+        << with({{"Edit5", "1e-320"}});
+}
+
 void TestProgramm2::extremeInputsEndInAMessage()
 {
+    QFETCH(Fields, inputs);
     GuiFixture app;
     app.withProgramOpen(2, [&](QWidget *form) {
-        typeAll(form, with({{"Edit1", "1e300"}}));
+        typeAll(form, inputs);
         click(form, "Button1");
         QCOMPARE(app.messages.size(), 1);
         QCOMPARE(app.messages.first().text, QStringLiteral("Gleitkommaüberlauf"));
