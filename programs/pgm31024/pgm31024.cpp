@@ -4,6 +4,7 @@
 #include "forms/captions.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
+#include "forms/numberreader.h"
 #include "forms/pgm71024.h"
 #include "forms/resultformat.h"
 #include "programs/pgm31024/pgm3calc.h"
@@ -124,6 +125,11 @@ void TForm25::Button1Click()
     for (int line = 1; line <= 4; ++line)
         error->hideLine(line);
 
+    // The cross-field conditions judge LP and LS as typed, also when they fail their own
+    // check: a length that does not read counts as 0, a negative one as its value.
+    const double lpTyped = readNumber(m_ui->Edit6->text()).value_or(0.0);
+    const double lsTyped = readNumber(m_ui->Edit2->text()).value_or(0.0);
+
     FieldChecker check;
     pgm3::Input in;
     in.snowRule = britishSnowRule() ? pgm3::SnowRule::Bs : pgm3::SnowRule::Din;
@@ -145,10 +151,10 @@ void TForm25::Button1Click()
     in.snow = check.optional(m_ui->Edit13);
     in.wind = check.optional(m_ui->Edit15);
 
-    // The pane cannot be longer than the rafter, and a pitch of 89° or more is a wall. Both
-    // are judged on the values as read, so a length that failed its own check counts as 0.
+    // The pane cannot be longer than the rafter, and a pitch of 89° or more is a wall. A pitch
+    // that failed its own check is below 0 or did not read, so it never counts as too steep.
     const bool english = shell::english();
-    if (in.ls > in.lp) {
+    if (lsTyped > lpTyped) {
         error->showLine(3, captionText(kLsGreaterThanLp, english));
         check.addFailure();
     }

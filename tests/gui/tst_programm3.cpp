@@ -188,6 +188,9 @@ void TestProgramm3::checks_data()
 
     QTest::newRow("an empty rafter length turns red, reads 0 and is shorter than the pane")
         << worked({{"Edit6", ""}}) << QStringList{"Edit6"} << Fields{{"Edit6", "0"}} << QStringList{kLsLine};
+    QTest::newRow("a negative rafter length is compared as typed: a pane of -1 is longer than a rafter of -3")
+        << worked({{"Edit6", "-3"}, {"Edit2", "-1"}}) << QStringList{"Edit6", "Edit2"}
+        << Fields{{"Edit6", "0"}, {"Edit2", "0"}} << QStringList{kLsLine};
     QTest::newRow("a trailing blank fails the pane length")
         << worked({{"Edit2", "2 "}}) << QStringList{"Edit2"} << Fields{{"Edit2", "0"}} << QStringList();
     QTest::newRow("both widths 0 mark both widths")
