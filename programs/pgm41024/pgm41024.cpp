@@ -114,9 +114,7 @@ void TForm26::Button1Click()
     FieldChecker check;
     pgm4::Input in;
     in.l1 = check.positive(m_ui->Edit1);
-    const bool l1Read = check.lastPassed();
     in.l2 = check.positive(m_ui->Edit6);
-    const bool l2Read = check.lastPassed();
     const QList<double> widths = check.pair({m_ui->Edit4, m_ui->Edit5}, {m_ui->Edit4, m_ui->Edit5});
     in.a = widths.at(0);
     in.b = widths.at(1);
@@ -129,10 +127,10 @@ void TForm26::Button1Click()
     in.edgeCapMm = usable.at(3);
     in.wind = check.number(m_ui->Edit16, QStringLiteral("0"));
 
-    // The pane may be as long as the longer span, never longer. Only spans that passed their
-    // own check are compared: a span just reset to 0 is already marked, and the longer span
-    // is not known then.
-    if (l1Read && l2Read && in.ls > std::max(in.l1, in.l2)) {
+    // The pane may be as long as the longer span, never longer. The spans are compared as
+    // read: a span that failed its own check counts as 0, so a pane longer than the other
+    // span raises the line beside the red span.
+    if (in.ls > std::max(in.l1, in.l2)) {
         error->showLine(2, captionText(kLsGreaterThanLp, shell::english()));
         check.addFailure();
     }

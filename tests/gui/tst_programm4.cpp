@@ -194,9 +194,12 @@ void TestProgramm4::badInputs_data()
         << with(kExample, {{"Edit7", "2,5"}, {"Edit15", "0"}, {"Edit9", ""}, {"Edit10", "-3"}})
         << QStringList{"Edit7", "Edit15", "Edit9", "Edit10"}
         << Fields{{"Edit7", ""}, {"Edit15", ""}, {"Edit9", ""}, {"Edit10", ""}};
-    QTest::newRow("a first span that failed is not compared with LS: only its own mark")
-        << with(kExample, {{"Edit1", ""}, {"Edit2", "2.5"}}) << QStringList{"Edit1"}
+    QTest::newRow("an empty first span turns red alone while LS fits the second span")
+        << with(kExample, {{"Edit1", ""}, {"Edit2", "2"}}) << QStringList{"Edit1"}
         << Fields{{"Edit1", "0"}};
+    QTest::newRow("a pane length that failed counts as 0 and raises no line beside an empty span")
+        << with(kExample, {{"Edit2", "x"}, {"Edit6", ""}}) << QStringList{"Edit2", "Edit6"}
+        << Fields{{"Edit2", "0"}, {"Edit6", "0"}};
     QTest::newRow("an empty wind load turns red and reads 0")
         << with(kExample, {{"Edit16", ""}}) << QStringList{"Edit16"} << Fields{{"Edit16", "0"}};
     QTest::newRow("a wind load with its unit typed does not read")
@@ -248,6 +251,12 @@ void TestProgramm4::lsLongerThanTheLongerSpan_data()
     QTest::newRow("field failures beside it mark their fields and the window shows the one line")
         << false << with(kExample, {{"Edit2", "3.5"}, {"Edit16", ""}, {"Edit4", "-1"}})
         << QStringList{"Edit16", "Edit4"} << QStringLiteral("2: LS darf nicht größer sein als LP !");
+    QTest::newRow("an empty first span counts as 0, so LS longer than the second span shows the line")
+        << false << with(kExample, {{"Edit1", ""}, {"Edit2", "2.5"}}) << QStringList{"Edit1"}
+        << QStringLiteral("2: LS darf nicht größer sein als LP !");
+    QTest::newRow("both spans failed: any pane is longer than the spans as read")
+        << false << with(kExample, {{"Edit1", "3 "}, {"Edit6", "-2"}}) << QStringList{"Edit1", "Edit6"}
+        << QStringLiteral("2: LS darf nicht größer sein als LP !");
     QTest::newRow("the English message in English")
         << true << with(kExample, {{"Edit2", "3.5"}}) << QStringList{}
         << QStringLiteral("2: LS has to be smaller than LP !");
