@@ -4,6 +4,7 @@
 #include "forms/captions.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
+#include "forms/numberreader.h"
 #include "forms/pgm71024.h"
 #include "forms/resultformat.h"
 #include "programs/pgm51024/pgm5calc.h"
@@ -135,18 +136,21 @@ void TForm27::Button1Click()
     for (int line = 1; line <= 4; ++line)
         error->hideLine(line);
 
+    // The LS condition judges the lengths as typed, also when they fail their own check: a
+    // length that does not read counts as 0, a negative one as its value.
+    const double l1Typed = readNumber(m_ui->Edit6->text()).value_or(0.0);
+    const double l2Typed = readNumber(m_ui->Edit3->text()).value_or(0.0);
+    const double lsTyped = readNumber(m_ui->Edit2->text()).value_or(0.0);
+
     FieldChecker check;
     pgm5::Input in;
     in.snowRule = bsLoadCase() ? rafter::SnowRule::Bs : rafter::SnowRule::Din;
     in.l1 = check.positive(m_ui->Edit6);
-    bool lengthsRead = check.lastPassed();
     in.l2 = check.positive(m_ui->Edit3);
-    lengthsRead = lengthsRead && check.lastPassed();
     const QList<double> widths = check.pair({m_ui->Edit4, m_ui->Edit5}, {m_ui->Edit4, m_ui->Edit5});
     in.a = widths.at(0);
     in.b = widths.at(1);
     in.ls = check.positive(m_ui->Edit2);
-    lengthsRead = lengthsRead && check.lastPassed();
     in.pitch = check.nonNegative(m_ui->Edit1);
     const QList<QLineEdit *> limits = {m_ui->Edit9, m_ui->Edit10, m_ui->Edit14, m_ui->Edit16};
     const auto usable = check.group(limits, limits);
@@ -158,11 +162,9 @@ void TForm27::Button1Click()
     in.snow = check.optional(m_ui->Edit13);
     in.wind = check.optional(m_ui->Edit19);
 
-    // The pane cannot be longer than the longer rafter. Only lengths that passed their own
-    // check are compared: a length just reset to 0 is already marked, and the error window
-    // would only repeat that with a longer rafter that is not known.
+    // The pane cannot be longer than the longer rafter.
     const bool english = shell::english();
-    if (lengthsRead && in.ls > std::max(in.l1, in.l2)) {
+    if (lsTyped > std::max(l1Typed, l2Typed)) {
         error->showLine(3, captionText(kLsGreaterThanLp, english));
         check.addFailure();
     }

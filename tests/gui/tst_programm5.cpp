@@ -204,8 +204,6 @@ void TestProgramm5::badInputs_data()
     const Fields good = roofField("35");
     QTest::newRow("an empty rafter length turns red and shows 0")
         << with(good, {{"Edit6", ""}}) << QStringList{"Edit6"} << Fields{{"Edit6", "0"}};
-    QTest::newRow("a failed rafter length is not compared with the pane")
-        << with(good, {{"Edit6", ""}, {"Edit2", "2.8"}}) << QStringList{"Edit6"} << Fields{{"Edit6", "0"}};
     QTest::newRow("a trailing blank fails the pane length")
         << with(good, {{"Edit2", "1.5 "}}) << QStringList{"Edit2"} << Fields{{"Edit2", "0"}};
     QTest::newRow("both field widths 0 mark both")
@@ -268,6 +266,12 @@ void TestProgramm5::crossFieldChecksOpenTheErrorWindow_data()
     QTest::newRow("LS longer than L1 but not than L2 passes the check")
         << false << with(roofField("35"), {{"Edit6", "1"}, {"Edit3", "3"}, {"Edit2", "2"}})
         << QStringList{"-", "-", "-", "-"};
+    QTest::newRow("an empty L1 counts as 0, so LS longer than L2 shows the third line")
+        << false << with(roofField("35"), {{"Edit6", ""}, {"Edit2", "2.8"}})
+        << QStringList{"-", "-", "LS darf nicht größer sein als LP !", "-"};
+    QTest::newRow("negative lengths are compared as typed: a pane of -1 is longer than rafters of -3 and -2")
+        << false << with(roofField("35"), {{"Edit6", "-3"}, {"Edit3", "-2"}, {"Edit2", "-1"}})
+        << QStringList{"-", "-", "LS darf nicht größer sein als LP !", "-"};
     QTest::newRow("a pitch of 89 degrees shows the second line")
         << false << roofField("89")
         << QStringList{"-", "Die Dachneigung muß kleiner sein als 89° !", "-", "-"};
