@@ -23,6 +23,7 @@
 #include <optional>
 
 using vb::fuzz::fold;
+using vb::fuzz::knownFailure;
 using vb::fuzz::require;
 using vb::fuzz::sameBits;
 using vb::pgm1::Input;
@@ -162,12 +163,6 @@ void checkChecked(const Input &in, const Result &r, const std::uint8_t *data, st
                     sameBits(o.inertia, r.inertia),
                 "field B or a mullion limit changes a transom's results", data, size);
     }
-}
-
-bool knownFailure(vb::FpFailure f)
-{
-    return f == vb::FpFailure::None || f == vb::FpFailure::DivisionByZero || f == vb::FpFailure::Overflow ||
-           f == vb::FpFailure::Invalid;
 }
 
 } // namespace

@@ -24,6 +24,7 @@
 #include <optional>
 
 using vb::fuzz::fold;
+using vb::fuzz::knownFailure;
 using vb::fuzz::require;
 using vb::fuzz::sameBits;
 using vb::pgm2::Input;
@@ -141,12 +142,6 @@ void checkRealFacade(const Input &in, const Result &r, const std::uint8_t *data,
                             (9.0 * std::sqrt(3.0) * vb::kE * r.allowedDeflection * l);
     require(close(r.inertia, expected, 1e-9), "the second moment of area is not the closed form", data, size);
     require(close(r.sectionModulus * vb::kSigma, r.moment, 1e-12), "W is not M / 8.8", data, size);
-}
-
-bool knownFailure(vb::FpFailure f)
-{
-    return f == vb::FpFailure::None || f == vb::FpFailure::DivisionByZero || f == vb::FpFailure::Overflow ||
-           f == vb::FpFailure::Invalid;
 }
 
 } // namespace

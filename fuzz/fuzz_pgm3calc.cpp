@@ -24,6 +24,7 @@
 #include <optional>
 
 using vb::fuzz::fold;
+using vb::fuzz::knownFailure;
 using vb::fuzz::require;
 using vb::fuzz::sameBits;
 using vb::pgm3::Input;
@@ -140,12 +141,6 @@ void checkChecked(const Input &in, const Result &r, const std::uint8_t *data, st
         require(sameResults(vb::pgm3::calculate(other), r),
                 "the snow rule changes a rafter of 70 degrees or more", data, size);
     }
-}
-
-bool knownFailure(vb::FpFailure f)
-{
-    return f == vb::FpFailure::None || f == vb::FpFailure::DivisionByZero || f == vb::FpFailure::Overflow ||
-           f == vb::FpFailure::Invalid;
 }
 
 } // namespace

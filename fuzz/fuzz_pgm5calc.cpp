@@ -25,6 +25,7 @@
 #include <optional>
 
 using vb::fuzz::fold;
+using vb::fuzz::knownFailure;
 using vb::fuzz::require;
 using vb::fuzz::sameBits;
 using vb::pgm5::Input;
@@ -148,12 +149,6 @@ void checkChecked(const Input &in, const Result &r, const std::uint8_t *data, st
             data, size);
     require(r.spanModulus >= 0 && r.supportModulus >= 0 && r.inertia >= 0, "a magnitude is negative", data,
             size);
-}
-
-bool knownFailure(vb::FpFailure f)
-{
-    return f == vb::FpFailure::None || f == vb::FpFailure::DivisionByZero || f == vb::FpFailure::Overflow ||
-           f == vb::FpFailure::Invalid;
 }
 
 } // namespace

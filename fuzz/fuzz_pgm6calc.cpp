@@ -22,6 +22,7 @@
 #include <cstring>
 
 using vb::fuzz::fold;
+using vb::fuzz::knownFailure;
 using vb::fuzz::require;
 using vb::fuzz::sameBits;
 using vb::pgm6::Input;
@@ -98,12 +99,6 @@ void checkChecked(const Input &in, const Result &r, bool realTransom, const std:
     require(o.failure == r.failure && sameBits(o.weight, r.weight) && sameBits(o.reaction, r.reaction) &&
                 sameBits(o.moment, r.moment) && sameBits(o.inertia, r.inertia),
             "the switched-off alternative changes a result", data, size);
-}
-
-bool knownFailure(vb::FpFailure f)
-{
-    return f == vb::FpFailure::None || f == vb::FpFailure::DivisionByZero || f == vb::FpFailure::Overflow ||
-           f == vb::FpFailure::Invalid;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/fpfailure.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -68,6 +70,13 @@ inline double fold(double x, double lo, double hi)
 inline bool sameBits(double a, double b)
 {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// One of the failures a calculation reports; anything else is a broken result struct.
+inline bool knownFailure(FpFailure f)
+{
+    return f == FpFailure::None || f == FpFailure::DivisionByZero || f == FpFailure::Overflow ||
+           f == FpFailure::Invalid;
 }
 
 } // namespace vb::fuzz
