@@ -31,11 +31,7 @@ FrameParameters druck1Frame()
 SheetLayout druck1Layout()
 {
     SheetLayout layout = frameLayout(druck1Frame());
-    const LabelFont heading = headingFont(19);
-    const LabelFont index = smallFont(13);
-    const LabelFont exponent = smallFont(11);
-    LabelFont boldValue = textFont();
-    boldValue.bold = true;
+    const auto [heading, index, exponent, boldValue] = bodyFonts();
 
     layout.labels += {
         // Construction and load case.

@@ -93,11 +93,7 @@ FrameParameters druck3Frame()
 SheetLayout druck3Layout()
 {
     SheetLayout layout = frameLayout(druck3Frame());
-    const LabelFont heading = headingFont(19);
-    const LabelFont index = smallFont(13);
-    const LabelFont exponent = smallFont(11);
-    LabelFont boldValue = textFont();
-    boldValue.bold = true;
+    const auto [heading, index, exponent, boldValue] = bodyFonts();
 
     layout.labels += {
         caption("QRLabel10", 8, QStringLiteral("Schräge Konstruktion (Schrägdach)"), heading),

@@ -85,11 +85,7 @@ FrameParameters druck4Frame()
 SheetLayout druck4Layout()
 {
     SheetLayout layout = frameLayout(druck4Frame());
-    const LabelFont heading = headingFont(19);
-    const LabelFont index = smallFont(13);
-    const LabelFont exponent = smallFont(11);
-    LabelFont boldValue = textFont();
-    boldValue.bold = true;
+    const auto [heading, index, exponent, boldValue] = bodyFonts();
     const auto symbol = [](const char *name, int top, const char *text) {
         return at(name, 251, top + kSymbolDrop, QLatin1String(text));
     };

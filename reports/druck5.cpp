@@ -99,11 +99,7 @@ FrameParameters druck5Frame()
 SheetLayout druck5Layout()
 {
     SheetLayout layout = frameLayout(druck5Frame());
-    const LabelFont heading = headingFont(19);
-    const LabelFont index = smallFont(13);
-    const LabelFont exponent = smallFont(12);
-    LabelFont boldValue = textFont();
-    boldValue.bold = true;
+    const auto [heading, index, exponent, boldValue] = bodyFonts(12);
 
     layout.labels += {
         // System, load case and the condition on the rafter.

@@ -73,11 +73,7 @@ FrameParameters druck6Frame()
 SheetLayout druck6Layout()
 {
     SheetLayout layout = frameLayout(druck6Frame());
-    const LabelFont heading = headingFont(19);
-    const LabelFont index = smallFont(13);
-    const LabelFont exponent = smallFont(11);
-    LabelFont bold = textFont();
-    bold.bold = true;
+    const auto [heading, index, exponent, bold] = bodyFonts();
 
     layout.labels += {
         // Load case and the conditions the sizing rests on.

@@ -48,6 +48,13 @@ LabelFont smallFont(int pixelSize)
     return font;
 }
 
+BodyFonts bodyFonts(int exponentPixelSize)
+{
+    LabelFont boldValue = textFont();
+    boldValue.bold = true;
+    return {headingFont(19), smallFont(13), smallFont(exponentPixelSize), boldValue};
+}
+
 LabelFont ruleFont()
 {
     LabelFont font;

@@ -46,6 +46,16 @@ LabelFont headingFont(int pixelSize); // bold, underlined
 LabelFont smallFont(int pixelSize);   // indices and exponents
 LabelFont ruleFont();                 // Arial 13
 
+// The fonts of a sheet's body: section headings (19, bold, underlined), lowered indices (13),
+// raised exponents and the bold value of the second moment of area.
+struct BodyFonts {
+    LabelFont heading;
+    LabelFont index;
+    LabelFont exponent;
+    LabelFont boldValue;
+};
+BodyFonts bodyFonts(int exponentPixelSize = 11);
+
 // A rule: 78 underscores in Arial 13, 547 pixels wide, at left 8.
 Label rule(const QString &name, const QString &band, int top);
 
