@@ -5,6 +5,8 @@
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
 
+#include <algorithm>
+
 PdfPage printSheetToPdf(const report::Sheet &sheet, const QString &fileName, int dpi)
 {
     {
@@ -44,5 +46,22 @@ QString wordAt(const PdfPage &page, const report::Sheet &sheet, const QString &w
             .arg(best->box.top())
             .arg(expectedX)
             .arg(expectedTop);
+    return QString();
+}
+
+QString rowsCheck(const PdfPage &page, const QStringList &present, const QStringList &absent)
+{
+    if (!page.error.isEmpty())
+        return page.error;
+    const QStringList rows = page.rows();
+    const auto onPage = [&rows](const QString &text) {
+        return std::any_of(rows.cbegin(), rows.cend(), [&text](const QString &row) { return row.contains(text); });
+    };
+    for (const QString &text : present)
+        if (!onPage(text))
+            return QStringLiteral("missing: \"%1\" in\n%2").arg(text, rows.join(QLatin1Char('\n')));
+    for (const QString &text : absent)
+        if (onPage(text))
+            return QStringLiteral("should not print: \"%1\"").arg(text);
     return QString();
 }

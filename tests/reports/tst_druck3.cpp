@@ -200,17 +200,8 @@ void TestDruck3::texts()
     QFETCH(bool, british);
     QFETCH(QStringList, present);
     QFETCH(QStringList, absent);
-    const PdfPage &page = printed(english, british);
-    QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
-    const QStringList rows = page.rows();
-    const auto onPage = [&rows](const QString &text) {
-        return std::any_of(rows.cbegin(), rows.cend(), [&](const QString &r) { return r.contains(text); });
-    };
-    for (const QString &text : std::as_const(present))
-        QVERIFY2(onPage(text),
-                 qPrintable(QStringLiteral("missing: \"%1\" in\n%2").arg(text, rows.join('\n'))));
-    for (const QString &text : std::as_const(absent))
-        QVERIFY2(!onPage(text), qPrintable(QStringLiteral("should not print: \"%1\"").arg(text)));
+    const QString problem = rowsCheck(printed(english, british), present, absent);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 void TestDruck3::exactTexts_data()
