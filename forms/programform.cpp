@@ -133,8 +133,11 @@ QString ProgramForm::proposedPdfName() const
     const QString project = fileNameSafe(shell::header().project);
     if (!project.isEmpty())
         parts << project;
+    // A number typed as "Pos 12" or "Position 3" keeps its own word, never "Pos Pos 12".
     const QString position = fileNameSafe(m_position->text());
-    if (!position.isEmpty())
+    if (position.startsWith(QLatin1String("pos"), Qt::CaseInsensitive))
+        parts << position;
+    else if (!position.isEmpty())
         parts << QStringLiteral("Pos ") + position;
     QString name = parts.join(QStringLiteral(" - "));
     // A name of at most 200 characters, and none that ends in a dot.

@@ -59,6 +59,8 @@ private slots:
     void init() { resetShellState(); }
     void savesTheSheetUnderTheProposedName_data();
     void savesTheSheetUnderTheProposedName();
+    void proposedName_data();
+    void proposedName();
     void cancelWritesNothing();
     void unwritableFolderEndsInAMessage();
     // Run on its own under the private CUPS fixture with the default queue.
@@ -134,6 +136,33 @@ void TestSavePdf::savesTheSheetUnderTheProposedName()
     // The next save proposes the same folder; the menu has the form's position number.
     QCOMPARE(vb::shell::lastSaveFolder(), QDir(dir.path()).absolutePath());
     QCOMPARE(app.menu()->positionNumber(), QStringLiteral("7/2"));
+}
+
+void TestSavePdf::proposedName_data()
+{
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("project and number") << "Musterbau Nord" << "7" << "Programm 1 - Musterbau Nord - Pos 7.pdf";
+    QTest::newRow("a number typed with its own Pos keeps it once")
+        << "Musterbau Nord" << "Pos 12b" << "Programm 1 - Musterbau Nord - Pos 12b.pdf";
+    QTest::newRow("a number typed as Position keeps its word") << "" << "Position 3" << "Programm 1 - Position 3.pdf";
+    QTest::newRow("no project and no number leave only the program") << "" << " " << "Programm 1.pdf";
+    QTest::newRow("characters no file system takes become underscores")
+        << "Haus <A>: \"Süd\"" << "1/2" << "Programm 1 - Haus _A__ _Süd_ - Pos 1_2.pdf";
+}
+
+void TestSavePdf::proposedName()
+{
+    QFETCH(QString, project);
+    QFETCH(QString, position);
+    QFETCH(QString, name);
+    GuiFixture app;
+    setMenuField(app, "Edit1", project);
+    setMenuField(app, "Edit2", position);
+    QString proposed;
+    app.withProgramOpen(1, [&](QWidget *form) { proposed = qobject_cast<vb::ProgramForm *>(form)->proposedPdfName(); });
+    QCOMPARE(proposed, name);
 }
 
 void TestSavePdf::cancelWritesNothing()
