@@ -1,5 +1,5 @@
 #include "app/bild.h"
-#include "app/langflag.h"
+#include "core/langflag.h"
 #include "app/stat1024.h"
 #include "app/shell.h"
 

@@ -134,4 +134,30 @@ void setMenuPositionNumber(const QString &text)
         menu->setPositionNumber(text);
 }
 
+QString menuCreator()
+{
+    const TForm22 *menu = state().forms.menu;
+    return menu ? menu->creator() : QString();
+}
+
+QString menuDate()
+{
+    const TForm22 *menu = state().forms.menu;
+    return menu ? menu->date() : QString();
+}
+
+QString menuTime()
+{
+    const TForm22 *menu = state().forms.menu;
+    return menu ? menu->time() : QString();
+}
+
+void showMenuAt(const QPoint &position)
+{
+    if (TForm22 *menu = state().forms.menu) {
+        menu->move(position);
+        menu->show();
+    }
+}
+
 } // namespace vb::shell

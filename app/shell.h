@@ -11,6 +11,7 @@
 // and the form registry; plus the one seam through which every message box goes.
 
 class QLocale;
+class QPoint;
 class QTime;
 class QWidget;
 
@@ -105,6 +106,14 @@ QString hoursAndMinutes(const QTime &time, const QLocale &locale);
 // The main menu's position/order number field, read and written by every program form.
 QString menuPositionNumber();
 void setMenuPositionNumber(const QString &text);
+
+// The main menu's "Ersteller", "Datum" and "Uhrzeit" as they stand now, for a sheet.
+QString menuCreator();
+QString menuDate();
+QString menuTime();
+
+// Moves the main menu to `position` and shows it again, as a program form closes.
+void showMenuAt(const QPoint &position);
 
 } // namespace shell
 } // namespace vb

@@ -1,7 +1,7 @@
 #include "app/stat1024.h"
 
 #include "app/bild.h"
-#include "app/langflag.h"
+#include "core/langflag.h"
 #include "app/shell.h"
 #include "forms/captions.h"
 #include "forms/erro1024.h"

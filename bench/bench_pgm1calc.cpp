@@ -1,4 +1,4 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 #include "programs/pgm11024/pgm1calc.h"
 
 #include <QtTest/QtTest>
@@ -11,10 +11,10 @@ private slots:
     void mullion()
     {
         vb::pgm1::Input in;
-        in.edit1 = 3.0;
-        in.edit6 = 2.0;
-        in.edit2 = 1.2;
-        in.edit3 = 1.2;
+        in.lp = 3.0;
+        in.ls = 2.0;
+        in.a = 1.2;
+        in.b = 1.2;
         in.memberRatio = 200.0;
         in.wind = 1.0;
         double sink = 0;
@@ -28,9 +28,9 @@ private slots:
     {
         vb::pgm1::Input in;
         in.transom = true;
-        in.edit1 = 2.0;
-        in.edit6 = 1.0;
-        in.edit2 = 1.5;
+        in.lp = 2.0;
+        in.ls = 1.0;
+        in.a = 1.5;
         in.edgeRatio = 300.0;
         in.wind = 1.0;
         qsizetype sink = 0;

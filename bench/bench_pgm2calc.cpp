@@ -1,4 +1,4 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 #include "programs/pgm21024/pgm2calc.h"
 
 #include <QtTest/QtTest>

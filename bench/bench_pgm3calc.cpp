@@ -1,4 +1,4 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 #include "programs/pgm31024/pgm3calc.h"
 
 #include <QtTest/QtTest>

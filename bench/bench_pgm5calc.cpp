@@ -1,4 +1,4 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 #include "programs/pgm51024/pgm5calc.h"
 
 #include <QtTest/QtTest>

@@ -1,6 +1,6 @@
 // The program's start-up as main() does it, ending as soon as the main menu is shown.
 #include "app/bild.h"
-#include "app/langflag.h"
+#include "core/langflag.h"
 #include "app/stat1024.h"
 #include "app/shell.h"
 #include "peakmemory.h"

@@ -15,13 +15,7 @@
 
 inline std::vector<std::pair<const char *, std::function<report::Sheet()>>> sampleSheets()
 {
-    report::Pgm1SheetInput input;
-    input.project = QStringLiteral("Bürohaus Nord");
-    input.positionNumber = QStringLiteral("P-4711");
-    input.edit1 = QStringLiteral("3.5");
-    input.edit14 = QStringLiteral("-0.8");
-
-    // Programs 2 to 6 take the form's texts by field name: every field reads a number.
+    // The sheets take the form's texts by field name: every field reads a number.
     report::FormTexts texts;
     texts.header = {QStringLiteral("Bürohaus Nord"),       QStringLiteral("P-4711"),
                     QStringLiteral("Fensterbau Beispiel"), QStringLiteral("A. Planer"),
@@ -32,7 +26,7 @@ inline std::vector<std::pair<const char *, std::function<report::Sheet()>>> samp
     texts.options.insert(QStringLiteral("RadioButton3"), true);
 
     return {
-        {"druck1 sheet", [input] { return report::makeDruck1(input); }},
+        {"druck1 sheet", [texts] { return report::makeDruck1(texts); }},
         {"druck2 sheet", [texts] { return report::makeDruck2(texts); }},
         {"druck3 sheet", [texts] { return report::makeDruck3(texts); }},
         {"druck4 sheet", [texts] { return report::makeDruck4(texts); }},

@@ -12,11 +12,6 @@
 
 namespace vb {
 
-QString captionText(const Caption &caption, bool english)
-{
-    return QString::fromUtf8(english ? caption.english : caption.german);
-}
-
 void applyCaptions(QWidget *form, std::span<const Caption> table, bool english)
 {
     for (const Caption &row : table) {

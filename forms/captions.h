@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/caption.h"
+
 #include <QtCore/QString>
 
 #include <span>
@@ -7,15 +9,6 @@
 class QWidget;
 
 namespace vb {
-
-// One row of a form's caption table: the control, its German and its English text.
-struct Caption {
-    const char *control;
-    const char *german;
-    const char *english;
-};
-
-QString captionText(const Caption &caption, bool english);
 
 // Sets the text of every control of the table (labels, buttons, the form's own caption)
 // for the language.

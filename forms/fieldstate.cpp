@@ -51,7 +51,8 @@ double FieldChecker::single(Rule rule, QLineEdit *field, const QString &resetTex
     if (check.text)
         field->setText(*check.text);
     m_failures += check.failures;
-    m_lastPassed = check.passed;
+    if (!check.passed)
+        m_failed.insert(field);
     return check.value;
 }
 
@@ -73,8 +74,10 @@ QList<double> FieldChecker::pair(const QList<QLineEdit *> &members, const QList<
     const PairCheck check = checkPair(texts);
     QList<double> values;
     for (qsizetype i = 0; i < members.size(); ++i) {
-        if (check.members[i].marked)
+        if (check.members[i].marked) {
             setFieldState(members[i], FieldState::Failed);
+            m_failed.insert(members[i]);
+        }
         values.append(check.members[i].value);
     }
     if (check.nonePositive) {

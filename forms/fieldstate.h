@@ -1,8 +1,9 @@
 #pragma once
 
-#include "forms/checkrules.h"
+#include "core/checkrules.h"
 
 #include <QtCore/QList>
+#include <QtCore/QSet>
 #include <QtCore/QString>
 
 #include <optional>
@@ -26,8 +27,8 @@ class FieldChecker
 public:
     int failures() const { return m_failures; }
     void addFailure() { ++m_failures; }
-    // Whether the field checked last by a single-field rule passed.
-    bool lastPassed() const { return m_lastPassed; }
+    // Whether the field passed its own check in this calculation.
+    bool passed(const QLineEdit *field) const { return !m_failed.contains(field); }
 
     double positive(QLineEdit *field);
     double nonNegative(QLineEdit *field);
@@ -46,7 +47,7 @@ public:
 private:
     double single(Rule rule, QLineEdit *field, const QString &resetText = QString());
     int m_failures = 0;
-    bool m_lastPassed = true;
+    QSet<const QLineEdit *> m_failed;
 };
 
 } // namespace vb

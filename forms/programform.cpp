@@ -1,8 +1,12 @@
 #include "forms/programform.h"
 
 #include "app/shell.h"
-#include "app/stat1024.h"
+#include "core/numberreader.h"
+#include "core/resultformat.h"
 #include "forms/captions.h"
+#include "forms/erro1024.h"
+#include "forms/fieldstate.h"
+#include "forms/pgm71024.h"
 #include "reports/printflow.h"
 #include "reports/sheetpainter.h"
 #include "reports/sheetitems.h"
@@ -13,11 +17,13 @@
 #include <QtCore/QStandardPaths>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QKeyEvent>
+#include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vb {
 
@@ -41,7 +47,8 @@ QString fileNameSafe(QString text)
 }
 } // namespace
 
-ProgramForm::ProgramForm(const QString &formName, QWidget *parent) : QDialog(parent)
+ProgramForm::ProgramForm(const QString &formName, const ProgramTables &tables, QWidget *parent)
+    : QDialog(parent), m_tables(tables)
 {
     setObjectName(formName);
 }
@@ -82,9 +89,127 @@ void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEd
     connectButton("ButtonPdf", [this] { ButtonPdfClick(); });
     for (QLineEdit *field : commaFields)
         field->installEventFilter(this);
+    for (const InfoButton &info : m_tables.infoButtons) {
+        auto *button = findChild<QAbstractButton *>(QString::fromLatin1(info.button));
+        Q_ASSERT(button);
+        connect(button, &QAbstractButton::clicked, this, [this, &info] { showInfo(info); });
+    }
+}
+
+QLineEdit *ProgramForm::field(const char *name) const
+{
+    auto *field = findChild<QLineEdit *>(QString::fromLatin1(name));
+    Q_ASSERT_X(field, "ProgramForm::field", name);
+    return field;
+}
+
+bool ProgramForm::optionChosen(const char *name) const
+{
+    const auto *option = findChild<QRadioButton *>(QString::fromLatin1(name));
+    Q_ASSERT_X(option, "ProgramForm::optionChosen", name);
+    return option->isChecked();
 }
 
 void ProgramForm::applyCommandCaptions() { applyCaptions(this, kCommandCaptions, shell::english()); }
+
+void ProgramForm::Button1Click()
+{
+    shell::refreshDateTime();
+    const std::span<const ResultField> results = m_tables.resultFields;
+    for (const ResultField &result : results)
+        field(result.field)->setText(QStringLiteral("0"));
+    TForm31 *error = shell::forms().error;
+    if (m_tables.usesErrorWindow) {
+        for (int line = 1; line <= 4; ++line)
+            error->hideLine(line);
+    }
+
+    // The conditions judge the values as read, taken before the checks reset a failed text.
+    QHash<QByteArray, double> asRead;
+    const auto take = [&](const char *name) {
+        if (name)
+            asRead.insert(name, readNumber(field(name)->text()).value_or(0.0));
+    };
+    for (const CrossCondition &condition : m_tables.conditions) {
+        take(condition.field);
+        take(condition.than[0]);
+        take(condition.than[1]);
+    }
+
+    FieldChecker check;
+    checkInputs(check);
+    judgeConditions(check, [&asRead](const char *name) { return asRead.value(name); });
+
+    if (check.failures() == 0) {
+        const Calculated out = calculate();
+        if (out.failure != FpFailure::None) {
+            shell::errorReport(fpFailureMessage(out.failure));
+            return;
+        }
+        // Nothing infinite or undefined reaches a field, also where no flag was raised.
+        if (!std::all_of(out.values.begin(), out.values.end(), [](double v) { return std::isfinite(v); })) {
+            shell::errorReport(fpFailureMessage(FpFailure::Overflow));
+            return;
+        }
+        Q_ASSERT(out.values.isEmpty() || out.values.size() == qsizetype(results.size()));
+        for (qsizetype i = 0; i < out.values.size(); ++i)
+            field(results[i].field)->setText(formatFixed(out.values[i], results[i].decimals));
+    }
+    if (m_tables.usesErrorWindow && error->anyLineVisible())
+        error->exec();
+}
+
+void ProgramForm::judgeConditions(FieldChecker &check, const std::function<double(const char *)> &asRead)
+{
+    const bool english = shell::english();
+    for (const CrossCondition &condition : m_tables.conditions) {
+        if (condition.onlyWith && !optionChosen(condition.onlyWith))
+            continue;
+        if (!condition.showsLine()) {
+            // A field failure compares only fields that passed their own check.
+            const char *const compared[] = {condition.field, condition.than[0], condition.than[1]};
+            const bool allPassed = std::all_of(std::begin(compared), std::end(compared), [&](const char *name) {
+                return !name || check.passed(field(name));
+            });
+            if (!allPassed)
+                continue;
+        }
+        if (!conditionHolds(condition, asRead))
+            continue;
+        for (const char *name : condition.marks) {
+            if (!name)
+                continue;
+            setFieldState(field(name), FieldState::Failed);
+            if (!condition.showsLine())
+                field(name)->setText(QStringLiteral("0"));
+        }
+        if (condition.showsLine())
+            shell::forms().error->showLine(condition.line, captionText(condition.message, english));
+        check.addFailure();
+    }
+}
+
+void ProgramForm::Button3Click()
+{
+    // Every input gets its reset text and every result "0"; all of them, a switched-off
+    // alternative too, the window background colour. Options and the position number stay.
+    for (const ResetText &reset : m_tables.resetTexts) {
+        QLineEdit *input = field(reset.field);
+        input->setText(QString::fromUtf8(reset.text));
+        setFieldState(input, FieldState::Normal);
+    }
+    for (const ResultField &result : m_tables.resultFields) {
+        QLineEdit *output = field(result.field);
+        output->setText(QStringLiteral("0"));
+        setFieldState(output, FieldState::Normal);
+    }
+}
+
+void ProgramForm::showInfo(const InfoButton &button)
+{
+    const InfoPages pages = button.option && optionChosen(button.option) ? button.optionPages : button.pages;
+    shell::forms().info->showPage(this, shell::english() ? pages.english : pages.german);
+}
 
 void ProgramForm::aufnr()
 {
@@ -96,6 +221,7 @@ void ProgramForm::aufnr()
         m_takeMenuPosition = false;
     }
     applyCommandCaptions();
+    applyCaptions(this, m_tables.captions, shell::english());
 }
 
 void ProgramForm::addPdfButton()
@@ -185,11 +311,9 @@ report::FormTexts ProgramForm::sheetTexts() const
     texts.header.project = header.project;
     texts.header.positionNumber = m_position->text();
     texts.header.company = header.company;
-    if (const TForm22 *menu = shell::forms().menu) {
-        texts.header.creator = menu->creator();
-        texts.header.date = menu->date();
-        texts.header.time = menu->time();
-    }
+    texts.header.creator = shell::menuCreator();
+    texts.header.date = shell::menuDate();
+    texts.header.time = shell::menuTime();
     for (const QLineEdit *field : findChildren<QLineEdit *>())
         texts.fields.insert(field->objectName(), field->text());
     for (const QRadioButton *option : findChildren<QRadioButton *>())
@@ -220,10 +344,7 @@ void ProgramForm::closeHandler()
         return;
     shell::setMenuPositionNumber(m_position->text());
     Button3Click();
-    if (TForm22 *menu = shell::forms().menu) {
-        menu->move(pos());
-        menu->show();
-    }
+    shell::showMenuAt(pos());
 }
 
 bool ProgramForm::event(QEvent *event)

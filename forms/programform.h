@@ -1,11 +1,15 @@
 #pragma once
 
+#include "core/caption.h"
+#include "core/crosscheck.h"
+#include "core/fpfailure.h"
 #include "reports/sheet.h"
 
 #include <QtCore/QList>
 #include <QtWidgets/QDialog>
 
 #include <optional>
+#include <span>
 
 class QLineEdit;
 class QPushButton;
@@ -16,16 +20,68 @@ struct FormTexts;
 
 namespace vb {
 
-// What the six program forms share: the four command buttons, the position-number
-// field carried to and from the main menu, activation, the comma key handler, and the
-// close handler that resets the form and brings the menu back at this form's position.
+class FieldChecker;
+
+// An input field and the text "Neue Eingabe" gives it: "0", empty or a typical value.
+struct ResetText {
+    const char *field;
+    const char *text;
+};
+
+// A result field and its number of decimals.
+struct ResultField {
+    const char *field;
+    int decimals;
+};
+
+// What a program's calculation hands back: a failure of the arithmetic, or the values of its
+// result fields in the order of its table. No values where the member has nothing to show.
+struct Calculated {
+    FpFailure failure = FpFailure::None;
+    QList<double> values;
+};
+
+// An information button and the pages it opens in German and in English; where an option
+// button chooses the rule the loads follow, the pages while that option is chosen.
+struct InfoPages {
+    int german;
+    int english;
+};
+struct InfoButton {
+    const char *button;
+    InfoPages pages;
+    const char *option = nullptr;
+    InfoPages optionPages{0, 0};
+};
+
+// What a program is, as tables: its captions (the texts its design shows, set on every
+// activation, and those of its other modes, which the program sets itself), the reset texts
+// of its inputs, its result fields, its cross-field conditions and its information buttons.
+struct ProgramTables {
+    std::span<const Caption> captions{};
+    std::span<const std::span<const Caption>> modeCaptions{};
+    std::span<const ResetText> resetTexts{};
+    std::span<const ResultField> resultFields{};
+    std::span<const CrossCondition> conditions{};
+    std::span<const InfoButton> infoButtons{};
+    // Programm 6 has no cross-field message and leaves the error window as it is.
+    bool usesErrorWindow = true;
+};
+
+// What the six program forms share: the four command buttons with the calculate handler and new
+// input, the position-number field carried to and from the main menu, activation with the
+// captions, the comma key handler, the information buttons, and the close handler that resets
+// the form and brings the menu back at this form's position.
+//
+// A program supplies only what is its own: its tables, and as code the check of its inputs in
+// its order and its calculation.
 class ProgramForm : public QDialog
 {
     Q_OBJECT
 
 public:
     // `formName` is the form's class name, its objectName from the start.
-    explicit ProgramForm(const QString &formName, QWidget *parent = nullptr);
+    ProgramForm(const QString &formName, const ProgramTables &tables, QWidget *parent = nullptr);
 
     // The form's controls are made from its design the first time it is shown (or driven), not
     // at start-up: the menu creates all six forms before it is first seen, and a planner opens
@@ -39,9 +95,9 @@ public:
 
     // Check and calculate; new input; print. Public so that the menu's tests and the
     // monkey runs can drive them as the buttons do.
-    virtual void Button1Click() = 0;
-    virtual void Button3Click() = 0;
-    virtual void Button4Click();
+    void Button1Click();
+    void Button3Click();
+    void Button4Click();
     void Button2Click();
     // "Als PDF…": the sheet "Drucken" prints, saved as a PDF file the user names.
     void ButtonPdfClick();
@@ -51,13 +107,23 @@ public:
     // "Programm 1 - Musterbau Nord - Pos 7.pdf".
     QString proposedPdfName() const;
 
+    const ProgramTables &tables() const { return m_tables; }
+
 protected:
     // Makes the form's controls (setupUi and what belongs to it); runs once, from ensureBuilt().
     virtual void build() = 0;
 
-    // Wires the command buttons, the position field and the comma handler; called by
-    // each form after setupUi.
+    // Wires the command buttons, the position field, the comma handler and the information
+    // buttons; called by each form after setupUi.
     void setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields);
+
+    // Checks the inputs by their rules in the program's order and keeps their values for
+    // calculate(), which runs only when no check and no condition failed.
+    virtual void checkInputs(FieldChecker &check) = 0;
+    virtual Calculated calculate() const = 0;
+
+    QLineEdit *field(const char *name) const;
+    bool optionChosen(const char *name) const;
 
     // What "Drucken" copies into the sheet: the language, the project header (project and
     // company of the snapshot taken when the program was opened, this form's position
@@ -87,11 +153,16 @@ protected:
 
 private:
     void addPdfButton();
+    void showInfo(const InfoButton &button);
+    // Judges the cross-field conditions after the inputs' own checks; `asRead` gives the value
+    // of a field as read before its check.
+    void judgeConditions(FieldChecker &check, const std::function<double(const char *)> &asRead);
 
     // The close handler (schliesen, schlies): position number back to the menu, new
     // input, the menu moved to this form's place and shown.
     void closeHandler();
 
+    const ProgramTables m_tables;
     QLineEdit *m_position = nullptr;
     bool m_built = false;
     bool m_picturesLoaded = false;

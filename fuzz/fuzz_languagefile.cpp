@@ -6,7 +6,7 @@
 //
 // Input: the file's bytes. They are handed over without a copy, so AddressSanitizer sees
 // any read behind the last byte.
-#include "app/langflag.h"
+#include "core/langflag.h"
 
 #include "fuzzcheck.h"
 

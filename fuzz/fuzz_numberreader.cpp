@@ -9,7 +9,7 @@
 // zero. The checks treat -0.0 like 0 (it is not > 0 and it is >= 0), and the result
 // format never shows "-0.0", so the sign is harmless, and keeping it means the reader
 // is exactly from_chars plus the leading blanks, the "+" and the lone point.
-#include "forms/numberreader.h"
+#include "core/numberreader.h"
 
 #include "fuzzcheck.h"
 

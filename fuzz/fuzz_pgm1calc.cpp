@@ -53,10 +53,10 @@ Input toInput(const Raw &raw)
 {
     Input in;
     in.transom = raw.transom;
-    in.edit1 = raw.v[0];
-    in.edit6 = raw.v[1];
-    in.edit2 = raw.v[2];
-    in.edit3 = raw.v[3];
+    in.lp = raw.v[0];
+    in.ls = raw.v[1];
+    in.a = raw.v[2];
+    in.b = raw.v[3];
     std::optional<double> *limits[] = {&in.memberRatio, &in.memberCapMm, &in.edgeRatio, &in.edgeCapMm};
     for (int k = 0; k < 4; ++k) {
         if (raw.given[k])
@@ -70,18 +70,18 @@ Input toInput(const Raw &raw)
 // field B and the mullion limits are hidden and not read, so they may hold anything.
 bool passesChecks(const Input &in)
 {
-    const double all[] = {in.edit1, in.edit6, in.edit2, in.transom ? 0.0 : in.edit3, in.wind};
+    const double all[] = {in.lp, in.ls, in.a, in.transom ? 0.0 : in.b, in.wind};
     if (!std::all_of(std::begin(all), std::end(all), [](double v) { return std::isfinite(v); }))
         return false;
-    if (!(in.edit1 > 0 && in.edit6 > 0))
+    if (!(in.lp > 0 && in.ls > 0))
         return false;
     if (in.transom) {
-        if (!(in.edit2 > 0))
+        if (!(in.a > 0))
             return false;
     } else {
-        if (!(in.edit2 >= 0 && in.edit3 >= 0 && (in.edit2 > 0 || in.edit3 > 0)))
+        if (!(in.a >= 0 && in.b >= 0 && (in.a > 0 || in.b > 0)))
             return false;
-        if (in.edit6 > in.edit1)
+        if (in.ls > in.lp)
             return false; // LS may not be greater than LP
     }
     const bool memberLimits = !in.transom;
@@ -101,19 +101,19 @@ bool passesChecks(const Input &in)
 Input toRealFacade(const Input &raw)
 {
     Input in = raw;
-    in.edit1 = fold(raw.edit1, 0.01, 100.0);
-    in.edit6 = fold(raw.edit6, 0.01, 100.0);
+    in.lp = fold(raw.lp, 0.01, 100.0);
+    in.ls = fold(raw.ls, 0.01, 100.0);
     if (in.transom) {
-        in.edit2 = fold(raw.edit2, 0.01, 100.0);
+        in.a = fold(raw.a, 0.01, 100.0);
         in.memberRatio.reset();
         in.memberCapMm.reset();
     } else {
-        if (in.edit6 > in.edit1)
-            std::swap(in.edit1, in.edit6);
-        in.edit2 = fold(raw.edit2, 0.0, 100.0);
-        in.edit3 = fold(raw.edit3, 0.0, 100.0);
-        if (in.edit2 == 0 && in.edit3 == 0)
-            in.edit2 = 1.0;
+        if (in.ls > in.lp)
+            std::swap(in.lp, in.ls);
+        in.a = fold(raw.a, 0.0, 100.0);
+        in.b = fold(raw.b, 0.0, 100.0);
+        if (in.a == 0 && in.b == 0)
+            in.a = 1.0;
     }
     if (in.memberRatio)
         in.memberRatio = fold(*in.memberRatio, 1.0, 10000.0);
@@ -154,7 +154,7 @@ void checkChecked(const Input &in, const Result &r, const std::uint8_t *data, st
     if (in.transom) {
         // The hidden field B and mullion limits never count for a transom.
         Input without = in;
-        without.edit3 = 0.0;
+        without.b = 0.0;
         without.memberRatio.reset();
         without.memberCapMm.reset();
         const Result o = vb::pgm1::calculate(without);

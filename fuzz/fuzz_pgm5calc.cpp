@@ -68,7 +68,7 @@ bool passesChecks(const Input &in)
         return false;
     if (!(in.a >= 0 && in.b >= 0 && (in.a > 0 || in.b > 0)))
         return false;
-    if (!(in.pitch >= 0 && in.pitch < vb::pgm5::kPitchLimit))
+    if (!(in.pitch >= 0 && in.pitch < vb::rafter::kSteepestPitch))
         return false;
     if (!(in.dead >= 0 && in.snow >= 0 && in.wind >= 0))
         return false;

@@ -7,7 +7,7 @@
 // zero, so every double including subnormals, infinities and NaNs comes up; set, the
 // remaining bytes are the value as decimal text (as a result like 0.15 or 999.95 is
 // computed), and an input whose text does not read whole is skipped.
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 
 #include "fuzzcheck.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/fpfailure.h"
+#include "core/fpfailure.h"
 
 #include <algorithm>
 #include <bit>

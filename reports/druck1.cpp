@@ -5,6 +5,88 @@
 namespace report
 {
 
+namespace
+{
+
+// The body's headings and result captions in English, for both constructions; symbols and
+// units stay as designed.
+constexpr SheetCaption kEnglish[] = {
+    {"QRLabel13", "Construction"},
+    {"QRLabel20", "Deflection limits"},
+    {"QRLabel19", "Load"},
+    {"QRLabel21", "Results"},
+    {"QRLabel66", "wind load p"},
+    {"QRLabel25", "max. bending moment"},
+    {"QRLabel26", "req. section modulus"},
+    {"QRLabel22", "req. moment of inertia"},
+};
+
+// The mullion under a uniform line load.
+constexpr SheetText kMullionTexts[] = {
+    {"QRLabel10", "Fassadensystem: Pfosten", "Facade section: mullion"},
+    {"QRLabel11", "Lastfall: gleichmäßige Streckenlast", "Loading case: rectangular load"},
+    {"QRLabel14", "Länge Pfosten LP", "length LP"},
+    {"QRLabel15", "Länge größte Scheibe LS", "longest glass edge LS"},
+    {"QRLabel60", "m", nullptr},
+    {"QRLabel18", "zulässige Durchbiegung des Pfostens", "allowed deflection of mullion"},
+    {"QRLabel16", nullptr, "span A"},
+    {"QRLabel17", nullptr, "span B"},
+    {"QRLabel68", nullptr, "allowed deflection of glass edge"},
+    {"QRLabel44", nullptr, "or max.             mm"},
+    {"QRLabel73", nullptr, "or max.             mm"},
+    {"QRLabel24", nullptr, "deflection of construction"},
+    {"QRLabel51", nullptr, "deflection of glass edge"},
+    {"QRLabel23", "", nullptr},
+};
+
+// The transom under the trapezoidal or triangular loads of the panes above and below. It has
+// no width B, no limit row of its own span and no member deflection line: those print empty.
+constexpr SheetText kTransomTexts[] = {
+    {"QRLabel10", "Fassadensystem: Riegel", "Facade section: transom"},
+    {"QRLabel14", "Länge H1", "height H1"},
+    {"QRLabel15", "Länge H2", "height H2"},
+    {"QRLabel16", "Feldbreite L", "span L"},
+    {"QRLabel60", "m", nullptr},
+    {"QRLabel11", "Lastfall: Trapezlast bzw. Dreieckslast", "Loading case: trapezoid- and/or triangular load"},
+    {"QRLabel18", "Zulässige Durchbiegung der Konstruktion", "allowed deflection of transom"},
+    {"QRLabel68", "bzw. Scheibenkante", "and deflection of glass edge"},
+    {"QRLabel73", nullptr, "or max.             mm"},
+    {"QRLabel51", nullptr, "deflection of glass edge"},
+    {"QRLabel17", "", nullptr},
+    {"QRLabel41", "", nullptr},
+    {"QRLabel63", "", nullptr},
+    {"QRLabel76", "", nullptr},
+    {"QRLabel42", "", nullptr},
+    {"QRLabel44", "", nullptr},
+    {"QRLabel67", "", nullptr},
+    {"QRLabel24", "", nullptr},
+    {"QRLabel46", "", nullptr},
+    {"QRLabel47", "", nullptr},
+    {"QRLabel23", "", nullptr},
+};
+
+// Value label ← form field. In transom mode the form's fields stand for H1, H2 and the span L.
+constexpr ValueSource kValues[] = {
+    {"QRLabel72", "Edit14"}, // wind load w [kN/m²]
+    {"QRLabel38", "Edit1"},  // length LP, or pane height H1 [m]
+    {"QRLabel39", "Edit6"},  // largest pane LS, or pane height H2 [m]
+    {"QRLabel40", "Edit2"},  // field width A, or span L [m]
+    {"QRLabel71", "Edit5"},  // limit of the pane edge or transom, L/x: x
+    {"QRLabel74", "Edit7"},  // limit of the pane edge or transom, at most [mm]
+    {"QRLabel45", "Edit8"},  // required second moment of area [cm⁴]
+    {"QRLabel48", "Edit11"}, // maximum moment [kNcm]
+    {"QRLabel49", "Edit12"}, // required section modulus [cm³]
+    {"QRLabel52", "Edit10"}, // deflection of the pane edge [mm]
+};
+constexpr ValueSource kMullionValues[] = {
+    {"QRLabel41", "Edit3"},  // field width B [m]
+    {"QRLabel42", "Edit4"},  // mullion limit L/x: x
+    {"QRLabel67", "Edit15"}, // mullion limit, at most [mm]
+    {"QRLabel46", "Edit9"},  // deflection of the mullion [mm]
+};
+
+} // namespace
+
 FrameParameters druck1Frame()
 {
     FrameParameters frame;
@@ -110,107 +192,31 @@ SheetLayout druck1Layout()
     return layout;
 }
 
-Sheet makeDruck1(const Pgm1SheetInput &in)
+Sheet makeDruck1(const FormTexts &texts)
 {
     const FrameParameters frame = druck1Frame();
     Sheet sheet(druck1Layout());
+    const bool english = texts.english;
+    const bool transom = texts.option("RadioButton2");
 
-    if (in.english) {
+    if (english) {
         applyFrameEnglish(sheet, frame);
-        set(sheet, "QRLabel13", QStringLiteral("Construction"));
-        set(sheet, "QRLabel20", QStringLiteral("Deflection limits"));
-        set(sheet, "QRLabel19", QStringLiteral("Load"));
-        set(sheet, "QRLabel21", QStringLiteral("Results"));
-        set(sheet, "QRLabel66", QStringLiteral("wind load p"));
-        set(sheet, "QRLabel25", QStringLiteral("max. bending moment"));
-        set(sheet, "QRLabel26", QStringLiteral("req. section modulus"));
-        set(sheet, "QRLabel22", QStringLiteral("req. moment of inertia"));
+        applyEnglish(sheet, kEnglish);
     }
+    fillFrameHeader(sheet, frame, texts.header);
 
-    fillFrameHeader(sheet, frame,
-                    HeaderValues{in.project, in.positionNumber, in.company, in.creator, in.date, in.time});
+    fillValues(sheet, kValues, texts);
+    if (!transom)
+        fillValues(sheet, kMullionValues, texts);
+    applyTexts(sheet, transom ? std::span<const SheetText>(kTransomTexts) : kMullionTexts, english);
 
-    set(sheet, "QRLabel72", in.edit14);
-    set(sheet, "QRLabel41", in.edit3);
-
-    if (!in.transom) {
-        // Mullion under a uniform line load.
-        set(sheet, "QRLabel10", QStringLiteral("Fassadensystem: Pfosten"));
-        set(sheet, "QRLabel11", QStringLiteral("Lastfall: gleichmäßige Streckenlast"));
-        set(sheet, "QRLabel14", QStringLiteral("Länge Pfosten LP"));
-        set(sheet, "QRLabel38", in.edit1);
-        set(sheet, "QRLabel15", QStringLiteral("Länge größte Scheibe LS"));
-        set(sheet, "QRLabel60", QStringLiteral("m"));
-        set(sheet, "QRLabel18", QStringLiteral("zulässige Durchbiegung des Pfostens"));
-        show(sheet, "QRImage1", true);
-        show(sheet, "QRImage3", true);
-        show(sheet, "QRImage2", false);
-        show(sheet, "QRImage5", false);
-        show(sheet, "QRImage6", false);
-        set(sheet, "QRLabel46", in.edit9);
-        set(sheet, "QRLabel52", in.edit10);
-        set(sheet, "QRLabel42", in.edit4);
-        set(sheet, "QRLabel67", in.edit15);
-        if (in.english) {
-            show(sheet, "QRImage3", false);
-            show(sheet, "QRImage5", true);
-            set(sheet, "QRLabel10", QStringLiteral("Facade section: mullion"));
-            set(sheet, "QRLabel11", QStringLiteral("Loading case: rectangular load"));
-            set(sheet, "QRLabel14", QStringLiteral("length LP"));
-            set(sheet, "QRLabel15", QStringLiteral("longest glass edge LS"));
-            set(sheet, "QRLabel16", QStringLiteral("span A"));
-            set(sheet, "QRLabel17", QStringLiteral("span B"));
-            set(sheet, "QRLabel18", QStringLiteral("allowed deflection of mullion"));
-            set(sheet, "QRLabel68", QStringLiteral("allowed deflection of glass edge"));
-            set(sheet, "QRLabel44", QStringLiteral("or max.             mm"));
-            set(sheet, "QRLabel73", QStringLiteral("or max.             mm"));
-            set(sheet, "QRLabel24", QStringLiteral("deflection of construction"));
-            set(sheet, "QRLabel51", QStringLiteral("deflection of glass edge"));
-        }
-    } else {
-        // Transom under the trapezoidal or triangular loads of the panes above and below.
-        set(sheet, "QRLabel10", QStringLiteral("Fassadensystem: Riegel"));
-        set(sheet, "QRLabel14", QStringLiteral("Länge H1"));
-        set(sheet, "QRLabel38", in.edit1);
-        set(sheet, "QRLabel15", QStringLiteral("Länge H2"));
-        set(sheet, "QRLabel16", QStringLiteral("Feldbreite L"));
-        set(sheet, "QRLabel60", QStringLiteral("m"));
-        set(sheet, "QRLabel11", QStringLiteral("Lastfall: Trapezlast bzw. Dreieckslast"));
-        set(sheet, "QRLabel18", QStringLiteral("Zulässige Durchbiegung der Konstruktion"));
-        set(sheet, "QRLabel68", QStringLiteral("bzw. Scheibenkante"));
-        show(sheet, "QRImage2", true);
-        show(sheet, "QRImage1", false);
-        show(sheet, "QRImage3", false);
-        show(sheet, "QRImage5", false);
-        show(sheet, "QRImage6", false);
-        // A transom has no width B, no limit of its own span row and no member deflection line.
-        for (const char *emptied : {"QRLabel17", "QRLabel41", "QRLabel63", "QRLabel76", "QRLabel42",
-                                    "QRLabel44", "QRLabel67", "QRLabel24", "QRLabel46", "QRLabel47"})
-            set(sheet, emptied, QString());
-        set(sheet, "QRLabel52", in.edit10);
-        if (in.english) {
-            show(sheet, "QRImage2", false);
-            show(sheet, "QRImage6", true);
-            set(sheet, "QRLabel10", QStringLiteral("Facade section: transom"));
-            set(sheet, "QRLabel11", QStringLiteral("Loading case: trapezoid- and/or triangular load"));
-            set(sheet, "QRLabel14", QStringLiteral("height H1"));
-            set(sheet, "QRLabel15", QStringLiteral("height H2"));
-            set(sheet, "QRLabel16", QStringLiteral("span L"));
-            set(sheet, "QRLabel18", QStringLiteral("allowed deflection of transom"));
-            set(sheet, "QRLabel68", QStringLiteral("and deflection of glass edge"));
-            set(sheet, "QRLabel73", QStringLiteral("or max.             mm"));
-            set(sheet, "QRLabel51", QStringLiteral("deflection of glass edge"));
-        }
-    }
-
-    set(sheet, "QRLabel39", in.edit6);
-    set(sheet, "QRLabel40", in.edit2);
-    set(sheet, "QRLabel71", in.edit5);
-    set(sheet, "QRLabel45", in.edit8);
-    set(sheet, "QRLabel48", in.edit11);
-    set(sheet, "QRLabel49", in.edit12);
-    set(sheet, "QRLabel74", in.edit7);
-    set(sheet, "QRLabel23", QString());
+    // The mullion prints the elevation and its load influence areas, the transom its own
+    // drawing; the labelled drawings in the sheet's language.
+    show(sheet, "QRImage1", !transom);
+    show(sheet, "QRImage3", !transom && !english);
+    show(sheet, "QRImage5", !transom && english);
+    show(sheet, "QRImage2", transom && !english);
+    show(sheet, "QRImage6", transom && english);
     return sheet;
 }
 

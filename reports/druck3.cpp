@@ -54,16 +54,12 @@ constexpr SheetCaption kEnglish[] = {
 };
 
 // The load-case line names the wind rule that goes with the chosen snow rule.
-struct LoadCase {
-    const char *german;
-    const char *english;
-};
-constexpr LoadCase kDinLoadCase = {
-    "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach DIN 1055T4",
-    "Loading case: load resulting from permanent load, wind, snow according to DIN 1055-4:1975-06"};
-constexpr LoadCase kBsLoadCase = {
-    "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach BS 6399-2",
-    "Loading case: load resulting from permanent load, wind, snow according to BS 6399-2:1998"};
+constexpr SheetText kDinLoadCase[] = {
+    {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach DIN 1055T4",
+     "Loading case: load resulting from permanent load, wind, snow according to DIN 1055-4:1975-06"}};
+constexpr SheetText kBsLoadCase[] = {
+    {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach BS 6399-2",
+     "Loading case: load resulting from permanent load, wind, snow according to BS 6399-2:1998"}};
 
 } // namespace
 
@@ -97,7 +93,7 @@ SheetLayout druck3Layout()
 
     layout.labels += {
         caption("QRLabel10", 8, QStringLiteral("Schräge Konstruktion (Schrägdach)"), heading),
-        caption("QRLabel11", 32, QString::fromUtf8(kDinLoadCase.german)),
+        caption("QRLabel11", 32, QString::fromUtf8(kDinLoadCase[0].german)),
 
         // Geometry: lengths and field widths in m, the pitch in degrees.
         caption("QRLabel13", 101, QStringLiteral("Konstruktion"), heading),
@@ -183,15 +179,12 @@ Sheet makeDruck3(const FormTexts &texts)
     const FrameParameters frame = druck3Frame();
     Sheet sheet(druck3Layout());
 
-    // The load case follows the snow rule chosen on the form at the moment of printing.
-    const LoadCase &loadCase = texts.option("RadioButton3") ? kBsLoadCase : kDinLoadCase;
-    set(sheet, "QRLabel11", QString::fromUtf8(loadCase.german));
-
     if (texts.english) {
         applyFrameEnglish(sheet, frame);
         applyEnglish(sheet, kEnglish);
-        set(sheet, "QRLabel11", QString::fromUtf8(loadCase.english));
     }
+    // The load case follows the snow rule chosen on the form at the moment of printing.
+    applyTexts(sheet, texts.option("RadioButton3") ? kBsLoadCase : kDinLoadCase, texts.english);
 
     fillFrameHeader(sheet, frame, texts.header);
     fillValues(sheet, kValues, texts);

@@ -30,14 +30,13 @@ constexpr ValueSource kValues[] = {
     {"QRLabel86", "Edit21"}, // deflection of the glass edge, mm
 };
 
-const char *const kLoadCaseDin =
-    "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach DIN 1055-4:1975-06";
-const char *const kLoadCaseBs =
-    "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach BS 6399-2:1998";
-const char *const kLoadCaseDinEnglish =
-    "Loading case: load resulting from permanent load, wind, snow according to DIN 1055-4:1975-06";
-const char *const kLoadCaseBsEnglish =
-    "Loading case: load resulting from permanent load, wind, snow according to BS 6399-2:1998";
+// The load-case line names the rule the loads follow: DIN with RadioButton4, else BS.
+constexpr SheetText kDinLoadCase[] = {
+    {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach DIN 1055-4:1975-06",
+     "Loading case: load resulting from permanent load, wind, snow according to DIN 1055-4:1975-06"}};
+constexpr SheetText kBsLoadCase[] = {
+    {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach BS 6399-2:1998",
+     "Loading case: load resulting from permanent load, wind, snow according to BS 6399-2:1998"}};
 
 constexpr SheetCaption kEnglish[] = {
     {"QRLabel10", "Overhead construction / roof construction, mullion as two-span beam"},
@@ -104,7 +103,7 @@ SheetLayout druck5Layout()
     layout.labels += {
         // System, load case and the condition on the rafter.
         caption("QRLabel10", 8, QStringLiteral("Schräge Konstruktion (Schrägdach), Zweifeldträger"), heading),
-        caption("QRLabel11", 32, QString::fromUtf8(kLoadCaseDin)),
+        caption("QRLabel11", 32, QString::fromUtf8(kDinLoadCase[0].german)),
         caption("QRLabel64", 52, QStringLiteral("Bedingung:")),
         at("QRLabel65", 104, 52, QStringLiteral("Der Sparren muß biegesteif über ")),
         at("QRLabel92", 103, 72, QStringLiteral("das mittlere Auflager geführt werden.")),
@@ -207,16 +206,12 @@ Sheet makeDruck5(const FormTexts &texts)
     Sheet sheet(druck5Layout());
 
     fillFrameHeader(sheet, frame, texts.header);
-    // The load case names the rule the loads follow: DIN with RadioButton4, else BS.
-    const bool din = texts.option("RadioButton4");
-    set(sheet, "QRLabel11", QString::fromUtf8(din ? kLoadCaseDin : kLoadCaseBs));
     fillValues(sheet, kValues, texts);
-
     if (texts.english) {
         applyFrameEnglish(sheet, frame);
         applyEnglish(sheet, kEnglish);
-        set(sheet, "QRLabel11", QString::fromUtf8(din ? kLoadCaseDinEnglish : kLoadCaseBsEnglish));
     }
+    applyTexts(sheet, texts.option("RadioButton4") ? kDinLoadCase : kBsLoadCase, texts.english);
     return sheet;
 }
 

@@ -19,6 +19,18 @@ constexpr ValueSource kValues[] = {
     {"QRLabel45", "Edit5"},  // second moment of area I [cm⁴]
 };
 
+// The load row: a glass pane of thickness t in mm, or an infill of weight q in kN/m².
+constexpr SheetText kGlassTexts[] = {
+    {"QRLabel19", "Glasdicke (ohne LZR)", "thickness of glass (without air space)"},
+    {"QRLabel16", "mm", nullptr},
+};
+constexpr SheetText kInfillTexts[] = {
+    {"QRLabel19", "Füllgewicht", "weight of filling"},
+    {"QRLabel16", "kN/m²", nullptr},
+};
+constexpr ValueSource kGlassValues[] = {{"QRLabel43", "Edit14"}};
+constexpr ValueSource kInfillValues[] = {{"QRLabel43", "Edit2"}};
+
 constexpr SheetCaption kEnglish[] = {
     {"QRLabel10", "Dimensioning of transom"},
     {"QRLabel11", "Loading case: load of transom and filling"},
@@ -158,18 +170,9 @@ Sheet makeDruck6(const FormTexts &texts)
     fillFrameHeader(sheet, frame, texts.header);
 
     // The load row follows the option chosen on the form when "Drucken" was pressed.
-    if (texts.option("RadioButton1")) {
-        set(sheet, "QRLabel19",
-            english ? QStringLiteral("thickness of glass (without air space)")
-                    : QStringLiteral("Glasdicke (ohne LZR)"));
-        set(sheet, "QRLabel43", texts.field("Edit14"));
-        set(sheet, "QRLabel16", QStringLiteral("mm"));
-    } else {
-        set(sheet, "QRLabel19",
-            english ? QStringLiteral("weight of filling") : QStringLiteral("Füllgewicht"));
-        set(sheet, "QRLabel43", texts.field("Edit2"));
-        set(sheet, "QRLabel16", QStringLiteral("kN/m²"));
-    }
+    const bool glass = texts.option("RadioButton1");
+    applyTexts(sheet, glass ? kGlassTexts : kInfillTexts, english);
+    fillValues(sheet, glass ? kGlassValues : kInfillValues, texts);
     fillValues(sheet, kValues, texts);
     return sheet;
 }

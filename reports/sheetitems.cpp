@@ -58,4 +58,13 @@ void applyEnglish(Sheet &sheet, std::span<const SheetCaption> table)
         set(sheet, entry.label, QString::fromUtf8(entry.english));
 }
 
+void applyTexts(Sheet &sheet, std::span<const SheetText> table, bool english)
+{
+    for (const SheetText &entry : table) {
+        const char *text = english && entry.english ? entry.english : entry.german;
+        if (text)
+            set(sheet, entry.label, QString::fromUtf8(text));
+    }
+}
+
 } // namespace report

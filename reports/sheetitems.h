@@ -55,4 +55,16 @@ struct SheetCaption {
 // Sets the English texts of the table; in German the design texts stay.
 void applyEnglish(Sheet &sheet, std::span<const SheetCaption> table);
 
+// A caption that depends on an option of the form, such as the construction or the load case,
+// in both languages. Where the German is missing, a German sheet keeps the design text; where
+// the English is missing, an English sheet takes the German.
+struct SheetText {
+    const char *label;
+    const char *german;
+    const char *english;
+};
+
+// Sets the texts of the table in the sheet's language.
+void applyTexts(Sheet &sheet, std::span<const SheetText> table, bool english);
+
 } // namespace report

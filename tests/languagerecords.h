@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/langflag.h"
+#include "core/langflag.h"
 
 #include <QtCore/QByteArray>
 

@@ -1,13 +1,8 @@
 #include "programs/pgm11024/pgm11024.h"
 
 #include "app/shell.h"
-#include "app/stat1024.h"
 #include "forms/captions.h"
-#include "forms/erro1024.h"
 #include "forms/fieldstate.h"
-#include "forms/pgm71024.h"
-#include "forms/resultformat.h"
-#include "programs/pgm11024/pgm1calc.h"
 #include "reports/druck1.h"
 #include "ui_pgm11024.h"
 
@@ -60,16 +55,43 @@ constexpr Caption kTransomCaptions[] = {
 // The option handler writes this English caption of the second pane height.
 constexpr Caption kTransomOptionLabel7 = {"Label7", "Feldhöhe H2 [m]", "heigth H2 [m]"};
 
-constexpr Caption kLsGreaterThanLp = {"Label3", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"};
+constexpr std::span<const Caption> kModeCaptions[] = {kMullionCaptions, kTransomCaptions,
+                                                     {&kTransomOptionLabel7, 1}};
+
+constexpr ResetText kResetTexts[] = {
+    {"Edit1", "0"}, {"Edit2", "0"},  {"Edit3", "0"},  {"Edit6", "0"}, {"Edit4", ""},
+    {"Edit5", ""},  {"Edit14", ""}, {"Edit15", ""}, {"Edit7", ""},
+};
+
+// Deflections of member and pane edge [mm], second moment of area [cm⁴], moment [kNcm],
+// section modulus [cm³].
+constexpr ResultField kResults[] = {{"Edit9", 2}, {"Edit10", 2}, {"Edit8", 1}, {"Edit11", 1}, {"Edit12", 1}};
+
+// LS longer than the mullion cannot be; for a transom H2 > H1 is a normal case.
+constexpr CrossCondition kConditions[] = {
+    {.field = "Edit6",
+     .compare = CrossCondition::Compare::Greater,
+     .than = {"Edit1"},
+     .onlyWith = "RadioButton1",
+     .marks = {"Edit1", "Edit6"},
+     .line = 3,
+     .message = {"Label3", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"}},
+};
 
 // Information pages on wind loads: German DIN first, English BS first.
-constexpr int kWindPageGerman = 6;
-constexpr int kWindPageEnglish = 3;
+constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {6, 3}}};
+
+constexpr ProgramTables kTables{.captions = kCaptions,
+                                .modeCaptions = kModeCaptions,
+                                .resetTexts = kResetTexts,
+                                .resultFields = kResults,
+                                .conditions = kConditions,
+                                .infoButtons = kInfoButtons};
 
 } // namespace
 
 TForm23::TForm23(QWidget *parent)
-    : ProgramForm(QStringLiteral("TForm23"), parent), m_ui(std::make_unique<Ui::TForm23>())
+    : ProgramForm(QStringLiteral("TForm23"), kTables, parent), m_ui(std::make_unique<Ui::TForm23>())
 {
     move(0, 6);
 }
@@ -87,7 +109,6 @@ void TForm23::build()
         if (on)
             RadioButton2Click();
     });
-    connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm23::SpeedButton1Click);
     applyModePictures();
 }
 
@@ -98,8 +119,6 @@ bool TForm23::transomMode() const { return m_ui->RadioButton2->isChecked(); }
 void TForm23::aufnr()
 {
     ProgramForm::aufnr();
-    const bool english = shell::english();
-    applyCaptions(this, kCaptions, english);
     applyModeCaptions(false);
     applyModePictures();
 }
@@ -149,41 +168,19 @@ void TForm23::RadioButton2Click()
     applyModeCaptions(true);
 }
 
-void TForm23::Button3Click()
+void TForm23::checkInputs(FieldChecker &check)
 {
-    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit6})
-        field->setText(QStringLiteral("0"));
-    for (QLineEdit *field : {m_ui->Edit4, m_ui->Edit5, m_ui->Edit14, m_ui->Edit15, m_ui->Edit7})
-        field->clear();
-    for (QLineEdit *field : {m_ui->Edit8, m_ui->Edit9, m_ui->Edit10, m_ui->Edit11, m_ui->Edit12})
-        field->setText(QStringLiteral("0"));
-    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit6,
-                             m_ui->Edit7, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10, m_ui->Edit11, m_ui->Edit12,
-                             m_ui->Edit14, m_ui->Edit15})
-        setFieldState(field, FieldState::Normal);
-}
-
-void TForm23::Button1Click()
-{
-    shell::refreshDateTime();
-    for (QLineEdit *field : {m_ui->Edit8, m_ui->Edit9, m_ui->Edit10, m_ui->Edit11, m_ui->Edit12})
-        field->setText(QStringLiteral("0"));
-    TForm31 *error = shell::forms().error;
-    for (int line = 1; line <= 4; ++line)
-        error->hideLine(line);
-
+    m_input = {};
+    pgm1::Input &in = m_input;
     const bool transom = transomMode();
-    FieldChecker check;
-    pgm1::Input in;
     in.transom = transom;
-    in.edit1 = check.positive(m_ui->Edit1);
-    const bool lengthRead = check.lastPassed();
+    in.lp = check.positive(m_ui->Edit1);
     if (transom) {
-        in.edit2 = check.pair({m_ui->Edit2}, {m_ui->Edit2, m_ui->Edit3}).at(0);
+        in.a = check.pair({m_ui->Edit2}, {m_ui->Edit2, m_ui->Edit3}).at(0);
     } else {
         const QList<double> widths = check.pair({m_ui->Edit2, m_ui->Edit3}, {m_ui->Edit2, m_ui->Edit3});
-        in.edit2 = widths.at(0);
-        in.edit3 = widths.at(1);
+        in.a = widths.at(0);
+        in.b = widths.at(1);
     }
     const QList<QLineEdit *> limits = {m_ui->Edit4, m_ui->Edit15, m_ui->Edit5, m_ui->Edit7};
     if (transom) {
@@ -198,78 +195,23 @@ void TForm23::Button1Click()
         in.edgeRatio = usable.at(2);
         in.edgeCapMm = usable.at(3);
     }
-    in.edit6 = check.positive(m_ui->Edit6);
-    const bool paneRead = check.lastPassed();
+    in.ls = check.positive(m_ui->Edit6);
     in.wind = check.number(m_ui->Edit14, QString());
+}
 
-    // LS longer than the mullion cannot be; for a transom H2 > H1 is a normal case. Only
-    // lengths that passed their own check are compared: a length that was just reset to
-    // 0 is already marked, and the error window would only repeat that.
-    if (!transom && lengthRead && paneRead && in.edit6 > in.edit1) {
-        setFieldState(m_ui->Edit1, FieldState::Failed);
-        setFieldState(m_ui->Edit6, FieldState::Failed);
-        error->showLine(3, captionText(kLsGreaterThanLp, shell::english()));
-        check.addFailure();
-    }
-
-    if (check.failures() == 0) {
-        const pgm1::Result r = pgm1::calculate(in);
-        if (r.failure != FpFailure::None) {
-            shell::errorReport(fpFailureMessage(r.failure));
-            return;
-        }
-        // Deflections cm → mm.
-        const double shown[] = {r.memberDeflection * 10.0, r.edgeDeflection * 10.0, std::abs(r.inertia), r.moment,
-                                std::abs(r.sectionModulus)};
-        for (const double value : shown) {
-            if (!std::isfinite(value)) {
-                shell::errorReport(fpFailureMessage(FpFailure::Overflow));
-                return;
-            }
-        }
-        m_ui->Edit9->setText(formatFixed(shown[0], 2));
-        m_ui->Edit10->setText(formatFixed(shown[1], 2));
-        m_ui->Edit8->setText(formatFixed(shown[2], 1));
-        m_ui->Edit11->setText(formatFixed(shown[3], 1));
-        m_ui->Edit12->setText(formatFixed(shown[4], 1));
-    }
-    if (error->anyLineVisible())
-        error->exec();
+Calculated TForm23::calculate() const
+{
+    const pgm1::Result r = pgm1::calculate(m_input);
+    // Deflections cm → mm; second moment of area and section modulus as magnitudes.
+    return {r.failure,
+            {r.memberDeflection * 10.0, r.edgeDeflection * 10.0, std::abs(r.inertia), r.moment,
+             std::abs(r.sectionModulus)}};
 }
 
 std::optional<report::Sheet> TForm23::makeSheet() const
 {
-    const HeaderSnapshot &header = shell::header();
-    TForm22 *menu = shell::forms().menu;
-    report::Pgm1SheetInput in;
-    in.english = shell::english();
-    in.transom = transomMode();
-    in.project = header.project;
-    in.positionNumber = m_ui->Edit13->text();
-    in.company = header.company;
-    in.creator = menu->creator();
-    in.date = menu->date();
-    in.time = menu->time();
-    in.edit1 = m_ui->Edit1->text();
-    in.edit2 = m_ui->Edit2->text();
-    in.edit3 = m_ui->Edit3->text();
-    in.edit4 = m_ui->Edit4->text();
-    in.edit5 = m_ui->Edit5->text();
-    in.edit6 = m_ui->Edit6->text();
-    in.edit7 = m_ui->Edit7->text();
-    in.edit8 = m_ui->Edit8->text();
-    in.edit9 = m_ui->Edit9->text();
-    in.edit10 = m_ui->Edit10->text();
-    in.edit11 = m_ui->Edit11->text();
-    in.edit12 = m_ui->Edit12->text();
-    in.edit14 = m_ui->Edit14->text();
-    in.edit15 = m_ui->Edit15->text();
-    return report::makeDruck1(in);
-}
-
-void TForm23::SpeedButton1Click()
-{
-    shell::forms().info->showPage(this, shell::english() ? kWindPageEnglish : kWindPageGerman);
+    // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
+    return report::makeDruck1(sheetTexts());
 }
 
 } // namespace vb

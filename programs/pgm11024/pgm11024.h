@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/programform.h"
+#include "programs/pgm11024/pgm1calc.h"
 
 #include <memory>
 
@@ -20,16 +21,14 @@ public:
     explicit TForm23(QWidget *parent = nullptr);
     ~TForm23() override;
 
-    void Button1Click() override;
-    void Button3Click() override;
-    void SpeedButton1Click();
-
     bool transomMode() const;
 
 protected:
     void build() override;
     void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
+    void checkInputs(FieldChecker &check) override;
+    Calculated calculate() const override;
 
 private:
     void RadioButton1Click();
@@ -40,6 +39,7 @@ private:
     void applyModePictures();
 
     std::unique_ptr<Ui::TForm23> m_ui;
+    pgm1::Input m_input;
 };
 
 } // namespace vb

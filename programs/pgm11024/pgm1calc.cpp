@@ -34,11 +34,15 @@ Result calculate(const Input &in)
 
     // Deflection limits. Lengths m → cm (× 100), caps mm → cm (÷ 10). A mullion limit is
     // carried over to the pane edge by the ratio r = LS² / LP², since the pane edge of
-    // length LS on a member deflecting by f deflects by f·(LS/LP)².
-    const double lpc = 100.0 * in.edit1;
-    const double lsc = 100.0 * in.edit6;
+    // length LS on a member deflecting by f deflects by f·(LS/LP)². For a transom LP and LS
+    // are the pane heights H1 and H2, and its own limit row is L/x with the span L.
+    // This is the rule of governingDeflection() in core/member.h, but the ratio is taken first
+    // and the limits multiplied by it: the other order moves the last bit of some results, and
+    // Programm 1's results must not move.
+    const double lpc = 100.0 * in.lp;
+    const double lsc = 100.0 * in.ls;
     const double ratio = lsc * lsc / (lpc * lpc);
-    const double governingLength = in.transom ? in.edit2 : in.edit6;
+    const double governingLength = in.transom ? in.a : in.ls;
     const double d1 = in.memberRatio && !in.transom ? (lpc / *in.memberRatio) * ratio : kNoLimit;
     const double d2 = in.memberCapMm && !in.transom ? (*in.memberCapMm / 10.0) * ratio : kNoLimit;
     const double d3 = in.edgeRatio ? 100.0 * governingLength / *in.edgeRatio : kNoLimit;
@@ -52,8 +56,8 @@ Result calculate(const Input &in)
     double inertia = 0.0;
     if (!in.transom) {
         // Mullion: uniform line load on a single span LP.
-        const double q = (in.edit2 + in.edit3) / 2.0;                    // load width [m]
-        m = (in.wind / 10000.0) * (100.0 * q) * lpc * lpc / 8.0;         // w/10 000 in kN/cm²
+        const double q = (in.a + in.b) / 2.0;                    // load width [m]
+        m = (in.wind / 10000.0) * (100.0 * q) * lpc * lpc / 8.0; // w/10 000 in kN/cm²
         fp.note();
         // 5·p·L⁴/384 with p = w·q/100 in kN/cm
         const double n = 5.0 * in.wind * (100.0 * q) * lpc * lpc * lpc * lpc / 3840000.0;
@@ -62,8 +66,8 @@ Result calculate(const Input &in)
         fp.note();
     } else {
         // Transom: the panes above (H1) and below (H2) hand on their loads; lengths in m.
-        const PaneLoad p1 = paneLoad(in.edit1, in.edit2, in.wind);
-        const PaneLoad p2 = paneLoad(in.edit6, in.edit2, in.wind);
+        const PaneLoad p1 = paneLoad(in.lp, in.a, in.wind);
+        const PaneLoad p2 = paneLoad(in.ls, in.a, in.wind);
         fp.note();
         m = (p1.moment + p2.moment) * 100.0; // kNm → kNcm
         fp.note();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/programform.h"
+#include "programs/pgm21024/pgm2calc.h"
 
 #include <memory>
 
@@ -22,17 +23,15 @@ public:
     explicit TForm24(QWidget *parent = nullptr);
     ~TForm24() override;
 
-    void Button1Click() override;
-    void Button3Click() override;
-    void SpeedButton1Click();
-
 protected:
     void build() override;
-    void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
+    void checkInputs(FieldChecker &check) override;
+    Calculated calculate() const override;
 
 private:
     std::unique_ptr<Ui::TForm24> m_ui;
+    pgm2::Input m_input;
 };
 
 } // namespace vb

@@ -1,13 +1,6 @@
 #include "programs/pgm31024/pgm31024.h"
 
-#include "app/shell.h"
-#include "forms/captions.h"
-#include "forms/erro1024.h"
 #include "forms/fieldstate.h"
-#include "forms/numberreader.h"
-#include "forms/pgm71024.h"
-#include "forms/resultformat.h"
-#include "programs/pgm31024/pgm3calc.h"
 #include "reports/druck3.h"
 #include "ui_pgm31024.h"
 
@@ -52,18 +45,48 @@ constexpr Caption kCaptions[] = {
     {"Label29", "Pos.-/Auftragsnummer:", "Pos-/Contract number :"},
 };
 
-constexpr Caption kLsGreaterThanLp = {"Label3", "LS darf nicht größer sein als LP !",
-                                      "LS has to be smaller than LP !"};
-constexpr Caption kPitchTooSteep = {"Label2", "Die Dachneigung muß kleiner sein als 89° !",
-                                    "Roof pitch has to be smaller than 89° !"};
+constexpr ResetText kResetTexts[] = {
+    {"Edit1", "0"}, {"Edit2", "0"}, {"Edit4", "0"}, {"Edit5", "0"},  {"Edit6", "0"},  {"Edit3", ""},
+    {"Edit7", ""},  {"Edit9", ""},  {"Edit10", ""}, {"Edit13", ""}, {"Edit14", ""}, {"Edit15", ""},
+};
 
-// From this pitch on the rafter is a wall, not a roof.
-constexpr double kSteepestPitch = 89.0; // degree
+// Deflections of rafter and pane edge [mm], second moment of area [cm⁴], moment [kNcm],
+// section modulus [cm³].
+constexpr ResultField kResults[] = {{"Edit16", 2}, {"Edit18", 2}, {"Edit8", 1}, {"Edit11", 1}, {"Edit12", 1}};
+
+// The pane cannot be longer than the rafter, and from a pitch of 89° on the rafter is a wall.
+constexpr CrossCondition kConditions[] = {
+    {.field = "Edit2",
+     .compare = CrossCondition::Compare::Greater,
+     .than = {"Edit6"},
+     .line = 3,
+     .message = {"Label3", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"}},
+    {.field = "Edit1",
+     .compare = CrossCondition::Compare::AtLeast,
+     .limit = rafter::kSteepestPitch,
+     .line = 2,
+     .message = {"Label2", "Die Dachneigung muß kleiner sein als 89° !", "Roof pitch has to be smaller than 89° !"}},
+};
+
+// Wind and snow pages follow the snow rule chosen: DIN 1055 first, or BS 6399 first with
+// RadioButton3; the pages on superposing wind and snow are the same for both.
+constexpr InfoButton kInfoButtons[] = {
+    {"SpeedButton1", {6, 4}, "RadioButton3", {8, 3}},
+    {"SpeedButton2", {7, 5}, "RadioButton3", {9, 1}},
+    {"SpeedButton3", {13, 14}},
+    {"SpeedButton4", {15, 16}},
+};
+
+constexpr ProgramTables kTables{.captions = kCaptions,
+                                .resetTexts = kResetTexts,
+                                .resultFields = kResults,
+                                .conditions = kConditions,
+                                .infoButtons = kInfoButtons};
 
 } // namespace
 
 TForm25::TForm25(QWidget *parent)
-    : ProgramForm(QStringLiteral("TForm25"), parent), m_ui(std::make_unique<Ui::TForm25>())
+    : ProgramForm(QStringLiteral("TForm25"), kTables, parent), m_ui(std::make_unique<Ui::TForm25>())
 {
     move(0, 6);
 }
@@ -73,10 +96,6 @@ void TForm25::build()
     m_ui->setupUi(this);
     setupProgramForm(m_ui->Edit17, {m_ui->Edit6, m_ui->Edit4, m_ui->Edit5, m_ui->Edit2, m_ui->Edit1,
                                     m_ui->Edit7, m_ui->Edit13, m_ui->Edit15});
-    connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm25::SpeedButton1Click);
-    connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm25::SpeedButton2Click);
-    connect(m_ui->SpeedButton3, &QToolButton::clicked, this, &TForm25::SpeedButton3Click);
-    connect(m_ui->SpeedButton4, &QToolButton::clicked, this, &TForm25::SpeedButton4Click);
 }
 
 TForm25::~TForm25() = default;
@@ -84,12 +103,6 @@ TForm25::~TForm25() = default;
 bool TForm25::britishSnowRule() const
 {
     return m_ui->RadioButton3->isChecked();
-}
-
-void TForm25::aufnr()
-{
-    ProgramForm::aufnr();
-    applyCaptions(this, kCaptions, shell::english());
 }
 
 bool TForm25::eventFilter(QObject *watched, QEvent *event)
@@ -102,36 +115,10 @@ bool TForm25::pumkt(QObject *watched, QEvent *event)
     return ProgramForm::eventFilter(watched, event);
 }
 
-void TForm25::Button3Click()
+void TForm25::checkInputs(FieldChecker &check)
 {
-    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit4, m_ui->Edit5, m_ui->Edit6, m_ui->Edit8,
-                             m_ui->Edit11, m_ui->Edit12, m_ui->Edit16, m_ui->Edit18})
-        field->setText(QStringLiteral("0"));
-    for (QLineEdit *field :
-         {m_ui->Edit3, m_ui->Edit7, m_ui->Edit9, m_ui->Edit10, m_ui->Edit13, m_ui->Edit14, m_ui->Edit15})
-        field->clear();
-    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit6,
-                             m_ui->Edit7, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10, m_ui->Edit11, m_ui->Edit12,
-                             m_ui->Edit13, m_ui->Edit14, m_ui->Edit15, m_ui->Edit16, m_ui->Edit18})
-        setFieldState(field, FieldState::Normal);
-}
-
-void TForm25::Button1Click()
-{
-    shell::refreshDateTime();
-    for (QLineEdit *field : {m_ui->Edit11, m_ui->Edit12, m_ui->Edit8, m_ui->Edit16, m_ui->Edit18})
-        field->setText(QStringLiteral("0"));
-    TForm31 *error = shell::forms().error;
-    for (int line = 1; line <= 4; ++line)
-        error->hideLine(line);
-
-    // The cross-field conditions judge LP and LS as typed, also when they fail their own
-    // check: a length that does not read counts as 0, a negative one as its value.
-    const double lpTyped = readNumber(m_ui->Edit6->text()).value_or(0.0);
-    const double lsTyped = readNumber(m_ui->Edit2->text()).value_or(0.0);
-
-    FieldChecker check;
-    pgm3::Input in;
+    m_input = {};
+    pgm3::Input &in = m_input;
     in.snowRule = britishSnowRule() ? pgm3::SnowRule::Bs : pgm3::SnowRule::Din;
     in.lp = check.positive(m_ui->Edit6);
     const QList<double> widths = check.pair({m_ui->Edit4, m_ui->Edit5}, {m_ui->Edit4, m_ui->Edit5});
@@ -150,77 +137,21 @@ void TForm25::Button1Click()
     in.deadLoad = check.optional(m_ui->Edit7);
     in.snow = check.optional(m_ui->Edit13);
     in.wind = check.optional(m_ui->Edit15);
+}
 
-    // The pane cannot be longer than the rafter, and a pitch of 89° or more is a wall. A pitch
-    // that failed its own check is below 0 or did not read, so it never counts as too steep.
-    const bool english = shell::english();
-    if (lsTyped > lpTyped) {
-        error->showLine(3, captionText(kLsGreaterThanLp, english));
-        check.addFailure();
-    }
-    if (in.pitch >= kSteepestPitch) {
-        error->showLine(2, captionText(kPitchTooSteep, english));
-        check.addFailure();
-    }
-
-    if (check.failures() == 0) {
-        const pgm3::Result r = pgm3::calculate(in);
-        if (r.failure != FpFailure::None) {
-            shell::errorReport(fpFailureMessage(r.failure));
-            return;
-        }
-        // Deflections cm → mm.
-        const double shown[] = {r.rafterDeflection * 10.0, r.edgeDeflection * 10.0, std::abs(r.inertia),
-                                r.moment, std::abs(r.sectionModulus)};
-        for (const double value : shown) {
-            if (!std::isfinite(value)) {
-                shell::errorReport(fpFailureMessage(FpFailure::Overflow));
-                return;
-            }
-        }
-        m_ui->Edit16->setText(formatFixed(shown[0], 2));
-        m_ui->Edit18->setText(formatFixed(shown[1], 2));
-        m_ui->Edit8->setText(formatFixed(shown[2], 1));
-        m_ui->Edit11->setText(formatFixed(shown[3], 1));
-        m_ui->Edit12->setText(formatFixed(shown[4], 1));
-    }
-    if (error->anyLineVisible())
-        error->exec();
+Calculated TForm25::calculate() const
+{
+    const pgm3::Result r = pgm3::calculate(m_input);
+    // Deflections cm → mm.
+    return {r.failure,
+            {r.rafterDeflection * 10.0, r.edgeDeflection * 10.0, std::abs(r.inertia), r.moment,
+             std::abs(r.sectionModulus)}};
 }
 
 std::optional<report::Sheet> TForm25::makeSheet() const
 {
     // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
     return report::makeDruck3(sheetTexts());
-}
-
-void TForm25::showInfo(int dinGerman, int dinEnglish, int bsGerman, int bsEnglish)
-{
-    const bool english = shell::english();
-    const int page =
-        britishSnowRule() ? (english ? bsEnglish : bsGerman) : (english ? dinEnglish : dinGerman);
-    shell::forms().info->showPage(this, page);
-}
-
-// Wind loads after DIN 1055-4 and BS 6399-2.
-void TForm25::SpeedButton1Click()
-{
-    showInfo(6, 4, 8, 3);
-}
-// Snow loads after DIN 1055-5 (ks) and BS 6399-3 (μ1).
-void TForm25::SpeedButton2Click()
-{
-    showInfo(7, 5, 9, 1);
-}
-// Superposition of wind and snow with the German snow reduction.
-void TForm25::SpeedButton3Click()
-{
-    showInfo(13, 14, 13, 14);
-}
-// Superposition of wind and snow with the British snow reduction.
-void TForm25::SpeedButton4Click()
-{
-    showInfo(15, 16, 15, 16);
 }
 
 } // namespace vb

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/programform.h"
+#include "programs/pgm31024/pgm3calc.h"
 
 #include <memory>
 
@@ -22,29 +23,21 @@ public:
     explicit TForm25(QWidget *parent = nullptr);
     ~TForm25() override;
 
-    void Button1Click() override;
-    void Button3Click() override;
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-
     // Whether the British snow rule (RadioButton3) is chosen.
     bool britishSnowRule() const;
 
 protected:
     void build() override;
-    void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
+    void checkInputs(FieldChecker &check) override;
+    Calculated calculate() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The key handler of the fields that take decimals: a typed comma becomes a point.
     bool pumkt(QObject *watched, QEvent *event);
-    // Opens the information page of a button: by snow rule, then by language.
-    void showInfo(int dinGerman, int dinEnglish, int bsGerman, int bsEnglish);
-
     std::unique_ptr<Ui::TForm25> m_ui;
+    pgm3::Input m_input;
 };
 
 } // namespace vb

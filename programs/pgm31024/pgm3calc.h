@@ -1,8 +1,8 @@
 #pragma once
 
-#include "forms/fpfailure.h"
-#include "programs/member.h"
-#include "programs/rafterloads.h"
+#include "core/fpfailure.h"
+#include "core/member.h"
+#include "core/rafterloads.h"
 
 #include <optional>
 

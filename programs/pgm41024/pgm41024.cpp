@@ -1,17 +1,9 @@
 #include "programs/pgm41024/pgm41024.h"
 
 #include "app/shell.h"
-#include "forms/captions.h"
-#include "forms/erro1024.h"
 #include "forms/fieldstate.h"
-#include "forms/pgm71024.h"
-#include "forms/resultformat.h"
-#include "programs/pgm41024/pgm4calc.h"
 #include "reports/druck4.h"
 #include "ui_pgm41024.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace vb
 {
@@ -50,17 +42,38 @@ constexpr Caption kCaptions[] = {
     {"LabelPosition", "Pos.-/Auftragsnummer:", "Pos-/Contract number :"},
 };
 
-constexpr Caption kLsGreaterThanLp = {"Label2", "LS darf nicht größer sein als LP !",
-                                      "LS has to be smaller than LP !"};
+constexpr ResetText kResetTexts[] = {
+    {"Edit1", "0"}, {"Edit2", "0"},  {"Edit4", "0"}, {"Edit5", "0"}, {"Edit6", "0"},
+    {"Edit16", ""}, {"Edit7", ""},   {"Edit15", ""}, {"Edit9", ""},  {"Edit10", ""},
+};
+
+// Deflections of mullion and pane edge [mm], second moment of area [cm⁴], span moment [kNcm]
+// and its section modulus [cm³], support moment [kNcm] and its section modulus [cm³].
+constexpr ResultField kResults[] = {{"Edit17", 2}, {"Edit18", 2}, {"Edit8", 1}, {"Edit11", 1},
+                                    {"Edit12", 1}, {"Edit3", 1},  {"Edit14", 1}};
+
+// The pane may be as long as the longer span, never longer.
+constexpr CrossCondition kConditions[] = {
+    {.field = "Edit2",
+     .compare = CrossCondition::Compare::Greater,
+     .than = {"Edit1", "Edit6"},
+     .line = 2,
+     .message = {"Label2", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"}},
+};
 
 // Information pages on wind loads: German DIN first, English BS first.
-constexpr int kWindPageGerman = 6;
-constexpr int kWindPageEnglish = 3;
+constexpr InfoButton kInfoButtons[] = {{"SpeedButton2", {6, 3}}};
+
+constexpr ProgramTables kTables{.captions = kCaptions,
+                                .resetTexts = kResetTexts,
+                                .resultFields = kResults,
+                                .conditions = kConditions,
+                                .infoButtons = kInfoButtons};
 
 } // namespace
 
 TForm26::TForm26(QWidget *parent)
-    : ProgramForm(QStringLiteral("TForm26"), parent), m_ui(std::make_unique<Ui::TForm26>())
+    : ProgramForm(QStringLiteral("TForm26"), kTables, parent), m_ui(std::make_unique<Ui::TForm26>())
 {
     move(0, 6);
 }
@@ -71,7 +84,6 @@ void TForm26::build()
     // The two l/ fields take no comma handler: a comma typed there stays and does not read.
     setupProgramForm(m_ui->Edit13, {m_ui->Edit1, m_ui->Edit6, m_ui->Edit2, m_ui->Edit4, m_ui->Edit5,
                                     m_ui->Edit15, m_ui->Edit10, m_ui->Edit16});
-    connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm26::SpeedButton2Click);
     m_ui->Image3->setVisible(false);
 }
 
@@ -81,38 +93,14 @@ void TForm26::aufnr()
 {
     ProgramForm::aufnr();
     const bool english = shell::english();
-    applyCaptions(this, kCaptions, english);
     m_ui->Image2->setVisible(!english);
     m_ui->Image3->setVisible(english);
 }
 
-void TForm26::Button3Click()
+void TForm26::checkInputs(FieldChecker &check)
 {
-    for (QLineEdit *field :
-         {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit6, m_ui->Edit8,
-          m_ui->Edit11, m_ui->Edit12, m_ui->Edit14, m_ui->Edit17, m_ui->Edit18})
-        field->setText(QStringLiteral("0"));
-    for (QLineEdit *field : {m_ui->Edit16, m_ui->Edit7, m_ui->Edit15, m_ui->Edit9, m_ui->Edit10})
-        field->clear();
-    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit6,
-                             m_ui->Edit7, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10, m_ui->Edit11, m_ui->Edit12,
-                             m_ui->Edit14, m_ui->Edit15, m_ui->Edit16, m_ui->Edit17, m_ui->Edit18})
-        setFieldState(field, FieldState::Normal);
-}
-
-void TForm26::Button1Click()
-{
-    shell::refreshDateTime();
-    const QList<QLineEdit *> results = {m_ui->Edit17, m_ui->Edit18, m_ui->Edit8, m_ui->Edit11,
-                                        m_ui->Edit12, m_ui->Edit3,  m_ui->Edit14};
-    for (QLineEdit *field : results)
-        field->setText(QStringLiteral("0"));
-    TForm31 *error = shell::forms().error;
-    for (int line = 1; line <= 4; ++line)
-        error->hideLine(line);
-
-    FieldChecker check;
-    pgm4::Input in;
+    m_input = {};
+    pgm4::Input &in = m_input;
     in.l1 = check.positive(m_ui->Edit1);
     in.l2 = check.positive(m_ui->Edit6);
     const QList<double> widths = check.pair({m_ui->Edit4, m_ui->Edit5}, {m_ui->Edit4, m_ui->Edit5});
@@ -126,46 +114,21 @@ void TForm26::Button1Click()
     in.edgeRatio = usable.at(2);
     in.edgeCapMm = usable.at(3);
     in.wind = check.number(m_ui->Edit16, QStringLiteral("0"));
+}
 
-    // The pane may be as long as the longer span, never longer. The spans are compared as
-    // read: a span that failed its own check counts as 0, so a pane longer than the other
-    // span raises the line beside the red span.
-    if (in.ls > std::max(in.l1, in.l2)) {
-        error->showLine(2, captionText(kLsGreaterThanLp, shell::english()));
-        check.addFailure();
-    }
-
-    if (check.failures() == 0) {
-        const pgm4::Result r = pgm4::calculate(in);
-        if (r.failure != FpFailure::None) {
-            shell::errorReport(fpFailureMessage(r.failure));
-            return;
-        }
-        // Deflections cm → mm.
-        const double shown[] = {
-            r.memberDeflection * 10.0, r.edgeDeflection * 10.0, r.inertia, r.spanMoment, r.spanModulus,
-            r.supportMoment,           r.supportModulus};
-        if (!std::all_of(std::begin(shown), std::end(shown), [](double v) { return std::isfinite(v); })) {
-            shell::errorReport(fpFailureMessage(FpFailure::Overflow));
-            return;
-        }
-        const int decimals[] = {2, 2, 1, 1, 1, 1, 1};
-        for (qsizetype i = 0; i < results.size(); ++i)
-            results[i]->setText(formatFixed(shown[i], decimals[i]));
-    }
-    if (error->anyLineVisible())
-        error->exec();
+Calculated TForm26::calculate() const
+{
+    const pgm4::Result r = pgm4::calculate(m_input);
+    // Deflections cm → mm.
+    return {r.failure,
+            {r.memberDeflection * 10.0, r.edgeDeflection * 10.0, r.inertia, r.spanMoment, r.spanModulus,
+             r.supportMoment, r.supportModulus}};
 }
 
 std::optional<report::Sheet> TForm26::makeSheet() const
 {
     // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
     return report::makeDruck4(sheetTexts());
-}
-
-void TForm26::SpeedButton2Click()
-{
-    shell::forms().info->showPage(this, shell::english() ? kWindPageEnglish : kWindPageGerman);
 }
 
 } // namespace vb

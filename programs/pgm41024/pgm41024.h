@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/programform.h"
+#include "programs/pgm41024/pgm4calc.h"
 
 #include <memory>
 
@@ -22,17 +23,16 @@ public:
     explicit TForm26(QWidget *parent = nullptr);
     ~TForm26() override;
 
-    void Button1Click() override;
-    void Button3Click() override;
-    void SpeedButton2Click();
-
 protected:
     void build() override;
     void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
+    void checkInputs(FieldChecker &check) override;
+    Calculated calculate() const override;
 
 private:
     std::unique_ptr<Ui::TForm26> m_ui;
+    pgm4::Input m_input;
 };
 
 } // namespace vb

@@ -1,18 +1,8 @@
 #include "programs/pgm51024/pgm51024.h"
 
-#include "app/shell.h"
-#include "forms/captions.h"
-#include "forms/erro1024.h"
 #include "forms/fieldstate.h"
-#include "forms/numberreader.h"
-#include "forms/pgm71024.h"
-#include "forms/resultformat.h"
-#include "programs/pgm51024/pgm5calc.h"
 #include "reports/druck5.h"
 #include "ui_pgm51024.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace vb
 {
@@ -59,27 +49,51 @@ constexpr Caption kCaptions[] = {
     {"Label27", "Pos.-/Auftragsnummer:", "Pos-/Contract number :"},
 };
 
-constexpr Caption kLsGreaterThanLp = {"Label3", "LS darf nicht größer sein als LP !",
-                                      "LS has to be smaller than LP !"};
-constexpr Caption kPitchTooSteep = {"Label2", "Die Dachneigung muß kleiner sein als 89° !",
-                                    "Roof pitch has to be smaller than 89° !"};
-
-// Information pages by load case: the BS case puts BS 6399 first, the DIN case DIN 1055.
-struct Pages {
-    int german;
-    int english;
+constexpr ResetText kResetTexts[] = {
+    {"Edit1", "0"}, {"Edit2", "0"},  {"Edit3", "0"},  {"Edit4", "0"},  {"Edit5", "0"},  {"Edit6", "0"},
+    {"Edit7", ""},  {"Edit13", ""}, {"Edit19", ""}, {"Edit9", ""},  {"Edit10", ""}, {"Edit14", ""},
+    {"Edit16", ""},
 };
-constexpr Pages kWindPagesBs{8, 3};
-constexpr Pages kWindPagesDin{6, 4};
-constexpr Pages kSnowPagesBs{9, 1};
-constexpr Pages kSnowPagesDin{7, 5};
-constexpr Pages kSuperpositionDin{13, 14};
-constexpr Pages kSuperpositionBs{15, 16};
+
+// Deflections of rafter and pane edge [mm], second moment of area [cm⁴], support and span
+// moment [kNcm], section moduli of span and support [cm³].
+constexpr ResultField kResults[] = {{"Edit20", 2}, {"Edit21", 2}, {"Edit8", 1}, {"Edit17", 1},
+                                    {"Edit11", 1}, {"Edit12", 1}, {"Edit18", 1}};
+
+// The pane cannot be longer than the longer rafter, and from a pitch of 89° on the rafter is
+// a wall.
+constexpr CrossCondition kConditions[] = {
+    {.field = "Edit2",
+     .compare = CrossCondition::Compare::Greater,
+     .than = {"Edit6", "Edit3"},
+     .line = 3,
+     .message = {"Label3", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"}},
+    {.field = "Edit1",
+     .compare = CrossCondition::Compare::AtLeast,
+     .limit = rafter::kSteepestPitch,
+     .line = 2,
+     .message = {"Label2", "Die Dachneigung muß kleiner sein als 89° !", "Roof pitch has to be smaller than 89° !"}},
+};
+
+// Wind and snow pages follow the load case: DIN 1055 first, or BS 6399 first with
+// RadioButton3; the pages on superposing wind and snow are the same for both.
+constexpr InfoButton kInfoButtons[] = {
+    {"SpeedButton1", {6, 4}, "RadioButton3", {8, 3}},
+    {"SpeedButton2", {7, 5}, "RadioButton3", {9, 1}},
+    {"SpeedButton3", {13, 14}},
+    {"SpeedButton4", {15, 16}},
+};
+
+constexpr ProgramTables kTables{.captions = kCaptions,
+                                .resetTexts = kResetTexts,
+                                .resultFields = kResults,
+                                .conditions = kConditions,
+                                .infoButtons = kInfoButtons};
 
 } // namespace
 
 TForm27::TForm27(QWidget *parent)
-    : ProgramForm(QStringLiteral("TForm27"), parent), m_ui(std::make_unique<Ui::TForm27>())
+    : ProgramForm(QStringLiteral("TForm27"), kTables, parent), m_ui(std::make_unique<Ui::TForm27>())
 {
 }
 
@@ -90,10 +104,6 @@ void TForm27::build()
     setupProgramForm(m_ui->Edit15,
                      {m_ui->Edit6, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit2, m_ui->Edit1,
                       m_ui->Edit10, m_ui->Edit16, m_ui->Edit19, m_ui->Edit13, m_ui->Edit7});
-    connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm27::SpeedButton1Click);
-    connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm27::SpeedButton2Click);
-    connect(m_ui->SpeedButton3, &QToolButton::clicked, this, &TForm27::SpeedButton3Click);
-    connect(m_ui->SpeedButton4, &QToolButton::clicked, this, &TForm27::SpeedButton4Click);
 }
 
 TForm27::~TForm27() = default;
@@ -103,47 +113,10 @@ bool TForm27::bsLoadCase() const
     return m_ui->RadioButton3->isChecked();
 }
 
-void TForm27::aufnr()
+void TForm27::checkInputs(FieldChecker &check)
 {
-    ProgramForm::aufnr();
-    applyCaptions(this, kCaptions, shell::english());
-}
-
-void TForm27::Button3Click()
-{
-    for (QLineEdit *field :
-         {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit6, m_ui->Edit8,
-          m_ui->Edit11, m_ui->Edit12, m_ui->Edit17, m_ui->Edit18, m_ui->Edit20, m_ui->Edit21})
-        field->setText(QStringLiteral("0"));
-    for (QLineEdit *field :
-         {m_ui->Edit7, m_ui->Edit13, m_ui->Edit19, m_ui->Edit9, m_ui->Edit10, m_ui->Edit14, m_ui->Edit16})
-        field->clear();
-    for (QLineEdit *field :
-         {m_ui->Edit1,  m_ui->Edit2,  m_ui->Edit3,  m_ui->Edit4,  m_ui->Edit5,  m_ui->Edit6,  m_ui->Edit7,
-          m_ui->Edit8,  m_ui->Edit9,  m_ui->Edit10, m_ui->Edit11, m_ui->Edit12, m_ui->Edit13, m_ui->Edit14,
-          m_ui->Edit16, m_ui->Edit17, m_ui->Edit18, m_ui->Edit19, m_ui->Edit20, m_ui->Edit21})
-        setFieldState(field, FieldState::Normal);
-}
-
-void TForm27::Button1Click()
-{
-    shell::refreshDateTime();
-    QLineEdit *const results[] = {m_ui->Edit20, m_ui->Edit21, m_ui->Edit8, m_ui->Edit17,
-                                  m_ui->Edit11, m_ui->Edit12, m_ui->Edit18};
-    for (QLineEdit *field : results)
-        field->setText(QStringLiteral("0"));
-    TForm31 *error = shell::forms().error;
-    for (int line = 1; line <= 4; ++line)
-        error->hideLine(line);
-
-    // The LS condition judges the lengths as typed, also when they fail their own check: a
-    // length that does not read counts as 0, a negative one as its value.
-    const double l1Typed = readNumber(m_ui->Edit6->text()).value_or(0.0);
-    const double l2Typed = readNumber(m_ui->Edit3->text()).value_or(0.0);
-    const double lsTyped = readNumber(m_ui->Edit2->text()).value_or(0.0);
-
-    FieldChecker check;
-    pgm5::Input in;
+    m_input = {};
+    pgm5::Input &in = m_input;
     in.snowRule = bsLoadCase() ? rafter::SnowRule::Bs : rafter::SnowRule::Din;
     in.l1 = check.positive(m_ui->Edit6);
     in.l2 = check.positive(m_ui->Edit3);
@@ -161,77 +134,24 @@ void TForm27::Button1Click()
     in.dead = check.optional(m_ui->Edit7);
     in.snow = check.optional(m_ui->Edit13);
     in.wind = check.optional(m_ui->Edit19);
+}
 
-    // The pane cannot be longer than the longer rafter.
-    const bool english = shell::english();
-    if (lsTyped > std::max(l1Typed, l2Typed)) {
-        error->showLine(3, captionText(kLsGreaterThanLp, english));
-        check.addFailure();
-    }
-    if (in.pitch >= pgm5::kPitchLimit) {
-        error->showLine(2, captionText(kPitchTooSteep, english));
-        check.addFailure();
-    }
-
-    if (check.failures() == 0) {
-        const pgm5::Result r = pgm5::calculate(in);
-        if (r.failure != FpFailure::None) {
-            shell::errorReport(fpFailureMessage(r.failure));
-            return;
-        }
-        // A rafter without any load gets no results and no message.
-        if (r.loaded) {
-            // Deflections cm → mm.
-            const double shown[] = {r.rafterDeflection * 10.0,
-                                    r.edgeDeflection * 10.0,
-                                    r.inertia,
-                                    r.supportMoment,
-                                    r.spanMoment,
-                                    r.spanModulus,
-                                    r.supportModulus};
-            for (const double value : shown) {
-                if (!std::isfinite(value)) {
-                    shell::errorReport(fpFailureMessage(FpFailure::Overflow));
-                    return;
-                }
-            }
-            constexpr int decimals[] = {2, 2, 1, 1, 1, 1, 1};
-            for (int k = 0; k < 7; ++k)
-                results[k]->setText(formatFixed(shown[k], decimals[k]));
-        }
-    }
-    if (error->anyLineVisible())
-        error->exec();
+Calculated TForm27::calculate() const
+{
+    const pgm5::Result r = pgm5::calculate(m_input);
+    // A rafter without any load gets no results and no message.
+    if (r.failure != FpFailure::None || !r.loaded)
+        return {r.failure, {}};
+    // Deflections cm → mm.
+    return {r.failure,
+            {r.rafterDeflection * 10.0, r.edgeDeflection * 10.0, r.inertia, r.supportMoment, r.spanMoment,
+             r.spanModulus, r.supportModulus}};
 }
 
 std::optional<report::Sheet> TForm27::makeSheet() const
 {
     // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
     return report::makeDruck5(sheetTexts());
-}
-
-void TForm27::SpeedButton1Click()
-{
-    const Pages pages = bsLoadCase() ? kWindPagesBs : kWindPagesDin;
-    shell::forms().info->showPage(this, shell::english() ? pages.english : pages.german);
-}
-
-void TForm27::SpeedButton2Click()
-{
-    const Pages pages = bsLoadCase() ? kSnowPagesBs : kSnowPagesDin;
-    shell::forms().info->showPage(this, shell::english() ? pages.english : pages.german);
-}
-
-void TForm27::SpeedButton3Click()
-{
-    shell::forms().info->showPage(this,
-                                  shell::english() ? kSuperpositionDin.english : kSuperpositionDin.german);
-}
-
-void TForm27::SpeedButton4Click()
-{
-    shell::forms().info->showPage(this,
-                                  shell::english() ? kSuperpositionBs.english : kSuperpositionBs.german);
 }
 
 } // namespace vb

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/programform.h"
+#include "programs/pgm51024/pgm5calc.h"
 
 #include <memory>
 
@@ -22,25 +23,18 @@ public:
     explicit TForm27(QWidget *parent = nullptr);
     ~TForm27() override;
 
-    void Button1Click() override;
-    void Button3Click() override;
-    // Information pages: wind loads, snow loads, and the superposition of wind and snow for
-    // the DIN and for the BS load case.
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-
     // The BS load case (RadioButton3) is chosen.
     bool bsLoadCase() const;
 
 protected:
     void build() override;
-    void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
+    void checkInputs(FieldChecker &check) override;
+    Calculated calculate() const override;
 
 private:
     std::unique_ptr<Ui::TForm27> m_ui;
+    pgm5::Input m_input;
 };
 
 } // namespace vb

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "forms/fpfailure.h"
-#include "programs/member.h"
-#include "programs/rafterloads.h"
+#include "core/fpfailure.h"
+#include "core/member.h"
+#include "core/rafterloads.h"
 
 #include <optional>
 
 namespace vb::pgm5
 {
-
-// The rafter cannot stand steeper than this [°].
-inline constexpr double kPitchLimit = 89.0;
 
 struct Input {
     rafter::SnowRule snowRule = rafter::SnowRule::Din;

@@ -2,17 +2,11 @@
 
 #include "app/shell.h"
 #include "forms/alternatefields.h"
-#include "forms/captions.h"
 #include "forms/fieldstate.h"
-#include "forms/pgm71024.h"
-#include "forms/resultformat.h"
-#include "programs/pgm61024/pgm6calc.h"
 #include "reports/druck6.h"
 #include "ui_pgm61024.h"
 
 #include <QtGui/QFontMetrics>
-
-#include <cmath>
 
 namespace vb
 {
@@ -47,14 +41,38 @@ constexpr Caption kCaptions[] = {
     {"Label26", "Pos.-/Auftragsnummer:", "Pos-/Contract number :"},
 };
 
+constexpr ResetText kResetTexts[] = {
+    {"Edit1", "0"}, {"Edit13", "0"}, {"Edit14", "0"}, {"Edit2", "0"}, {"Edit3", "0.15"}, {"Edit7", "3"},
+};
+
+// Second moment of area [cm⁴], reaction [kN], section modulus [cm³], weight of the pane or
+// infill [kN], moment [kNcm].
+constexpr ResultField kResults[] = {{"Edit5", 1}, {"Edit6", 1}, {"Edit8", 1}, {"Edit9", 1}, {"Edit10", 1}};
+
+// Two setting blocks beyond mid-span would cross; the deflection of the block loads then comes
+// out too small. Such a distance c is refused like a bad input.
+constexpr CrossCondition kConditions[] = {
+    {.field = "Edit3",
+     .compare = CrossCondition::Compare::Greater,
+     .than = {"Edit1"},
+     .factor = 0.5,
+     .marks = {"Edit3"}},
+};
+
 // Information page on the deflection of transoms under infill weight.
-constexpr int kDeflectionPageGerman = 2;
-constexpr int kDeflectionPageEnglish = 12;
+constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {2, 12}}};
+
+constexpr ProgramTables kTables{.captions = kCaptions,
+                                .resetTexts = kResetTexts,
+                                .resultFields = kResults,
+                                .conditions = kConditions,
+                                .infoButtons = kInfoButtons,
+                                .usesErrorWindow = false};
 
 } // namespace
 
 TForm28::TForm28(QWidget *parent)
-    : ProgramForm(QStringLiteral("TForm28"), parent), m_ui(std::make_unique<Ui::TForm28>())
+    : ProgramForm(QStringLiteral("TForm28"), kTables, parent), m_ui(std::make_unique<Ui::TForm28>())
 {
     move(0, 6);
 }
@@ -65,7 +83,6 @@ void TForm28::build()
     setupProgramForm(m_ui->Edit11,
                      {m_ui->Edit1, m_ui->Edit13, m_ui->Edit14, m_ui->Edit2, m_ui->Edit3, m_ui->Edit7});
     bindAlternatives({{m_ui->RadioButton1, m_ui->Edit14}, {m_ui->RadioButton2, m_ui->Edit2}});
-    connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm28::SpeedButton1Click);
     m_ui->StatusBar1->setSizeGripEnabled(false);
 }
 
@@ -80,7 +97,6 @@ void TForm28::aufnr()
 {
     ProgramForm::aufnr();
     const bool english = shell::english();
-    applyCaptions(this, kCaptions, english);
     m_ui->Image1->setVisible(!english);
     m_ui->Image2->setVisible(english);
     placeDeflectionSubscript();
@@ -98,33 +114,12 @@ void TForm28::placeDeflectionSubscript()
     m_ui->Label24->adjustSize();
 }
 
-void TForm28::Button3Click()
+void TForm28::checkInputs(FieldChecker &check)
 {
-    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit13, m_ui->Edit14, m_ui->Edit2})
-        field->setText(QStringLiteral("0"));
-    m_ui->Edit3->setText(QStringLiteral("0.15"));
-    m_ui->Edit7->setText(QStringLiteral("3"));
-    for (QLineEdit *field : {m_ui->Edit5, m_ui->Edit6, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10})
-        field->setText(QStringLiteral("0"));
-    // Every field, the switched-off alternative too, gets the window background colour;
-    // which alternative is enabled stays as chosen.
-    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit13, m_ui->Edit14, m_ui->Edit2, m_ui->Edit3, m_ui->Edit7,
-                             m_ui->Edit5, m_ui->Edit6, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10})
-        setFieldState(field, FieldState::Normal);
-}
-
-void TForm28::Button1Click()
-{
-    shell::refreshDateTime();
-    for (QLineEdit *field : {m_ui->Edit5, m_ui->Edit6, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10})
-        field->setText(QStringLiteral("0"));
-    // This program has no cross-field message: the error window stays as it is.
-
-    FieldChecker check;
-    pgm6::Input in;
+    m_input = {};
+    pgm6::Input &in = m_input;
     in.glass = glassOption();
     in.span = check.positive(m_ui->Edit1);
-    const bool spanRead = check.lastPassed();
     in.height = check.positive(m_ui->Edit13);
     // Only the alternative that is switched on is looked at.
     if (in.glass)
@@ -132,36 +127,13 @@ void TForm28::Button1Click()
     else
         in.infill = check.positive(m_ui->Edit2);
     in.blocks = check.positive(m_ui->Edit3);
-    const bool blocksRead = check.lastPassed();
     in.deflectionMm = check.positive(m_ui->Edit7);
+}
 
-    // Two setting blocks beyond mid-span would cross; the deflection of the block loads
-    // then comes out too small. Such a distance is refused like a bad input.
-    if (spanRead && blocksRead && !pgm6::blocksWithinSpan(in.span, in.blocks)) {
-        setFieldState(m_ui->Edit3, FieldState::Failed);
-        m_ui->Edit3->setText(QStringLiteral("0"));
-        check.addFailure();
-    }
-    if (check.failures() != 0)
-        return;
-
-    const pgm6::Result r = pgm6::calculate(in);
-    if (r.failure != FpFailure::None) {
-        shell::errorReport(fpFailureMessage(r.failure));
-        return;
-    }
-    const double shown[] = {r.inertia, r.reaction, r.sectionModulus, r.weight, r.moment};
-    for (const double value : shown) {
-        if (!std::isfinite(value)) {
-            shell::errorReport(fpFailureMessage(FpFailure::Overflow));
-            return;
-        }
-    }
-    m_ui->Edit5->setText(formatFixed(shown[0], 1));
-    m_ui->Edit6->setText(formatFixed(shown[1], 1));
-    m_ui->Edit8->setText(formatFixed(shown[2], 1));
-    m_ui->Edit9->setText(formatFixed(shown[3], 1));
-    m_ui->Edit10->setText(formatFixed(shown[4], 1));
+Calculated TForm28::calculate() const
+{
+    const pgm6::Result r = pgm6::calculate(m_input);
+    return {r.failure, {r.inertia, r.reaction, r.sectionModulus, r.weight, r.moment}};
 }
 
 std::optional<report::Sheet> TForm28::makeSheet() const
@@ -169,11 +141,6 @@ std::optional<report::Sheet> TForm28::makeSheet() const
     // "Drucken" and "Als PDF…" both take this sheet: every field copied exactly as it stands,
     // with no new calculation.
     return report::makeDruck6(sheetTexts());
-}
-
-void TForm28::SpeedButton1Click()
-{
-    shell::forms().info->showPage(this, shell::english() ? kDeflectionPageEnglish : kDeflectionPageGerman);
 }
 
 } // namespace vb

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/programform.h"
+#include "programs/pgm61024/pgm6calc.h"
 
 #include <memory>
 
@@ -22,10 +23,6 @@ public:
     explicit TForm28(QWidget *parent = nullptr);
     ~TForm28() override;
 
-    void Button1Click() override;
-    void Button3Click() override;
-    void SpeedButton1Click();
-
     // Whether the glass option is chosen (else the infill weight is given).
     bool glassOption() const;
 
@@ -33,6 +30,8 @@ protected:
     void build() override;
     void aufnr() override;
     std::optional<report::Sheet> makeSheet() const override;
+    void checkInputs(FieldChecker &check) override;
+    Calculated calculate() const override;
 
 private:
     // Puts the subscript of the deflection symbol f just behind the f of its caption, in
@@ -40,6 +39,7 @@ private:
     void placeDeflectionSubscript();
 
     std::unique_ptr<Ui::TForm28> m_ui;
+    pgm6::Input m_input;
 };
 
 } // namespace vb

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/fpfailure.h"
-#include "programs/member.h"
+#include "core/fpfailure.h"
+#include "core/member.h"
 
 namespace vb::pgm6
 {

@@ -1,4 +1,4 @@
-#include "forms/checkrules.h"
+#include "core/checkrules.h"
 
 #include <QtTest/QtTest>
 

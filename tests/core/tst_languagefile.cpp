@@ -1,4 +1,4 @@
-#include "app/langflag.h"
+#include "core/langflag.h"
 #include "languagerecords.h"
 
 #include <QtCore/QFile>

@@ -1,5 +1,5 @@
-#include "forms/numberreader.h"
-#include "forms/resultformat.h"
+#include "core/numberreader.h"
+#include "core/resultformat.h"
 
 #include <QtTest/QtTest>
 

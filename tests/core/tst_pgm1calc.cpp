@@ -1,4 +1,4 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 #include "programs/pgm11024/pgm1calc.h"
 
 #include <QtTest/QtTest>
@@ -77,10 +77,10 @@ void TestPgm1Calc::mullion()
     QFETCH(double, w);
     QFETCH(QStringList, shown);
     vb::pgm1::Input in;
-    in.edit1 = lp;
-    in.edit6 = ls;
-    in.edit2 = a;
-    in.edit3 = b;
+    in.lp = lp;
+    in.ls = ls;
+    in.a = a;
+    in.b = b;
     in.memberRatio = given(x1);
     in.memberCapMm = given(c1);
     in.edgeRatio = given(x2);
@@ -127,9 +127,9 @@ void TestPgm1Calc::transom()
     QFETCH(QStringList, shown);
     vb::pgm1::Input in;
     in.transom = true;
-    in.edit1 = h1;
-    in.edit6 = h2;
-    in.edit2 = l;
+    in.lp = h1;
+    in.ls = h2;
+    in.a = l;
     in.edgeRatio = given(x2);
     in.edgeCapMm = given(c2);
     // Mullion limits left in the hidden fields must not count for a transom.
@@ -175,10 +175,10 @@ void TestPgm1Calc::failures()
     QFETCH(vb::FpFailure, failure);
     vb::pgm1::Input in;
     in.transom = transom;
-    in.edit1 = lp;
-    in.edit6 = ls;
-    in.edit2 = width;
-    in.edit3 = width;
+    in.lp = lp;
+    in.ls = ls;
+    in.a = width;
+    in.b = width;
     in.memberRatio = 200.0;
     in.edgeRatio = 300.0;
     in.wind = w;

@@ -1,4 +1,4 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 #include "programs/pgm41024/pgm4calc.h"
 
 #include <QtTest/QtTest>

@@ -1,6 +1,6 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 #include "programs/pgm51024/pgm5calc.h"
-#include "programs/rafterloads.h"
+#include "core/rafterloads.h"
 
 #include <QtTest/QtTest>
 

@@ -1,4 +1,4 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 #include "programs/pgm61024/pgm6calc.h"
 
 #include <QtTest/QtTest>

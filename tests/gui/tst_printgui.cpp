@@ -4,7 +4,7 @@
 
 #include "guifixture.h"
 
-#include "app/langflag.h"
+#include "core/langflag.h"
 #include "app/stat1024.h"
 
 #include <QtCore/QDir>

@@ -2,6 +2,7 @@
 #include "guifixture.h"
 
 #include "app/stat1024.h"
+#include "core/langflag.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
 #include "programs/pgm11024/pgm11024.h"
@@ -41,6 +42,7 @@ private slots:
     void badInputs_data();
     void badInputs();
     void correctedFieldLosesRed();
+    void lsGreaterThanLpShowsTheErrorWindow_data();
     void lsGreaterThanLpShowsTheErrorWindow();
     void newInputResetsEverything();
     void optionSwitchResetsAndChangesTheForm();
@@ -154,8 +156,9 @@ void TestProgramm1::badInputs_data()
         }
         return f;
     };
-    QTest::newRow("an empty mullion length turns red and shows 0")
-        << false << with({{"Edit1", ""}}) << QStringList{"Edit1"} << Fields{{"Edit1", "0"}};
+    QTest::newRow("an empty mullion length beside an empty pane turns red and shows 0")
+        << false << with({{"Edit1", ""}, {"Edit6", ""}}) << QStringList{"Edit1", "Edit6"}
+        << Fields{{"Edit1", "0"}, {"Edit6", "0"}};
     QTest::newRow("a trailing blank fails the pane length")
         << false << with({{"Edit6", "2 "}}) << QStringList{"Edit6"} << Fields{{"Edit6", "0"}};
     QTest::newRow("both widths 0 mark both widths")
@@ -206,6 +209,9 @@ void TestProgramm1::correctedFieldLosesRed()
 {
     m_app->withProgramOpen(1, [&](QWidget *form) {
         typeAll(form, {{"Edit1", ""}, {"Edit6", "2"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit4", "200"}, {"Edit14", "x"}});
+        // The empty mullion counts as 0 against LS: the error window comes too.
+        vb::TForm31 *error = vb::shell::forms().error;
+        whenShown(error, [error] { error->close(); });
         click(form, "Button1");
         QCOMPARE(state(form, "Edit1"), vb::FieldState::Failed);
         typeAll(form, {{"Edit1", "3"}});
@@ -216,11 +222,41 @@ void TestProgramm1::correctedFieldLosesRed()
     });
 }
 
+void TestProgramm1::lsGreaterThanLpShowsTheErrorWindow_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("lp");
+    QTest::addColumn<bool>("pasted"); // set as pasted text, past the comma handler
+    QTest::addColumn<QString>("lpAfter");
+    QTest::addColumn<QString>("message");
+    const QString german = QStringLiteral("LS darf nicht größer sein als LP !");
+    QTest::newRow("LS 3 m on a 2 m mullion") << false << "2" << false << "2" << german;
+    QTest::newRow("an empty LP counts as 0, so LS 2 m is longer")
+        << false << "" << false << "0" << german;
+    QTest::newRow("a pasted 2,5 does not read and counts as 0") << false << "2,5" << true << "0" << german;
+    QTest::newRow("the English message in English")
+        << true << "2" << false << "2" << QStringLiteral("LS has to be smaller than LP !");
+}
+
 void TestProgramm1::lsGreaterThanLpShowsTheErrorWindow()
 {
+    QFETCH(bool, english);
+    QFETCH(QString, lp);
+    QFETCH(bool, pasted);
+    QFETCH(QString, lpAfter);
+    QFETCH(QString, message);
+    if (english) {
+        m_app.reset();
+        m_app = std::make_unique<GuiFixture>(vb::languageRecord(true));
+    }
     vb::TForm31 *error = vb::shell::forms().error;
     m_app->withProgramOpen(1, [&](QWidget *form) {
-        typeAll(form, {{"Edit1", "2"}, {"Edit6", "3"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit4", "200"}, {"Edit14", "1"}});
+        const QString ls = lp.isEmpty() || pasted ? QStringLiteral("2") : QStringLiteral("3");
+        typeAll(form, {{"Edit6", ls}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit4", "200"}, {"Edit14", "1"}});
+        if (pasted)
+            GuiFixture::field(form, "Edit1")->setText(lp);
+        else
+            typeAll(form, {{"Edit1", lp}});
         bool shown = false;
         QStringList visibleLines;
         whenShown(error, [&] {
@@ -233,9 +269,10 @@ void TestProgramm1::lsGreaterThanLpShowsTheErrorWindow()
         });
         click(form, "Button1");
         QVERIFY(shown);
-        QCOMPARE(visibleLines, QStringList{QStringLiteral("LS darf nicht größer sein als LP !")});
+        QCOMPARE(visibleLines, QStringList{message});
         QVERIFY(error->isLineVisible(3));
         QCOMPARE(error->windowTitle(), QStringLiteral("Fehler"));
+        QCOMPARE(text(form, "Edit1"), lpAfter);
         QCOMPARE(state(form, "Edit1"), vb::FieldState::Failed);
         QCOMPARE(state(form, "Edit6"), vb::FieldState::Failed);
         QCOMPARE(text(form, "Edit11"), QStringLiteral("0"));
@@ -246,7 +283,7 @@ void TestProgramm1::lsGreaterThanLpShowsTheErrorWindow()
 void TestProgramm1::newInputResetsEverything()
 {
     m_app->withProgramOpen(1, [&](QWidget *form) {
-        typeAll(form, {{"Edit1", ""}, {"Edit6", "2"}, {"Edit2", "0"}, {"Edit3", "0"}, {"Edit14", "1"}});
+        typeAll(form, {{"Edit1", ""}, {"Edit6", ""}, {"Edit2", "0"}, {"Edit3", "0"}, {"Edit14", "1"}});
         GuiFixture::field(form, "Edit13")->setText(QStringLiteral("Pos 7"));
         click(form, "Button1");
         click(form, "Button3");

@@ -1,7 +1,7 @@
 #include "guifixture.h"
 
 #include "app/bild.h"
-#include "app/langflag.h"
+#include "core/langflag.h"
 #include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"

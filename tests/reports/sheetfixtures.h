@@ -3,31 +3,22 @@
 #include "reports/druck1.h"
 
 // The form texts the tests print: every value differs, so that each can be found on the sheet.
-inline report::Pgm1SheetInput sampleInput(bool english, bool transom)
+inline report::FormTexts sampleInput(bool english, bool transom)
 {
-    report::Pgm1SheetInput in;
+    report::FormTexts in;
     in.english = english;
-    in.transom = transom;
-    in.project = QStringLiteral("Bürohaus Nord");
-    in.positionNumber = QStringLiteral("P-4711");
-    in.company = QStringLiteral("Fensterbau Beispiel");
-    in.creator = QStringLiteral("A. Planer");
-    in.date = QStringLiteral("08.12.2026");
-    in.time = QStringLiteral("10:15:00");
-    in.edit1 = QStringLiteral("3.5");
-    in.edit2 = QStringLiteral("1.25");
-    in.edit3 = QStringLiteral("1.35");
-    in.edit4 = QStringLiteral("200");
-    in.edit5 = QStringLiteral("300");
-    in.edit6 = QStringLiteral("2.8");
-    in.edit7 = QStringLiteral("8.5");
-    in.edit8 = QStringLiteral("123.4");
-    in.edit9 = QStringLiteral("17.50");
-    in.edit10 = QStringLiteral("11.20");
-    in.edit11 = QStringLiteral("-2345.6");
-    in.edit12 = QStringLiteral("266.5");
-    in.edit14 = QStringLiteral("-0.8");
-    in.edit15 = QStringLiteral("15");
+    in.options = {{QStringLiteral("RadioButton1"), !transom}, {QStringLiteral("RadioButton2"), transom}};
+    in.header = {QStringLiteral("Bürohaus Nord"),       QStringLiteral("P-4711"),
+                 QStringLiteral("Fensterbau Beispiel"), QStringLiteral("A. Planer"),
+                 QStringLiteral("08.12.2026"),          QStringLiteral("10:15:00")};
+    const std::pair<const char *, const char *> fields[] = {
+        {"Edit1", "3.5"},    {"Edit2", "1.25"},    {"Edit3", "1.35"},   {"Edit4", "200"},
+        {"Edit5", "300"},    {"Edit6", "2.8"},     {"Edit7", "8.5"},    {"Edit8", "123.4"},
+        {"Edit9", "17.50"},  {"Edit10", "11.20"},  {"Edit11", "-2345.6"}, {"Edit12", "266.5"},
+        {"Edit14", "-0.8"},  {"Edit15", "15"},
+    };
+    for (const auto &[name, text] : fields)
+        in.fields.insert(QLatin1String(name), QString::fromLatin1(text));
     return in;
 }
 

@@ -185,7 +185,7 @@ void TestPrintToQueue::printedJobCarriesTheSheet()
 
 void TestPrintToQueue::printingTwiceGivesIdenticalSheets()
 {
-    const Pgm1SheetInput input = sampleInput(false, false);
+    const FormTexts input = sampleInput(false, false);
     QStringList jobs;
     for (int i = 0; i < 2; ++i) {
         const QStringList before = storedJobs();

@@ -1,4 +1,4 @@
-#include "forms/numberreader.h"
+#include "core/numberreader.h"
 
 #include <charconv>
 #include <string>

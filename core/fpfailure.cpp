@@ -1,4 +1,4 @@
-#include "forms/fpfailure.h"
+#include "core/fpfailure.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/langflag.h"
+#include "core/langflag.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

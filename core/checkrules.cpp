@@ -1,6 +1,6 @@
-#include "forms/checkrules.h"
+#include "core/checkrules.h"
 
-#include "forms/numberreader.h"
+#include "core/numberreader.h"
 
 namespace vb {
 

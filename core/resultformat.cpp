@@ -1,4 +1,4 @@
-#include "forms/resultformat.h"
+#include "core/resultformat.h"
 
 #include <charconv>
 #include <cmath>

@@ -11,6 +11,8 @@ namespace vb::rafter
 // the shape coefficient μ1 after BS 6399-3:1988.
 enum class SnowRule { Din, Bs };
 
+// From this pitch on the rafter is a wall, not a roof [°]: both rafter programs refuse it.
+inline constexpr double kSteepestPitch = 89.0;
 // Below this pitch the wind is not counted on the rafter [°].
 inline constexpr double kWindFromPitch = 25.0;
 // Up to this pitch snow and wind act together, one of them halved [°].
