@@ -152,6 +152,12 @@ QString menuTime()
     return menu ? menu->time() : QString();
 }
 
+void openProgram(int program)
+{
+    if (TForm22 *menu = state().forms.menu)
+        menu->openProgram(program);
+}
+
 void showMenuAt(const QPoint &position)
 {
     if (TForm22 *menu = state().forms.menu) {

@@ -112,6 +112,10 @@ QString menuCreator();
 QString menuDate();
 QString menuTime();
 
+// Opens program 1 … 6 from the main menu, as its program button does, and returns when the
+// program form is closed.
+void openProgram(int program);
+
 // Moves the main menu to `position` and shows it again, as a program form closes.
 void showMenuAt(const QPoint &position);
 

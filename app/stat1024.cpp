@@ -1,4 +1,5 @@
 #include "app/stat1024.h"
+#include "app/mainmenu.h"
 
 #include "app/bild.h"
 #include "core/langflag.h"
@@ -161,5 +162,13 @@ void TForm22::setDateTimeTexts(const QString &date, const QString &time)
 QString TForm22::creator() const { return m_ui->Edit6->text(); }
 QString TForm22::date() const { return m_ui->Edit4->text(); }
 QString TForm22::time() const { return m_ui->Edit5->text(); }
+
+std::unique_ptr<QMainWindow> makeMainMenu(const QString &languageFile, bool *startedUp)
+{
+    auto menu = std::make_unique<TForm22>(languageFile);
+    if (startedUp)
+        *startedUp = menu->startedUp();
+    return menu;
+}
 
 } // namespace vb

@@ -1,14 +1,15 @@
 // The program's start-up as main() does it, ending as soon as the main menu is shown.
 #include "app/bild.h"
-#include "core/langflag.h"
-#include "app/stat1024.h"
+#include "app/mainmenu.h"
 #include "app/shell.h"
+#include "core/langflag.h"
 #include "peakmemory.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QTimer>
 
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QMainWindow>
 
 int main(int argc, char *argv[])
 {
@@ -17,9 +18,11 @@ int main(int argc, char *argv[])
     fontConfig.wait();
     vb::shell::prepareApplication();
     vb::TForm1 host;
-    vb::TForm22 menu(vb::LanguageFile::defaultPath());
-    if (!menu.startedUp())
+    bool startedUp = false;
+    const auto mainMenu = vb::makeMainMenu(vb::LanguageFile::defaultPath(), &startedUp);
+    if (!startedUp)
         return 1;
+    QMainWindow &menu = *mainMenu;
     host.start();
     // Queued behind the host's start: runs once the menu has been shown and painted.
     QTimer::singleShot(0, &app, [&menu] {

@@ -10,7 +10,6 @@
 
 #include "guifixture.h"
 
-#include "app/stat1024.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QElapsedTimer>
@@ -197,7 +196,7 @@ void TestPrintFaults::druckenEndsInOneMessage()
         click(form, "Button4");
         pressMs = clock.elapsed();
         after = fieldTexts(form);
-        menuPositionAfter = app.menu()->positionNumber();
+        menuPositionAfter = vb::shell::menuPositionNumber();
     });
     if (printFirst)
         QVERIFY2(printedFirst, "the print before the fault did not come out");

@@ -1,7 +1,7 @@
 #include "guifixture.h"
 
 #include "app/bild.h"
-#include "app/stat1024.h"
+#include "app/mainmenu.h"
 #include "forms/programform.h"
 #include "reports/resources.h"
 
@@ -11,6 +11,7 @@
 #include <QtCore/QProcess>
 #include <QtCore/QTimer>
 #include <QtTest/QTest>
+#include <QtWidgets/QMainWindow>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QAbstractButton>
@@ -29,7 +30,7 @@ GuiFixture::GuiFixture(const QByteArray &languageRecord)
     }
     vb::shell::setMessageHook([this](const vb::Message &m) { messages.append(m); });
     m_host = std::make_unique<vb::TForm1>();
-    m_menu = std::make_unique<vb::TForm22>(languageFilePath());
+    m_menu = vb::makeMainMenu(languageFilePath());
     m_menu->show();
     QApplication::processEvents();
 }
@@ -73,7 +74,7 @@ void GuiFixture::withProgramOpen(int n, const std::function<void(QWidget *form)>
         form->close();
     });
     safety.start(safetyMs);
-    m_menu->openProgram(n);
+    vb::shell::openProgram(n);
 }
 
 QLineEdit *GuiFixture::field(QWidget *form, const char *name)
@@ -92,6 +93,13 @@ QString GuiFixture::textOf(QWidget *form, const char *name)
     if (auto *button = qobject_cast<QAbstractButton *>(w))
         return button->text();
     return qobject_cast<QLineEdit *>(w)->text();
+}
+
+void GuiFixture::press(QWidget *form, const char *name)
+{
+    auto *button = form->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    Q_ASSERT_X(button, "press", name);
+    button->click();
 }
 
 void GuiFixture::type(QWidget *form, const char *name, const QString &text)

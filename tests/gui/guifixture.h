@@ -5,6 +5,7 @@
 #include <QtCore/QList>
 #include <QtCore/QStringList>
 #include <QtCore/QTemporaryDir>
+#include <QtWidgets/QMainWindow>
 
 #include <functional>
 #include <memory>
@@ -14,7 +15,6 @@ class QWidget;
 
 namespace vb {
 class TForm1;
-class TForm22;
 } // namespace vb
 
 // The running program for a GUI test: host form and main menu (which creates every
@@ -27,7 +27,7 @@ public:
     ~GuiFixture();
 
     vb::TForm1 *host() const { return m_host.get(); }
-    vb::TForm22 *menu() const { return m_menu.get(); }
+    QMainWindow *menu() const { return m_menu.get(); }
     QString languageFilePath() const;
 
     QList<vb::Message> messages;
@@ -40,13 +40,15 @@ public:
     static QLineEdit *field(QWidget *form, const char *name);
     // The text a control shows: a label's, a button's or a field's.
     static QString textOf(QWidget *form, const char *name);
+    // Presses a button of a form or of the menu, as a click on it does.
+    static void press(QWidget *form, const char *name);
     // Types into a field as the user does: cleared first, then key by key.
     static void type(QWidget *form, const char *name, const QString &text);
 
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<vb::TForm1> m_host;
-    std::unique_ptr<vb::TForm22> m_menu;
+    std::unique_ptr<QMainWindow> m_menu;
 };
 
 // Forgets the forms, header, language, message and save-dialog hooks and the last save folder

@@ -1,8 +1,9 @@
 #include "guifixture.h"
+
+#include "app/mainmenu.h"
 #include "languagerecords.h"
 
 #include "core/langflag.h"
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"
 
@@ -120,11 +121,12 @@ void TestLanguage::startUp()
     }
     vb::shell::setMessageHook([](const vb::Message &m) { QFAIL(qPrintable(m.text)); });
     {
-        vb::TForm22 menu(path);
-        QVERIFY(menu.startedUp());
+        bool started = false;
+        const auto menu = vb::makeMainMenu(path, &started);
+        QVERIFY(started);
         QCOMPARE(vb::shell::english(), english);
-        QCOMPARE(GuiFixture::textOf(&menu, "Button8"), english ? QStringLiteral("German") : QStringLiteral("English"));
-        QCOMPARE(GuiFixture::textOf(&menu, "Label7"), english ? QStringLiteral("Mainmenu") : QStringLiteral("Hauptmenü"));
+        QCOMPARE(GuiFixture::textOf(menu.get(), "Button8"), english ? QStringLiteral("German") : QStringLiteral("English"));
+        QCOMPARE(GuiFixture::textOf(menu.get(), "Label7"), english ? QStringLiteral("Mainmenu") : QStringLiteral("Hauptmenü"));
         // The stored language is written again as a fresh one-character record.
         QCOMPARE(fileBytes(path), vb::languageRecord(english));
     }
@@ -137,9 +139,10 @@ void TestLanguage::missingDirectoryEndsTheRun()
     QList<vb::Message> messages;
     vb::shell::setMessageHook([&](const vb::Message &m) { messages << m; });
     {
-        vb::TForm22 menu(missing + QStringLiteral("/.msdos2.ini"));
-        QVERIFY(!menu.startedUp());
-        QVERIFY(!menu.isVisible());
+        bool started = false;
+        const auto menu = vb::makeMainMenu(missing + QStringLiteral("/.msdos2.ini"), &started);
+        QVERIFY(!started);
+        QVERIFY(!menu->isVisible());
     }
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].caption, QStringLiteral("Error"));
@@ -183,8 +186,9 @@ void TestLanguage::hostileFiles()
     QList<vb::Message> messages;
     vb::shell::setMessageHook([&](const vb::Message &m) { messages << m; });
     {
-        vb::TForm22 menu(path);
-        QVERIFY(menu.startedUp());
+        bool started = false;
+        const auto menu = vb::makeMainMenu(path, &started);
+        QVERIFY(started);
         QCOMPARE(vb::shell::english(), english);
     }
     QVERIFY(messages.isEmpty());
@@ -215,8 +219,9 @@ void TestLanguage::nonRegularFilesCountAsUnreadable()
     vb::shell::setMessageHook([&](const vb::Message &m) { messages << m; });
     {
         const HardBound bound(std::chrono::seconds(10));
-        vb::TForm22 menu(path);
-        QVERIFY(menu.startedUp());
+        bool started = false;
+        const auto menu = vb::makeMainMenu(path, &started);
+        QVERIFY(started);
         QVERIFY(!vb::shell::english());
     }
     QVERIFY(messages.isEmpty());
@@ -236,8 +241,9 @@ void TestLanguage::directoryInThePlaceOfTheFile()
     QList<vb::Message> messages;
     vb::shell::setMessageHook([&](const vb::Message &m) { messages << m; });
     {
-        vb::TForm22 menu(path);
-        QVERIFY(!menu.startedUp());
+        bool started = false;
+        const auto menu = vb::makeMainMenu(path, &started);
+        QVERIFY(!started);
     }
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].caption, QStringLiteral("Error"));
@@ -261,8 +267,9 @@ void TestLanguage::fileWithoutReadPermission()
     const bool superuser = ::geteuid() == 0;
     vb::shell::setMessageHook([](const vb::Message &m) { QFAIL(qPrintable(m.text)); });
     {
-        vb::TForm22 menu(path);
-        QVERIFY(menu.startedUp());
+        bool started = false;
+        const auto menu = vb::makeMainMenu(path, &started);
+        QVERIFY(started);
         QCOMPARE(vb::shell::english(), superuser);
     }
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -284,11 +291,12 @@ void TestLanguage::symlinkIsReplacedNotWrittenThrough()
     QVERIFY(QFile::link(target, path));
     vb::shell::setMessageHook([](const vb::Message &m) { QFAIL(qPrintable(m.text)); });
     {
-        vb::TForm22 menu(path);
-        QVERIFY(menu.startedUp());
+        bool started = false;
+        const auto menu = vb::makeMainMenu(path, &started);
+        QVERIFY(started);
         // The link's target holds no record: German, and the link itself is replaced.
         QVERIFY(!vb::shell::english());
-        menu.Button8Click();
+        GuiFixture::press(menu.get(), "Button8");
     }
     QCOMPARE(fileBytes(target), precious);
     QVERIFY(!QFileInfo(path).isSymLink());
@@ -315,7 +323,7 @@ void TestLanguage::unwritableFileOnToggle()
     // A directory in the file's place cannot be replaced by a file, not even by root.
     QVERIFY(QFile::remove(app.languageFilePath()));
     QVERIFY(QDir().mkdir(app.languageFilePath()));
-    app.menu()->Button8Click();
+    GuiFixture::press(app.menu(), "Button8");
     QCOMPARE(app.messages.size(), 1);
     QCOMPARE(app.messages[0].icon, QMessageBox::Critical);
     QVERIFY(!app.messages[0].text.isEmpty());
@@ -368,7 +376,7 @@ void TestLanguage::programmOneFollowsTheLanguage()
         QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image3"))->isHidden());
         QVERIFY(form->findChild<QWidget *>(QStringLiteral("Image2"))->isHidden());
     });
-    app.menu()->Button8Click();
+    GuiFixture::press(app.menu(), "Button8");
     app.withProgramOpen(1, [](QWidget *form) {
         QCOMPARE(GuiFixture::textOf(form, "Label2"), QStringLiteral("Länge Pfosten LP [m]"));
         QCOMPARE(GuiFixture::textOf(form, "Button2"), QStringLiteral("Zurück"));

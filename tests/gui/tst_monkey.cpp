@@ -5,7 +5,6 @@
 
 #include "guifixture.h"
 
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"
 

@@ -5,7 +5,6 @@
 #include "guifixture.h"
 
 #include "core/langflag.h"
-#include "app/stat1024.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -77,7 +76,7 @@ void TestPrintGui::mullionSheetCarriesTheForm()
     });
     QVERIFY2(!sheet.isEmpty(), "no job stored");
     QVERIFY(app.messages.isEmpty());
-    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("Pos. 4711"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 4711"));
     for (const QString &expected :
          {QStringLiteral("Projekt : Bürohaus Süd"), QStringLiteral("Pos. 4711"), QStringLiteral("Metallbau Nord"),
           QStringLiteral("K. Planer"), QStringLiteral("Statische Vorbemessung"),
@@ -157,7 +156,7 @@ void TestPrintGui::englishTransomSheetAndBackToGerman()
         QVERIFY2(english.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + english));
     QVERIFY(!english.contains(QStringLiteral("deflection of construction")));
 
-    app.menu()->Button8Click();
+    GuiFixture::press(app.menu(), "Button8");
     QString german;
     app.withProgramOpen(1, [&](QWidget *form) {
         const QStringList before = storedJobs();
@@ -193,7 +192,7 @@ void TestPrintGui::noPrinterShowsTheMessage()
     QCOMPARE(app.messages[0].text,
              QStringLiteral("Bitte installieren Sie\neinen Drucker, um den\nDruckvorgang auszuführen."));
     QCOMPARE(after, before);
-    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("7"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("7"));
     QVERIFY(storedJobs().isEmpty());
 }
 

@@ -1,7 +1,6 @@
 #include "formdriver.h"
 #include "guifixture.h"
 
-#include "app/stat1024.h"
 #include "core/langflag.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
@@ -9,6 +8,7 @@
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QMainWindow>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
@@ -358,8 +358,8 @@ void TestProgramm1::extremeInputsEndInAMessage()
 
 void TestProgramm1::backCarriesNumberAndPlaceToTheMenu()
 {
-    vb::TForm22 *menu = m_app->menu();
-    menu->setPositionNumber(QStringLiteral("A-12"));
+    QMainWindow *menu = m_app->menu();
+    vb::shell::setMenuPositionNumber(QStringLiteral("A-12"));
     QPoint formPlace;
     m_app->withProgramOpen(1, [&](QWidget *form) {
         QCOMPARE(GuiFixture::field(form, "Edit13")->text(), QStringLiteral("A-12"));
@@ -373,7 +373,7 @@ void TestProgramm1::backCarriesNumberAndPlaceToTheMenu()
         QVERIFY(!form->isVisible());
     });
     QVERIFY(menu->isVisible());
-    QCOMPARE(menu->positionNumber(), QStringLiteral("B-7"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("B-7"));
     QCOMPARE(menu->pos(), formPlace);
     // The next opening shows the reset inputs at the menu's place.
     m_app->withProgramOpen(1, [&](QWidget *form) {

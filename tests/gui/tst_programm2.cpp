@@ -2,7 +2,6 @@
 #include "guifixture.h"
 
 #include "core/langflag.h"
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
 #include "forms/pgm71024.h"
@@ -409,7 +408,7 @@ void TestProgramm2::printThroughTheDefaultPrinter()
         QCOMPARE(app.messages[0].text,
                  QStringLiteral("Bitte installieren Sie\neinen Drucker, um den\nDruckvorgang auszuführen."));
         QCOMPARE(after, before);
-        QCOMPARE(app.menu()->positionNumber(), QStringLiteral("Pos. 12"));
+        QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 12"));
         QVERIFY(cupsfixture::storedJobs().isEmpty());
         return;
     }
@@ -424,7 +423,7 @@ void TestProgramm2::printThroughTheDefaultPrinter()
     });
     QVERIFY2(!sheet.isEmpty(), "no job stored");
     QVERIFY(app.messages.isEmpty());
-    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("Pos. 12"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 12"));
     for (const QString &expected :
          {QStringLiteral("Projekt : Schule am Park"), QStringLiteral("Pos. 12"),
           QStringLiteral("Statische Vorbemessung"),

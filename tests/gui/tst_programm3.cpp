@@ -2,7 +2,6 @@
 #include "guifixture.h"
 
 #include "core/langflag.h"
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
 #include "forms/pgm71024.h"
@@ -269,7 +268,7 @@ void TestProgramm3::englishCaptionsAndMessages()
         QCOMPARE(vb::shell::forms().error->windowTitle(), QStringLiteral("Fehler"));
     });
     // Back in German the same form shows its German texts.
-    a.menu()->Button8Click();
+    GuiFixture::press(a.menu(), "Button8");
     a.withProgramOpen(3, [&](QWidget *form) {
         QCOMPARE(GuiFixture::textOf(form, "Label17"), QStringLiteral("Schräge Konstruktion / Schrägdach"));
         QCOMPARE(GuiFixture::textOf(form, "Label16"), QStringLiteral("Dachneigung: 0 - 88°"));
@@ -280,7 +279,7 @@ void TestProgramm3::englishCaptionsAndMessages()
 void TestProgramm3::newInputResetsAndKeepsTheOption()
 {
     GuiFixture &a = app();
-    a.menu()->setPositionNumber(QStringLiteral("P-3"));
+    vb::shell::setMenuPositionNumber(QStringLiteral("P-3"));
     a.withProgramOpen(3, [&](QWidget *form) {
         chooseBritish(form, true);
         typeAll(form,
@@ -404,7 +403,7 @@ void TestProgramm3::printThroughTheDefaultPrinter()
         for (QLineEdit *edit : form->findChildren<QLineEdit *>())
             after << edit->objectName() + QLatin1Char('=') + edit->text();
     });
-    QCOMPARE(a.menu()->positionNumber(), QStringLiteral("Pos. 31"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 31"));
     QCOMPARE(after, before);
     if (!cupsfixture::withQueue()) {
         QCOMPARE(a.messages.size(), 1);

@@ -2,7 +2,6 @@
 #include "guifixture.h"
 
 #include "core/langflag.h"
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
 #include "forms/pgm71024.h"
@@ -459,7 +458,7 @@ void TestProgramm4::printThroughTheDefaultPrinter()
         });
         QVERIFY2(!sheet.isEmpty(), "no job stored");
         QVERIFY(m_app->messages.isEmpty());
-        QCOMPARE(m_app->menu()->positionNumber(), QStringLiteral("Pos. 4.2"));
+        QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 4.2"));
         QCOMPARE(shown, (QStringList{"15.00", "3.75", "50.2", "70.1", "8.0", "-84.0", "9.5"}));
         for (const QString &expected :
              {QStringLiteral("Pos. 4.2"), QStringLiteral("Statische Vorbemessung"),
@@ -493,7 +492,7 @@ void TestProgramm4::printThroughTheDefaultPrinter()
     QCOMPARE(m_app->messages[0].text,
              QStringLiteral("Bitte installieren Sie\neinen Drucker, um den\nDruckvorgang auszuführen."));
     QCOMPARE(after, before);
-    QCOMPARE(m_app->menu()->positionNumber(), QStringLiteral("7"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("7"));
 }
 
 QTEST_MAIN(TestProgramm4)

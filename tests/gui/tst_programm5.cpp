@@ -2,7 +2,6 @@
 #include "guifixture.h"
 
 #include "core/langflag.h"
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
 #include "forms/pgm71024.h"
@@ -507,7 +506,7 @@ void TestProgramm5::printThroughTheDefaultPrinter()
         chooseBs(form, false);
     });
     QCOMPARE(after, before);
-    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("Pos. 55"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 55"));
     if (!cupsfixture::withQueue()) {
         QCOMPARE(app.messages.size(), 1);
         QCOMPARE(app.messages[0].caption, QStringLiteral("Access Violation"));

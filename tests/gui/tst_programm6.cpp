@@ -6,7 +6,6 @@
 #include "guifixture.h"
 
 #include "core/langflag.h"
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
 #include "forms/pgm71024.h"
@@ -362,10 +361,10 @@ void TestProgramm6::captionsInBothLanguages()
 
 void TestProgramm6::subscriptReadsRiegelAgainAfterEnglish()
 {
-    m_app->menu()->Button8Click();
+    GuiFixture::press(m_app->menu(), "Button8");
     m_app->withProgramOpen(
         6, [&](QWidget *form) { QCOMPARE(GuiFixture::textOf(form, "Label24"), QStringLiteral("transom")); });
-    m_app->menu()->Button8Click();
+    GuiFixture::press(m_app->menu(), "Button8");
     m_app->withProgramOpen(6, [&](QWidget *form) {
         QCOMPARE(GuiFixture::textOf(form, "Label24"), QStringLiteral("Riegel"));
         // The subscript stands right of the f of its caption and clear of the unit.
@@ -394,7 +393,7 @@ void TestProgramm6::informationPage()
     QFETCH(bool, english);
     QFETCH(int, page);
     if (english)
-        m_app->menu()->Button8Click();
+        GuiFixture::press(m_app->menu(), "Button8");
     vb::TForm29 *info = vb::shell::forms().info;
     int shown = 0;
     QPoint placed;
@@ -438,7 +437,7 @@ void TestProgramm6::printThroughTheDefaultPrinter()
         QCOMPARE(m_app->messages[0].text,
                  QStringLiteral("Bitte installieren Sie\neinen Drucker, um den\nDruckvorgang auszuführen."));
         QCOMPARE(after, before);
-        QCOMPARE(m_app->menu()->positionNumber(), QStringLiteral("7"));
+        QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("7"));
         return;
     }
     QString glass;
@@ -459,7 +458,7 @@ void TestProgramm6::printThroughTheDefaultPrinter()
     });
     QVERIFY2(!glass.isEmpty() && !infill.isEmpty(), "no job stored");
     QVERIFY(m_app->messages.isEmpty());
-    QCOMPARE(m_app->menu()->positionNumber(), QStringLiteral("Pos. 4711"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 4711"));
     for (const QString &expected :
          {QStringLiteral("Projekt : Bürohaus Süd"), QStringLiteral("Pos. 4711"),
           QStringLiteral("Riegel-Bemessung"), QStringLiteral("Feldbreite 1.5 m"), QStringLiteral("Länge 2 m"),

@@ -5,7 +5,6 @@
 #include "guifixture.h"
 #include "pdfwords.h"
 
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/programform.h"
 
@@ -135,7 +134,7 @@ void TestSavePdf::savesTheSheetUnderTheProposedName()
     }
     // The next save proposes the same folder; the menu has the form's position number.
     QCOMPARE(vb::shell::lastSaveFolder(), QDir(dir.path()).absolutePath());
-    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("7/2"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("7/2"));
 }
 
 void TestSavePdf::proposedName_data()

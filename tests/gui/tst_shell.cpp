@@ -2,7 +2,6 @@
 
 #include "app/bild.h"
 #include "core/langflag.h"
-#include "app/stat1024.h"
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"
 #include "forms/programform.h"
@@ -186,7 +185,7 @@ void TestShell::everyProgramOpensAndReturns()
     QFETCH(QString, caption);
     QFETCH(QString, positionField);
     GuiFixture app;
-    app.menu()->setPositionNumber(QStringLiteral("P1"));
+    vb::shell::setMenuPositionNumber(QStringLiteral("P1"));
     bool opened = false;
     app.withProgramOpen(program, [&](QWidget *w) {
         opened = w->isVisible();
@@ -204,7 +203,7 @@ void TestShell::everyProgramOpensAndReturns()
     });
     QVERIFY(opened);
     QVERIFY(app.menu()->isVisible());
-    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("P2"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("P2"));
 }
 
 void TestShell::programFormsAreMadeWhenFirstOpened()
@@ -242,7 +241,7 @@ void TestShell::typedPositionNumberSurvivesTheWindowsAbove()
     QFETCH(QString, positionField);
     QFETCH(QString, infoButton);
     GuiFixture app;
-    app.menu()->setPositionNumber(QStringLiteral("P1"));
+    vb::shell::setMenuPositionNumber(QStringLiteral("P1"));
     QString afterInfo;
     QString afterError;
     app.withProgramOpen(program, [&](QWidget *form) {
@@ -270,7 +269,7 @@ void TestShell::typedPositionNumberSurvivesTheWindowsAbove()
     });
     QCOMPARE(afterInfo, QStringLiteral("Pos. 12b"));
     QCOMPARE(afterError, QStringLiteral("Pos. 12b"));
-    QCOMPARE(app.menu()->positionNumber(), QStringLiteral("Pos. 12b"));
+    QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 12b"));
 }
 
 void TestShell::closeBoxEndsTheRun()
