@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/caption.h"
+
 #include <QtCore/QString>
 
 #include <memory>
+#include <span>
 
 class QMainWindow;
 
@@ -13,5 +16,8 @@ namespace vb {
 // written; when not, the run must end. The menu's own class stays inside app/: the rest of the
 // program reaches it through the shell.
 std::unique_ptr<QMainWindow> makeMainMenu(const QString &languageFile, bool *startedUp = nullptr);
+
+// The menu's caption table.
+std::span<const Caption> menuCaptions();
 
 } // namespace vb

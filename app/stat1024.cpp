@@ -163,6 +163,8 @@ QString TForm22::creator() const { return m_ui->Edit6->text(); }
 QString TForm22::date() const { return m_ui->Edit4->text(); }
 QString TForm22::time() const { return m_ui->Edit5->text(); }
 
+std::span<const Caption> menuCaptions() { return kMenuCaptions; }
+
 std::unique_ptr<QMainWindow> makeMainMenu(const QString &languageFile, bool *startedUp)
 {
     auto menu = std::make_unique<TForm22>(languageFile);

@@ -1,5 +1,6 @@
 #include "forms/captions.h"
 
+#include <QtCore/QDebug>
 #include <QtCore/QVariant>
 #include <QtGui/QIcon>
 #include <QtGui/QPainter>
@@ -22,7 +23,12 @@ void applyCaptions(QWidget *form, std::span<const Caption> table, bool english)
             continue;
         }
         QWidget *control = form->findChild<QWidget *>(name);
-        Q_ASSERT_X(control, "applyCaptions", qPrintable(name));
+        if (!control) {
+            // A caption table names a control the form does not have; the tests of the
+            // caption tables catch this, the run goes on without that text.
+            qWarning("Caption table of %s names no control %s", qPrintable(form->objectName()), row.control);
+            continue;
+        }
         if (auto *label = qobject_cast<QLabel *>(control))
             label->setText(text);
         else if (auto *button = qobject_cast<QAbstractButton *>(control))

@@ -110,6 +110,8 @@ bool ProgramForm::optionChosen(const char *name) const
     return option->isChecked();
 }
 
+std::span<const Caption> ProgramForm::commandCaptions() { return kCommandCaptions; }
+
 void ProgramForm::applyCommandCaptions() { applyCaptions(this, kCommandCaptions, shell::english()); }
 
 void ProgramForm::Button1Click()

@@ -108,6 +108,8 @@ public:
     QString proposedPdfName() const;
 
     const ProgramTables &tables() const { return m_tables; }
+    // The command buttons' caption table, the same for all six forms.
+    static std::span<const Caption> commandCaptions();
 
 protected:
     // Makes the form's controls (setupUi and what belongs to it); runs once, from ensureBuilt().

@@ -1,0 +1,123 @@
+// The caption tables against the forms: every control a table names exists, and the German
+// texts of the tables that set a form's design texts are the texts of its .ui file.
+#include "guifixture.h"
+
+#include "app/mainmenu.h"
+#include "app/shell.h"
+#include "forms/programform.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QHash>
+#include <QtCore/QXmlStreamReader>
+#include <QtTest/QtTest>
+
+namespace
+{
+
+// The design texts of a .ui file by control name: "text" of labels, buttons and fields,
+// "windowTitle" of the form itself.
+QHash<QString, QString> designTexts(const QString &path)
+{
+    QHash<QString, QString> texts;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    QStringList widgets;
+    QString property;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("widget")) {
+            widgets << xml.attributes().value(QLatin1String("name")).toString();
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("widget")) {
+            widgets.removeLast();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("property")) {
+            property = xml.attributes().value(QLatin1String("name")).toString();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("string") && !widgets.isEmpty() &&
+                   (property == QLatin1String("text") || property == QLatin1String("windowTitle"))) {
+            texts.insert(widgets.last(), xml.readElementText());
+        }
+    }
+    return texts;
+}
+
+struct FormDesign {
+    const char *form;
+    const char *ui;
+};
+constexpr FormDesign kPrograms[] = {
+    {"TForm23", "programs/pgm11024/pgm11024.ui"}, {"TForm24", "programs/pgm21024/pgm21024.ui"},
+    {"TForm25", "programs/pgm31024/pgm31024.ui"}, {"TForm26", "programs/pgm41024/pgm41024.ui"},
+    {"TForm27", "programs/pgm51024/pgm51024.ui"}, {"TForm28", "programs/pgm61024/pgm61024.ui"},
+};
+
+QString sourceFile(const char *path) { return QStringLiteral(VB_SOURCE_DIR "/") + QLatin1String(path); }
+
+} // namespace
+
+class TestCaptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_app = std::make_unique<GuiFixture>(); }
+    void cleanup() { m_app.reset(); }
+    void everyNamedControlExists_data();
+    void everyNamedControlExists();
+    void germanTextsAreTheDesignTexts_data();
+    void germanTextsAreTheDesignTexts();
+
+private:
+    std::unique_ptr<GuiFixture> m_app;
+};
+
+void TestCaptions::everyNamedControlExists_data()
+{
+    QTest::addColumn<int>("program");
+    for (int n = 1; n <= 6; ++n)
+        QTest::addRow("Programm %d", n) << n;
+}
+
+void TestCaptions::everyNamedControlExists()
+{
+    QFETCH(int, program);
+    vb::ProgramForm *form = vb::shell::forms().programs.at(std::size_t(program - 1));
+    form->ensureBuilt();
+    QList<std::span<const vb::Caption>> tables{form->tables().captions, vb::ProgramForm::commandCaptions()};
+    for (const std::span<const vb::Caption> table : form->tables().modeCaptions)
+        tables << table;
+    for (const auto &table : tables) {
+        for (const vb::Caption &row : table) {
+            const QString name = QLatin1String(row.control);
+            QVERIFY2(name == form->objectName() || form->findChild<QWidget *>(name),
+                     qPrintable(form->objectName() + QStringLiteral(" has no control ") + name));
+        }
+    }
+}
+
+void TestCaptions::germanTextsAreTheDesignTexts_data()
+{
+    QTest::addColumn<QString>("ui");
+    QTest::addColumn<int>("program"); // 0: the main menu
+    QTest::newRow("main menu") << sourceFile("app/stat1024.ui") << 0;
+    for (int n = 1; n <= 6; ++n)
+        QTest::addRow("Programm %d", n) << sourceFile(kPrograms[n - 1].ui) << n;
+}
+
+void TestCaptions::germanTextsAreTheDesignTexts()
+{
+    QFETCH(QString, ui);
+    QFETCH(int, program);
+    const QHash<QString, QString> design = designTexts(ui);
+    QVERIFY2(!design.isEmpty(), qPrintable(ui));
+    const std::span<const vb::Caption> table =
+        program == 0 ? vb::menuCaptions() : vb::shell::forms().programs.at(std::size_t(program - 1))->tables().captions;
+    for (const vb::Caption &row : table) {
+        const QString name = QLatin1String(row.control);
+        QVERIFY2(design.contains(name), qPrintable(ui + QStringLiteral(" has no text for ") + name));
+        QCOMPARE(design.value(name), QString::fromUtf8(row.german));
+    }
+}
+
+QTEST_MAIN(TestCaptions)
+#include "tst_captions.moc"
