@@ -5,11 +5,6 @@
 static void initCompiledResources()
 {
     Q_INIT_RESOURCE(resources);
-    Q_INIT_RESOURCE(pgm2);
-    Q_INIT_RESOURCE(pgm3);
-    Q_INIT_RESOURCE(pgm4);
-    Q_INIT_RESOURCE(pgm5);
-    Q_INIT_RESOURCE(pgm6);
 }
 
 namespace vb {
