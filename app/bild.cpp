@@ -7,7 +7,8 @@
 #include <QtCore/QTimer>
 #include <QtGui/QCloseEvent>
 
-namespace vb {
+namespace vb
+{
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
@@ -20,7 +21,10 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     shell::forms().host = this;
 }
 
-void TForm1::start() { QTimer::singleShot(0, this, &TForm1::aufloesung); }
+void TForm1::start()
+{
+    QTimer::singleShot(0, this, &TForm1::aufloesung);
+}
 
 void TForm1::aufloesung()
 {

@@ -2,7 +2,8 @@
 
 #include <QtWidgets/QWidget>
 
-namespace vb {
+namespace vb
+{
 
 // The host form: owns the run and is never seen. Once the message loop runs it shows the
 // main menu; closing it ends the program.

@@ -1,7 +1,7 @@
 #include "app/bild.h"
-#include "core/langflag.h"
-#include "app/stat1024.h"
 #include "app/shell.h"
+#include "app/stat1024.h"
+#include "core/langflag.h"
 
 #include <QtWidgets/QApplication>
 

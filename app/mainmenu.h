@@ -9,7 +9,8 @@
 
 class QMainWindow;
 
-namespace vb {
+namespace vb
+{
 
 // Makes the main menu "Lastkon", whose creation makes every other long-lived form and reads the
 // language flag from `languageFile`. `startedUp` tells whether that flag could be read or

@@ -16,9 +16,11 @@
 #define VB_FONTCONFIG 1
 #endif
 
-namespace vb::shell {
+namespace vb::shell
+{
 
-namespace {
+namespace
+{
 struct State {
     bool english = false;
     HeaderSnapshot header;
@@ -46,7 +48,10 @@ FontConfigWarmUp::FontConfigWarmUp()
 #endif
 }
 
-FontConfigWarmUp::~FontConfigWarmUp() { wait(); }
+FontConfigWarmUp::~FontConfigWarmUp()
+{
+    wait();
+}
 
 void FontConfigWarmUp::wait()
 {
@@ -67,10 +72,22 @@ void prepareApplication()
     QGuiApplication::setFont(font);
 }
 
-bool english() { return state().english; }
-void setEnglish(bool english) { state().english = english; }
-HeaderSnapshot &header() { return state().header; }
-FormRegistry &forms() { return state().forms; }
+bool english()
+{
+    return state().english;
+}
+void setEnglish(bool english)
+{
+    state().english = english;
+}
+HeaderSnapshot &header()
+{
+    return state().header;
+}
+FormRegistry &forms()
+{
+    return state().forms;
+}
 
 void message(const Message &message)
 {
@@ -82,19 +99,32 @@ void message(const Message &message)
     box.exec();
 }
 
-void setMessageHook(MessageHook hook) { state().hook = std::move(hook); }
+void setMessageHook(MessageHook hook)
+{
+    state().hook = std::move(hook);
+}
 
-QString askSaveFileName(QWidget *parent, const QString &caption, const QString &proposed, const QString &filter)
+QString askSaveFileName(QWidget *parent, const QString &caption, const QString &proposed,
+                        const QString &filter)
 {
     if (state().saveDialogHook)
         return state().saveDialogHook(caption, proposed);
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
-void setSaveDialogHook(SaveDialogHook hook) { state().saveDialogHook = std::move(hook); }
+void setSaveDialogHook(SaveDialogHook hook)
+{
+    state().saveDialogHook = std::move(hook);
+}
 
-QString lastSaveFolder() { return state().lastSaveFolder; }
-void setLastSaveFolder(const QString &folder) { state().lastSaveFolder = folder; }
+QString lastSaveFolder()
+{
+    return state().lastSaveFolder;
+}
+void setLastSaveFolder(const QString &folder)
+{
+    state().lastSaveFolder = folder;
+}
 
 void errorReport(const QString &text)
 {

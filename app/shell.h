@@ -15,7 +15,8 @@ class QPoint;
 class QTime;
 class QWidget;
 
-namespace vb {
+namespace vb
+{
 
 class TForm1;
 class TForm22;
@@ -48,7 +49,8 @@ struct Message {
     QString text;
 };
 
-namespace shell {
+namespace shell
+{
 
 // Reads the desktop's font configuration on a second thread while the application object is
 // made. Reading it takes longer than anything else at start-up, and every form needs it the
@@ -87,7 +89,8 @@ void setMessageHook(MessageHook hook);
 // Asks for the name of a file to save in the desktop's save dialog, proposing `proposed` (a full
 // path); empty when the user cancels. A test can answer instead by installing a hook, which gets
 // the dialog's caption and the proposed path.
-QString askSaveFileName(QWidget *parent, const QString &caption, const QString &proposed, const QString &filter);
+QString askSaveFileName(QWidget *parent, const QString &caption, const QString &proposed,
+                        const QString &filter);
 using SaveDialogHook = std::function<QString(const QString &caption, const QString &proposed)>;
 void setSaveDialogHook(SaveDialogHook hook);
 

@@ -2,8 +2,8 @@
 #include "app/mainmenu.h"
 
 #include "app/bild.h"
-#include "core/langflag.h"
 #include "app/shell.h"
+#include "core/langflag.h"
 #include "forms/captions.h"
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"
@@ -17,9 +17,11 @@
 
 #include <QtGui/QCloseEvent>
 
-namespace vb {
+namespace vb
+{
 
-namespace {
+namespace
+{
 // Texts of the main menu; the caption "Lastkon" and "Version 2.1" stay in both languages.
 constexpr Caption kMenuCaptions[] = {
     {"Button8", "English", "German"},
@@ -109,7 +111,10 @@ void TForm22::Button8Click()
         shell::errorReport(m_languageFile->errorString());
 }
 
-void TForm22::applyLanguage() { applyCaptions(this, kMenuCaptions, shell::english()); }
+void TForm22::applyLanguage()
+{
+    applyCaptions(this, kMenuCaptions, shell::english());
+}
 
 void TForm22::openProgram(int program)
 {
@@ -140,7 +145,10 @@ void TForm22::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
 }
 
-void TForm22::datuhr() { shell::refreshDateTime(); }
+void TForm22::datuhr()
+{
+    shell::refreshDateTime();
+}
 
 void TForm22::closeEvent(QCloseEvent *event)
 {
@@ -150,8 +158,14 @@ void TForm22::closeEvent(QCloseEvent *event)
         host->close();
 }
 
-QString TForm22::positionNumber() const { return m_ui->Edit2->text(); }
-void TForm22::setPositionNumber(const QString &text) { m_ui->Edit2->setText(text); }
+QString TForm22::positionNumber() const
+{
+    return m_ui->Edit2->text();
+}
+void TForm22::setPositionNumber(const QString &text)
+{
+    m_ui->Edit2->setText(text);
+}
 
 void TForm22::setDateTimeTexts(const QString &date, const QString &time)
 {
@@ -159,11 +173,23 @@ void TForm22::setDateTimeTexts(const QString &date, const QString &time)
     m_ui->Edit5->setText(time);
 }
 
-QString TForm22::creator() const { return m_ui->Edit6->text(); }
-QString TForm22::date() const { return m_ui->Edit4->text(); }
-QString TForm22::time() const { return m_ui->Edit5->text(); }
+QString TForm22::creator() const
+{
+    return m_ui->Edit6->text();
+}
+QString TForm22::date() const
+{
+    return m_ui->Edit4->text();
+}
+QString TForm22::time() const
+{
+    return m_ui->Edit5->text();
+}
 
-std::span<const Caption> menuCaptions() { return kMenuCaptions; }
+std::span<const Caption> menuCaptions()
+{
+    return kMenuCaptions;
+}
 
 std::unique_ptr<QMainWindow> makeMainMenu(const QString &languageFile, bool *startedUp)
 {

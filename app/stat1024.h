@@ -4,11 +4,13 @@
 
 #include <memory>
 
-namespace Ui {
+namespace Ui
+{
 class TForm22;
 }
 
-namespace vb {
+namespace vb
+{
 
 class LanguageFile;
 

@@ -18,7 +18,8 @@ private slots:
         in.memberRatio = 200.0;
         in.wind = 1.0;
         double sink = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             const vb::pgm1::Result r = vb::pgm1::calculate(in);
             sink += r.inertia;
         }
@@ -34,7 +35,8 @@ private slots:
         in.edgeRatio = 300.0;
         in.wind = 1.0;
         qsizetype sink = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             const vb::pgm1::Result r = vb::pgm1::calculate(in);
             sink += vb::formatFixed(r.inertia, 1).size() + vb::formatFixed(r.edgeDeflection * 10, 2).size();
         }

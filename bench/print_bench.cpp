@@ -143,14 +143,18 @@ int main(int argc, char **argv)
     const bool bareDefaultOk = measure("bare default", dir, prints, bare(false));
     bool sheetsOk = true;
     for (const auto &[name, make] : sampleSheets()) {
-        sheetsOk = measure(name, dir, prints, [&make] {
-            QElapsedTimer clock;
-            clock.start();
-            const report::Sheet sheet = make();
-            const double filled = clock.nsecsElapsed() / 1e6;
-            const report::PrintOutcome outcome = report::printSheet(sheet, nullptr);
-            return outcome.status == report::PrintStatus::Printed ? filled + outcome.handedOverMs : -1.0;
-        }) && sheetsOk;
+        sheetsOk = measure(name, dir, prints,
+                           [&make] {
+                               QElapsedTimer clock;
+                               clock.start();
+                               const report::Sheet sheet = make();
+                               const double filled = clock.nsecsElapsed() / 1e6;
+                               const report::PrintOutcome outcome = report::printSheet(sheet, nullptr);
+                               return outcome.status == report::PrintStatus::Printed
+                                          ? filled + outcome.handedOverMs
+                                          : -1.0;
+                           }) &&
+                   sheetsOk;
     }
     return bareOk && bareDefaultOk && sheetsOk ? 0 : 1;
 }

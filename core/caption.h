@@ -2,7 +2,8 @@
 
 #include <QtCore/QString>
 
-namespace vb {
+namespace vb
+{
 
 // One text of the system in its two languages: the control (or sheet label, or error-window line)
 // it goes to, its German and its English text, letter for letter.

@@ -2,7 +2,8 @@
 
 #include "core/numberreader.h"
 
-namespace vb {
+namespace vb
+{
 
 FieldCheck checkField(Rule rule, const QString &text, const QString &resetText)
 {

@@ -5,7 +5,8 @@
 
 #include <optional>
 
-namespace vb {
+namespace vb
+{
 
 // The check rules by which every input of every program is validated. They decide on
 // texts alone; the forms apply the outcome to their fields (red mark, new text) and add

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace vb {
+namespace vb
+{
 
 bool conditionHolds(const CrossCondition &condition, const std::function<double(const char *)> &valueOf)
 {

@@ -5,7 +5,8 @@
 #include <array>
 #include <functional>
 
-namespace vb {
+namespace vb
+{
 
 // A condition that spans several input fields, such as a pane longer than its mullion or a roof
 // pitch of a wall. It is judged after every field had its own check.

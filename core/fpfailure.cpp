@@ -3,7 +3,8 @@
 #include <cfenv>
 #include <cmath>
 
-namespace vb {
+namespace vb
+{
 
 QString fpFailureMessage(FpFailure failure)
 {
@@ -20,7 +21,10 @@ QString fpFailureMessage(FpFailure failure)
     return QString();
 }
 
-FpWatch::FpWatch() { std::feclearexcept(FE_ALL_EXCEPT); }
+FpWatch::FpWatch()
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 FpFailure FpWatch::note()
 {

@@ -2,7 +2,8 @@
 
 #include <QtCore/QString>
 
-namespace vb {
+namespace vb
+{
 
 // A floating-point failure of a calculation: the cases in which IEEE arithmetic would go
 // on with an infinite or undefined value. Such a value must never reach a result field.

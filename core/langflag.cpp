@@ -11,7 +11,8 @@
 #include <unistd.h>
 #endif
 
-namespace vb {
+namespace vb
+{
 
 std::optional<bool> parseLanguageRecord(const QByteArray &bytes)
 {
@@ -51,7 +52,8 @@ QString LanguageFile::directoryForMessage() const
     return QDir::toNativeSeparators(QFileInfo(m_path).absolutePath());
 }
 
-namespace {
+namespace
+{
 
 #ifndef Q_OS_WIN
 // Opens the flag file only when it is a regular file. A named pipe or a device in its place
@@ -61,7 +63,8 @@ int openRegular(const QString &path, int flags)
     const int fd = ::open(QFile::encodeName(path).constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    struct stat st {};
+    struct stat st {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return -1;

@@ -5,7 +5,8 @@
 
 #include <optional>
 
-namespace vb {
+namespace vb
+{
 
 // The language flag file: fixed 62-byte records, of which only the first is used. Byte 0
 // holds the length n of a text (1 … 61), bytes 1 … n its characters. The program writes

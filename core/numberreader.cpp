@@ -3,10 +3,15 @@
 #include <charconv>
 #include <string>
 
-namespace vb {
+namespace vb
+{
 
-namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+namespace
+{
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
 std::optional<double> readNumber(std::string_view text)

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string_view>
 
-namespace vb {
+namespace vb
+{
 
 // Reads a field text as a decimal number. Accepted: leading blanks, an optional sign,
 // digits with an optional point (digits may be missing on one side, a lone point reads

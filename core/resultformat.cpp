@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace vb {
+namespace vb
+{
 
 std::string formatFixedStd(double value, int decimals)
 {
@@ -17,7 +18,8 @@ std::string formatFixedStd(double value, int decimals)
     // double carries exactly. Rounding these digits, not the binary value, makes 0.15 or
     // 6.665 round up as the planner reads them.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     const std::string sci(buf, res.ptr);
     // sci looks like d.dddddddddddddde±XX
     const std::size_t ePos = sci.find('e');
@@ -78,6 +80,9 @@ std::string formatFixedStd(double value, int decimals)
     return out;
 }
 
-QString formatFixed(double value, int decimals) { return QString::fromStdString(formatFixedStd(value, decimals)); }
+QString formatFixed(double value, int decimals)
+{
+    return QString::fromStdString(formatFixedStd(value, decimals));
+}
 
 } // namespace vb

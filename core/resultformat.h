@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace vb {
+namespace vb
+{
 
 // Writes a result in fixed-point notation with the given number of decimals: a point as
 // decimal separator, a leading minus for negative values, no thousands separator, no

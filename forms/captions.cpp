@@ -11,7 +11,8 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QWidget>
 
-namespace vb {
+namespace vb
+{
 
 void applyCaptions(QWidget *form, std::span<const Caption> table, bool english)
 {
@@ -72,7 +73,8 @@ void applyFormFonts(QWidget *form)
     }
 }
 
-namespace {
+namespace
+{
 QPixmap renderSvg(const QString &resource, QSize size, qreal ratio)
 {
     QSvgRenderer renderer(resource);

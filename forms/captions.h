@@ -8,7 +8,8 @@
 
 class QWidget;
 
-namespace vb {
+namespace vb
+{
 
 // Sets the text of every control of the table (labels, buttons, the form's own caption)
 // for the language.

@@ -3,7 +3,8 @@
 #include "forms/captions.h"
 #include "ui_erro1024.h"
 
-namespace vb {
+namespace vb
+{
 
 TForm31::TForm31(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TForm31>())
 {
@@ -30,7 +31,10 @@ QLabel *TForm31::line(int number) const
     }
 }
 
-void TForm31::hideLine(int number) { line(number)->setVisible(false); }
+void TForm31::hideLine(int number)
+{
+    line(number)->setVisible(false);
+}
 
 void TForm31::showLine(int number, const QString &text)
 {
@@ -39,8 +43,14 @@ void TForm31::showLine(int number, const QString &text)
     label->setVisible(true);
 }
 
-bool TForm31::isLineVisible(int number) const { return !line(number)->isHidden(); }
-QString TForm31::lineText(int number) const { return line(number)->text(); }
+bool TForm31::isLineVisible(int number) const
+{
+    return !line(number)->isHidden();
+}
+QString TForm31::lineText(int number) const
+{
+    return line(number)->text();
+}
 
 bool TForm31::anyLineVisible() const
 {

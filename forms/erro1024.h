@@ -4,12 +4,14 @@
 
 #include <memory>
 
-namespace Ui {
+namespace Ui
+{
 class TForm31;
 }
 class QLabel;
 
-namespace vb {
+namespace vb
+{
 
 // The shared error window for conditions that span several fields. Four message lines;
 // which message goes on which line is fixed per program. Caption "Fehler" in both

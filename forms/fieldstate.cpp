@@ -4,9 +4,11 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLineEdit>
 
-namespace vb {
+namespace vb
+{
 
-namespace {
+namespace
+{
 const QColor kFailed(255, 0, 0);
 
 QColor colourFor(FieldState state)
@@ -56,13 +58,22 @@ double FieldChecker::single(Rule rule, QLineEdit *field, const QString &resetTex
     return check.value;
 }
 
-double FieldChecker::positive(QLineEdit *field) { return single(Rule::Positive, field); }
-double FieldChecker::nonNegative(QLineEdit *field) { return single(Rule::NonNegative, field); }
+double FieldChecker::positive(QLineEdit *field)
+{
+    return single(Rule::Positive, field);
+}
+double FieldChecker::nonNegative(QLineEdit *field)
+{
+    return single(Rule::NonNegative, field);
+}
 double FieldChecker::number(QLineEdit *field, const QString &resetText)
 {
     return single(Rule::Number, field, resetText);
 }
-double FieldChecker::optional(QLineEdit *field) { return single(Rule::Optional, field); }
+double FieldChecker::optional(QLineEdit *field)
+{
+    return single(Rule::Optional, field);
+}
 
 QList<double> FieldChecker::pair(const QList<QLineEdit *> &members, const QList<QLineEdit *> &markOnNone)
 {

@@ -10,7 +10,8 @@
 
 class QLineEdit;
 
-namespace vb {
+namespace vb
+{
 
 // A field's colour: normal (window background), failed its check (red 255, 0, 0), or a
 // switched-off alternative (menu background).
@@ -41,8 +42,8 @@ public:
 
     // Group: `candidates` are read; when none is usable, every field of `wholeGroup` is
     // marked and emptied. Returns a value for each usable candidate.
-    QList<std::optional<double>> group(const QList<QLineEdit *> &candidates, const QList<QLineEdit *> &wholeGroup,
-                                       bool allowZero = false);
+    QList<std::optional<double>> group(const QList<QLineEdit *> &candidates,
+                                       const QList<QLineEdit *> &wholeGroup, bool allowZero = false);
 
 private:
     double single(Rule rule, QLineEdit *field, const QString &resetText = QString());

@@ -8,8 +8,8 @@
 #include "forms/fieldstate.h"
 #include "forms/pgm71024.h"
 #include "reports/printflow.h"
-#include "reports/sheetpainter.h"
 #include "reports/sheetitems.h"
+#include "reports/sheetpainter.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
@@ -25,14 +25,14 @@
 #include <algorithm>
 #include <cmath>
 
-namespace vb {
+namespace vb
+{
 
-namespace {
+namespace
+{
 constexpr Caption kCommandCaptions[] = {
-    {"Button1", "Berechnung", "Calculate"},
-    {"Button4", "Drucken", "Print"},
-    {"Button3", "Neue Eingabe", "Reset input"},
-    {"Button2", "Zurück", "Back"},
+    {"Button1", "Berechnung", "Calculate"},     {"Button4", "Drucken", "Print"},
+    {"Button3", "Neue Eingabe", "Reset input"}, {"Button2", "Zurück", "Back"},
     {"ButtonPdf", "Als PDF…", "Save as PDF…"},
 };
 
@@ -110,9 +110,15 @@ bool ProgramForm::optionChosen(const char *name) const
     return option->isChecked();
 }
 
-std::span<const Caption> ProgramForm::commandCaptions() { return kCommandCaptions; }
+std::span<const Caption> ProgramForm::commandCaptions()
+{
+    return kCommandCaptions;
+}
 
-void ProgramForm::applyCommandCaptions() { applyCaptions(this, kCommandCaptions, shell::english()); }
+void ProgramForm::applyCommandCaptions()
+{
+    applyCaptions(this, kCommandCaptions, shell::english());
+}
 
 void ProgramForm::Button1Click()
 {
@@ -170,9 +176,9 @@ void ProgramForm::judgeConditions(FieldChecker &check, const std::function<doubl
         if (!condition.showsLine()) {
             // A field failure compares only fields that passed their own check.
             const char *const compared[] = {condition.field, condition.than[0], condition.than[1]};
-            const bool allPassed = std::all_of(std::begin(compared), std::end(compared), [&](const char *name) {
-                return !name || check.passed(field(name));
-            });
+            const bool allPassed =
+                std::all_of(std::begin(compared), std::end(compared),
+                            [&](const char *name) { return !name || check.passed(field(name)); });
             if (!allPassed)
                 continue;
         }
@@ -287,8 +293,8 @@ void ProgramForm::ButtonPdfClick()
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     const bool english = shell::english();
-    const QString caption =
-        english ? QStringLiteral("Save calculation sheet as PDF") : QStringLiteral("Rechenblatt als PDF speichern");
+    const QString caption = english ? QStringLiteral("Save calculation sheet as PDF")
+                                    : QStringLiteral("Rechenblatt als PDF speichern");
     QString path = shell::askSaveFileName(this, caption, QDir(folder).filePath(proposedPdfName()),
                                           QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
@@ -303,7 +309,10 @@ void ProgramForm::ButtonPdfClick()
     shell::setLastSaveFolder(QFileInfo(path).absolutePath());
 }
 
-void ProgramForm::Button2Click() { close(); }
+void ProgramForm::Button2Click()
+{
+    close();
+}
 
 report::FormTexts ProgramForm::sheetTexts() const
 {
@@ -328,8 +337,9 @@ void ProgramForm::printSheet(const report::Sheet &sheet)
     const report::PrintOutcome outcome = report::printSheet(sheet, this);
     switch (outcome.status) {
     case report::PrintStatus::NoPrinter:
-        shell::message({QMessageBox::Critical, QStringLiteral("Access Violation"),
-                        QStringLiteral("Bitte installieren Sie\neinen Drucker, um den\nDruckvorgang auszuführen.")});
+        shell::message(
+            {QMessageBox::Critical, QStringLiteral("Access Violation"),
+             QStringLiteral("Bitte installieren Sie\neinen Drucker, um den\nDruckvorgang auszuführen.")});
         break;
     case report::PrintStatus::Failed:
         shell::errorReport(outcome.errorText);

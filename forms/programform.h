@@ -14,11 +14,13 @@
 class QLineEdit;
 class QPushButton;
 
-namespace report {
+namespace report
+{
 struct FormTexts;
 }
 
-namespace vb {
+namespace vb
+{
 
 class FieldChecker;
 

@@ -138,8 +138,8 @@ void checkRealFacade(const Input &in, const Result &r, const std::uint8_t *data,
     const double p = (in.a + in.b) * in.qk / 2.0;
     const double l = 100.0 * in.lp;
     const double s = 100.0 * std::min(in.c, in.lp - in.c);
-    const double expected = p * s * std::pow(l * l - s * s, 1.5) /
-                            (9.0 * std::sqrt(3.0) * vb::kE * r.allowedDeflection * l);
+    const double expected =
+        p * s * std::pow(l * l - s * s, 1.5) / (9.0 * std::sqrt(3.0) * vb::kE * r.allowedDeflection * l);
     require(close(r.inertia, expected, 1e-9), "the second moment of area is not the closed form", data, size);
     require(close(r.sectionModulus * vb::kSigma, r.moment, 1e-12), "W is not M / 8.8", data, size);
 }

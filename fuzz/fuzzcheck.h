@@ -39,14 +39,12 @@ inline void require(bool holds, const char *what, const std::uint8_t *data, std:
 
 // A calculation's input as the fuzzer hands it: a byte of flags (options, which limits are
 // given), then N doubles of 8 bytes each, little-endian; missing bytes read as zero.
-template <int N>
-struct Record {
+template <int N> struct Record {
     std::uint8_t flags = 0;
     double v[N] = {};
 };
 
-template <int N>
-Record<N> decodeRecord(const std::uint8_t *data, std::size_t size)
+template <int N> Record<N> decodeRecord(const std::uint8_t *data, std::size_t size)
 {
     std::uint8_t bytes[1 + N * 8] = {};
     std::memcpy(bytes, data, std::min(size, sizeof bytes));

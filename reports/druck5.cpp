@@ -32,7 +32,8 @@ constexpr ValueSource kValues[] = {
 
 // The load-case line names the rule the loads follow: DIN with RadioButton4, else BS.
 constexpr SheetText kDinLoadCase[] = {
-    {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach DIN 1055-4:1975-06",
+    {"QRLabel11",
+     "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach DIN 1055-4:1975-06",
      "Loading case: load resulting from permanent load, wind, snow according to DIN 1055-4:1975-06"}};
 constexpr SheetText kBsLoadCase[] = {
     {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach BS 6399-2:1998",

@@ -54,7 +54,8 @@ public:
         QLibrary &module = cupsModule();
         if (!module.isLoaded())
             return;
-        m_printerStopped = reinterpret_cast<decltype(&vb_cups_printer_stopped)>(module.resolve("vb_cups_printer_stopped"));
+        m_printerStopped =
+            reinterpret_cast<decltype(&vb_cups_printer_stopped)>(module.resolve("vb_cups_printer_stopped"));
         m_newestJob = reinterpret_cast<decltype(&vb_cups_newest_job)>(module.resolve("vb_cups_newest_job"));
         m_lastError = reinterpret_cast<decltype(&vb_cups_last_error)>(module.resolve("vb_cups_last_error"));
     }

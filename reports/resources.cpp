@@ -7,9 +7,11 @@ static void initCompiledResources()
     Q_INIT_RESOURCE(resources);
 }
 
-namespace vb {
+namespace vb
+{
 
-namespace {
+namespace
+{
 void installFontSubstitutes()
 {
     // The forms and sheets are measured in Arial, Times New Roman and MS Sans Serif.

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace vb {
+namespace vb
+{
 // Registers the compiled-in resources (sketches, logo, information pages) and the font
 // substitutes the layouts rely on. The resource file lives in a static library, so it
 // must be pulled in explicitly; call once before use.

@@ -4,9 +4,10 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           fonts-liberation cups cups-client cups-bsd libcups2-dev poppler-utils
           desktop-file-utils appstream dpkg-dev)
-if [ "${1:-}" = "--with-fuzz" ]; then
-    packages+=(clang-14 libclang-rt-14-dev)
-fi
+case "${1:-}" in
+--with-fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+--with-format) packages=(clang-format-14) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -8,9 +8,11 @@
 
 #include <cmath>
 
-namespace vb {
+namespace vb
+{
 
-namespace {
+namespace
+{
 
 constexpr Caption kCaptions[] = {
     {"Label17", "Fassadensystem: Pfosten / Riegel (LF Winddruck /-sog)",
@@ -55,11 +57,11 @@ constexpr Caption kTransomCaptions[] = {
 // The option handler writes this English caption of the second pane height.
 constexpr Caption kTransomOptionLabel7 = {"Label7", "Feldhöhe H2 [m]", "heigth H2 [m]"};
 
-constexpr std::span<const Caption> kModeCaptions[] = {kMullionCaptions, kTransomCaptions,
-                                                     {&kTransomOptionLabel7, 1}};
+constexpr std::span<const Caption> kModeCaptions[] = {
+    kMullionCaptions, kTransomCaptions, {&kTransomOptionLabel7, 1}};
 
 constexpr ResetText kResetTexts[] = {
-    {"Edit1", "0"}, {"Edit2", "0"},  {"Edit3", "0"},  {"Edit6", "0"}, {"Edit4", ""},
+    {"Edit1", "0"}, {"Edit2", "0"}, {"Edit3", "0"}, {"Edit6", "0"}, {"Edit4", ""},
     {"Edit5", ""},  {"Edit14", ""}, {"Edit15", ""}, {"Edit7", ""},
 };
 
@@ -114,7 +116,10 @@ void TForm23::build()
 
 TForm23::~TForm23() = default;
 
-bool TForm23::transomMode() const { return m_ui->RadioButton2->isChecked(); }
+bool TForm23::transomMode() const
+{
+    return m_ui->RadioButton2->isChecked();
+}
 
 void TForm23::aufnr()
 {

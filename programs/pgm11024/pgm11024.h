@@ -5,11 +5,13 @@
 
 #include <memory>
 
-namespace Ui {
+namespace Ui
+{
 class TForm23;
 }
 
-namespace vb {
+namespace vb
+{
 
 // "Programm 1": a facade mullion under a uniform wind line load, or a transom under the
 // trapezoidal or triangular loads of the panes above and below it.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-namespace vb::pgm1 {
+namespace vb::pgm1
+{
 
-namespace {
+namespace
+{
 
 // Moment [kNm] and deflection term of one pane's load on the transom after the 45-degree
 // rule. Lengths in m, w in kN/m².

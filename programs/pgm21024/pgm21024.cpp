@@ -38,7 +38,8 @@ constexpr Caption kCaptions[] = {
 };
 
 constexpr ResetText kResetTexts[] = {
-    {"Edit1", "0"}, {"Edit2", "0"}, {"Edit3", "0"}, {"Edit7", "0"}, {"Edit5", ""}, {"Edit6", ""}, {"Edit14", ""},
+    {"Edit1", "0"}, {"Edit2", "0"}, {"Edit3", "0"}, {"Edit7", "0"},
+    {"Edit5", ""},  {"Edit6", ""},  {"Edit14", ""},
 };
 
 // Allowable deflection [mm], second moment of area [cm⁴], moment [kNcm], section modulus [cm³].
@@ -97,7 +98,8 @@ Calculated TForm24::calculate() const
 {
     const pgm2::Result r = pgm2::calculate(m_input);
     // Allowable deflection cm → mm; section modulus and second moment of area as magnitudes.
-    return {r.failure, {r.allowedDeflection * 10.0, std::abs(r.inertia), r.moment, std::abs(r.sectionModulus)}};
+    return {r.failure,
+            {r.allowedDeflection * 10.0, std::abs(r.inertia), r.moment, std::abs(r.sectionModulus)}};
 }
 
 std::optional<report::Sheet> TForm24::makeSheet() const

@@ -46,7 +46,7 @@ constexpr Caption kCaptions[] = {
 };
 
 constexpr ResetText kResetTexts[] = {
-    {"Edit1", "0"}, {"Edit2", "0"}, {"Edit4", "0"}, {"Edit5", "0"},  {"Edit6", "0"},  {"Edit3", ""},
+    {"Edit1", "0"}, {"Edit2", "0"}, {"Edit4", "0"}, {"Edit5", "0"}, {"Edit6", "0"}, {"Edit3", ""},
     {"Edit7", ""},  {"Edit9", ""},  {"Edit10", ""}, {"Edit13", ""}, {"Edit14", ""}, {"Edit15", ""},
 };
 
@@ -65,7 +65,8 @@ constexpr CrossCondition kConditions[] = {
      .compare = CrossCondition::Compare::AtLeast,
      .limit = rafter::kSteepestPitch,
      .line = 2,
-     .message = {"Label2", "Die Dachneigung muß kleiner sein als 89° !", "Roof pitch has to be smaller than 89° !"}},
+     .message = {"Label2", "Die Dachneigung muß kleiner sein als 89° !",
+                 "Roof pitch has to be smaller than 89° !"}},
 };
 
 // Wind and snow pages follow the snow rule chosen: DIN 1055 first, or BS 6399 first with

@@ -9,7 +9,6 @@
 namespace vb::pgm3
 {
 
-
 // How the snow load is reduced with growing roof pitch: factor ks after DIN 1055-5:1975 or
 // μ1 after BS 6399-3:1988.
 using SnowRule = rafter::SnowRule;

@@ -43,8 +43,8 @@ constexpr Caption kCaptions[] = {
 };
 
 constexpr ResetText kResetTexts[] = {
-    {"Edit1", "0"}, {"Edit2", "0"},  {"Edit4", "0"}, {"Edit5", "0"}, {"Edit6", "0"},
-    {"Edit16", ""}, {"Edit7", ""},   {"Edit15", ""}, {"Edit9", ""},  {"Edit10", ""},
+    {"Edit1", "0"}, {"Edit2", "0"}, {"Edit4", "0"}, {"Edit5", "0"}, {"Edit6", "0"},
+    {"Edit16", ""}, {"Edit7", ""},  {"Edit15", ""}, {"Edit9", ""},  {"Edit10", ""},
 };
 
 // Deflections of mullion and pane edge [mm], second moment of area [cm⁴], span moment [kNcm]

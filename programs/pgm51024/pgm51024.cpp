@@ -50,9 +50,9 @@ constexpr Caption kCaptions[] = {
 };
 
 constexpr ResetText kResetTexts[] = {
-    {"Edit1", "0"}, {"Edit2", "0"},  {"Edit3", "0"},  {"Edit4", "0"},  {"Edit5", "0"},  {"Edit6", "0"},
-    {"Edit7", ""},  {"Edit13", ""}, {"Edit19", ""}, {"Edit9", ""},  {"Edit10", ""}, {"Edit14", ""},
-    {"Edit16", ""},
+    {"Edit1", "0"}, {"Edit2", "0"}, {"Edit3", "0"}, {"Edit4", "0"}, {"Edit5", "0"},
+    {"Edit6", "0"}, {"Edit7", ""},  {"Edit13", ""}, {"Edit19", ""}, {"Edit9", ""},
+    {"Edit10", ""}, {"Edit14", ""}, {"Edit16", ""},
 };
 
 // Deflections of rafter and pane edge [mm], second moment of area [cm⁴], support and span
@@ -72,7 +72,8 @@ constexpr CrossCondition kConditions[] = {
      .compare = CrossCondition::Compare::AtLeast,
      .limit = rafter::kSteepestPitch,
      .line = 2,
-     .message = {"Label2", "Die Dachneigung muß kleiner sein als 89° !", "Roof pitch has to be smaller than 89° !"}},
+     .message = {"Label2", "Die Dachneigung muß kleiner sein als 89° !",
+                 "Roof pitch has to be smaller than 89° !"}},
 };
 
 // Wind and snow pages follow the load case: DIN 1055 first, or BS 6399 first with

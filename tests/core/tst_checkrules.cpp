@@ -30,25 +30,38 @@ void TestCheckRules::singleField_data()
     QTest::addColumn<double>("value");
 
     const QString kept = QStringLiteral("<kept>");
-    QTest::newRow("positive passes a positive length") << Rule::Positive << "3" << "" << false << kept << 0 << 3.0;
-    QTest::newRow("positive refuses zero") << Rule::Positive << "0" << "" << true << "0" << 1 << 0.0;
-    QTest::newRow("positive refuses a negative length") << Rule::Positive << "-2" << "" << true << "0" << 1 << 0.0;
-    QTest::newRow("positive refuses the empty field") << Rule::Positive << "" << "" << true << "0" << 1 << 0.0;
-    QTest::newRow("positive refuses a trailing blank") << Rule::Positive << "2.5 " << "" << true << "0" << 1 << 0.0;
-    QTest::newRow("non-negative passes zero") << Rule::NonNegative << "0" << "" << false << kept << 0 << 0.0;
-    QTest::newRow("non-negative refuses minus one") << Rule::NonNegative << "-1" << "" << true << "0" << 1 << 0.0;
-    QTest::newRow("number passes suction") << Rule::Number << "-0.8" << "" << false << kept << 0 << -0.8;
-    QTest::newRow("number passes zero wind") << Rule::Number << "0" << "" << false << kept << 0 << 0.0;
-    QTest::newRow("number empties a letter when its reset text is empty")
-        << Rule::Number << "abc" << "" << true << "" << 1 << 0.0;
-    QTest::newRow("number resets to 0 when its reset text is 0")
-        << Rule::Number << "1,5" << "0" << true << "0" << 1 << 0.0;
-    QTest::newRow("optional passes an empty field unmarked") << Rule::Optional << "" << "" << false << "" << 0 << 0.0;
-    QTest::newRow("optional empties a text that does not read")
-        << Rule::Optional << "x" << "" << false << "" << 0 << 0.0;
-    QTest::newRow("optional passes zero") << Rule::Optional << "0" << "" << false << kept << 0 << 0.0;
-    QTest::newRow("optional passes a value") << Rule::Optional << "1.5" << "" << false << kept << 0 << 1.5;
-    QTest::newRow("optional refuses a negative value") << Rule::Optional << "-1" << "" << true << "0" << 1 << 0.0;
+    QTest::newRow("positive passes a positive length") << Rule::Positive << "3"
+                                                       << "" << false << kept << 0 << 3.0;
+    QTest::newRow("positive refuses zero") << Rule::Positive << "0"
+                                           << "" << true << "0" << 1 << 0.0;
+    QTest::newRow("positive refuses a negative length") << Rule::Positive << "-2"
+                                                        << "" << true << "0" << 1 << 0.0;
+    QTest::newRow("positive refuses the empty field") << Rule::Positive << ""
+                                                      << "" << true << "0" << 1 << 0.0;
+    QTest::newRow("positive refuses a trailing blank") << Rule::Positive << "2.5 "
+                                                       << "" << true << "0" << 1 << 0.0;
+    QTest::newRow("non-negative passes zero") << Rule::NonNegative << "0"
+                                              << "" << false << kept << 0 << 0.0;
+    QTest::newRow("non-negative refuses minus one") << Rule::NonNegative << "-1"
+                                                    << "" << true << "0" << 1 << 0.0;
+    QTest::newRow("number passes suction") << Rule::Number << "-0.8"
+                                           << "" << false << kept << 0 << -0.8;
+    QTest::newRow("number passes zero wind") << Rule::Number << "0"
+                                             << "" << false << kept << 0 << 0.0;
+    QTest::newRow("number empties a letter when its reset text is empty") << Rule::Number << "abc"
+                                                                          << "" << true << "" << 1 << 0.0;
+    QTest::newRow("number resets to 0 when its reset text is 0") << Rule::Number << "1,5"
+                                                                 << "0" << true << "0" << 1 << 0.0;
+    QTest::newRow("optional passes an empty field unmarked") << Rule::Optional << ""
+                                                             << "" << false << "" << 0 << 0.0;
+    QTest::newRow("optional empties a text that does not read") << Rule::Optional << "x"
+                                                                << "" << false << "" << 0 << 0.0;
+    QTest::newRow("optional passes zero") << Rule::Optional << "0"
+                                          << "" << false << kept << 0 << 0.0;
+    QTest::newRow("optional passes a value") << Rule::Optional << "1.5"
+                                             << "" << false << kept << 0 << 1.5;
+    QTest::newRow("optional refuses a negative value") << Rule::Optional << "-1"
+                                                       << "" << true << "0" << 1 << 0.0;
 }
 
 void TestCheckRules::singleField()
@@ -77,16 +90,20 @@ void TestCheckRules::pair_data()
     QTest::addColumn<bool>("nonePositive");
     QTest::addColumn<int>("failures");
 
-    QTest::newRow("both widths given pass") << QStringList{"1.2", "1.2"} << QList<bool>{false, false} << false << 0;
-    QTest::newRow("one width of 0 is accepted") << QStringList{"0", "1.5"} << QList<bool>{false, false} << false << 0;
-    QTest::newRow("both widths 0 mark both once") << QStringList{"0", "0"} << QList<bool>{false, false} << true << 1;
+    QTest::newRow("both widths given pass")
+        << QStringList{"1.2", "1.2"} << QList<bool>{false, false} << false << 0;
+    QTest::newRow("one width of 0 is accepted")
+        << QStringList{"0", "1.5"} << QList<bool>{false, false} << false << 0;
+    QTest::newRow("both widths 0 mark both once")
+        << QStringList{"0", "0"} << QList<bool>{false, false} << true << 1;
     QTest::newRow("a negative width is marked beside a good one")
         << QStringList{"-1", "1.5"} << QList<bool>{true, false} << false << 1;
     QTest::newRow("a negative width and a zero width count twice")
         << QStringList{"-1", "0"} << QList<bool>{true, false} << true << 2;
     QTest::newRow("two unreadable widths count three times")
         << QStringList{"a", ""} << QList<bool>{true, true} << true << 3;
-    QTest::newRow("a single transom span of 0 counts once") << QStringList{"0"} << QList<bool>{false} << true << 1;
+    QTest::newRow("a single transom span of 0 counts once")
+        << QStringList{"0"} << QList<bool>{false} << true << 1;
 }
 
 void TestCheckRules::pair()

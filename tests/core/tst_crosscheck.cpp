@@ -23,10 +23,12 @@ void TestCrossCheck::holds_data()
     QTest::newRow("a pane longer than the mullion") << 0 << Values{{"LS", 3.0}, {"LP", 2.0}} << true;
     QTest::newRow("a pane as long as the mullion passes") << 0 << Values{{"LS", 2.0}, {"LP", 2.0}} << false;
     QTest::newRow("an unread mullion counts as 0") << 0 << Values{{"LS", 2.0}, {"LP", 0.0}} << true;
-    QTest::newRow("negative lengths compare as their values") << 0 << Values{{"LS", -1.0}, {"LP", -3.0}} << true;
+    QTest::newRow("negative lengths compare as their values")
+        << 0 << Values{{"LS", -1.0}, {"LP", -3.0}} << true;
     QTest::newRow("a pane within the longer second span passes")
         << 1 << Values{{"LS", 2.5}, {"L1", 2.0}, {"L2", 3.0}} << false;
-    QTest::newRow("a pane longer than both spans") << 1 << Values{{"LS", 3.01}, {"L1", 3.0}, {"L2", 2.0}} << true;
+    QTest::newRow("a pane longer than both spans")
+        << 1 << Values{{"LS", 3.01}, {"L1", 3.0}, {"L2", 2.0}} << true;
     QTest::newRow("a pitch of 89° is too steep") << 2 << Values{{"alpha", 89.0}} << true;
     QTest::newRow("a pitch of 88.9° is a roof") << 2 << Values{{"alpha", 88.9}} << false;
     QTest::newRow("setting blocks at mid-span pass") << 3 << Values{{"c", 0.75}, {"B", 1.5}} << false;

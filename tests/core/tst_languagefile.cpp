@@ -99,7 +99,8 @@ void TestLanguageFile::directoryThatTakesNoNewFile()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), vb::languageRecord(english));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("msdos2.ini")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("msdos2.ini")});
 }
 
 QTEST_APPLESS_MAIN(TestLanguageFile)

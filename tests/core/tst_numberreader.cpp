@@ -36,7 +36,8 @@ void TestNumberReader::accepted_data()
     QTest::newRow("an exponent with plus") << "2e+2" << 200.0;
     QTest::newRow("point and exponent without fraction") << "3.e1" << 30.0;
     QTest::newRow("leading zeros") << "007" << 7.0;
-    QTest::newRow("the largest double reads") << "1.7976931348623157e308" << std::numeric_limits<double>::max();
+    QTest::newRow("the largest double reads")
+        << "1.7976931348623157e308" << std::numeric_limits<double>::max();
     QTest::newRow("an extreme but finite value") << "1e300" << 1e300;
     QTest::newRow("a value too small for a double is 0") << "1e-400" << 0.0;
     QTest::newRow("many fraction digits") << "0.1000000000000000000000000001" << 0.1;

@@ -10,9 +10,13 @@ Q_DECLARE_METATYPE(vb::FpFailure)
 
 // Inputs as the planner types them; expected texts as the form shows them
 // (deflections in mm with 2 decimals, I, M, W with 1 decimal; I and W as magnitudes).
-namespace {
+namespace
+{
 const double kNone = std::numeric_limits<double>::quiet_NaN();
-std::optional<double> given(double v) { return std::isnan(v) ? std::nullopt : std::optional<double>(v); }
+std::optional<double> given(double v)
+{
+    return std::isnan(v) ? std::nullopt : std::optional<double>(v);
+}
 } // namespace
 
 class TestPgm1Calc : public QObject
@@ -88,7 +92,8 @@ void TestPgm1Calc::mullion()
     in.wind = w;
     const vb::pgm1::Result r = vb::pgm1::calculate(in);
     QCOMPARE(r.failure, vb::FpFailure::None);
-    const QStringList actual{vb::formatFixed(r.memberDeflection * 10, 2), vb::formatFixed(r.edgeDeflection * 10, 2),
+    const QStringList actual{vb::formatFixed(r.memberDeflection * 10, 2),
+                             vb::formatFixed(r.edgeDeflection * 10, 2),
                              vb::formatFixed(std::abs(r.inertia), 1), vb::formatFixed(r.moment, 1),
                              vb::formatFixed(std::abs(r.sectionModulus), 1)};
     QCOMPARE(actual, shown);
@@ -138,8 +143,9 @@ void TestPgm1Calc::transom()
     in.wind = w;
     const vb::pgm1::Result r = vb::pgm1::calculate(in);
     QCOMPARE(r.failure, vb::FpFailure::None);
-    const QStringList actual{vb::formatFixed(r.edgeDeflection * 10, 2), vb::formatFixed(std::abs(r.inertia), 1),
-                             vb::formatFixed(r.moment, 1), vb::formatFixed(std::abs(r.sectionModulus), 1)};
+    const QStringList actual{vb::formatFixed(r.edgeDeflection * 10, 2),
+                             vb::formatFixed(std::abs(r.inertia), 1), vb::formatFixed(r.moment, 1),
+                             vb::formatFixed(std::abs(r.sectionModulus), 1)};
     QCOMPARE(actual, shown);
 }
 
@@ -162,7 +168,8 @@ void TestPgm1Calc::failures_data()
         << false << 1e-200 << 1e-200 << 1.0 << 1.0 << vb::FpFailure::Invalid;
     QTest::newRow("an extreme transom span overflows")
         << true << 1.0 << 1.0 << 1e300 << 1.0 << vb::FpFailure::Overflow;
-    QTest::newRow("an ordinary transom does not fail") << true << 1.0 << 1.0 << 1.5 << 1.0 << vb::FpFailure::None;
+    QTest::newRow("an ordinary transom does not fail")
+        << true << 1.0 << 1.0 << 1.5 << 1.0 << vb::FpFailure::None;
 }
 
 void TestPgm1Calc::failures()

@@ -1,6 +1,6 @@
+#include "core/rafterloads.h"
 #include "core/resultformat.h"
 #include "programs/pgm51024/pgm5calc.h"
-#include "core/rafterloads.h"
 
 #include <QtTest/QtTest>
 

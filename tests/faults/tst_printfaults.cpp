@@ -10,7 +10,6 @@
 
 #include "guifixture.h"
 
-
 #include <QtCore/QDir>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>

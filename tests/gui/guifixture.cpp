@@ -11,12 +11,12 @@
 #include <QtCore/QProcess>
 #include <QtCore/QTimer>
 #include <QtTest/QTest>
-#include <QtWidgets/QMainWindow>
+#include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QDialog>
-#include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMainWindow>
 
 #include <memory>
 
@@ -51,7 +51,10 @@ void resetShellState()
     vb::shell::setLastSaveFolder(QString());
 }
 
-QString GuiFixture::languageFilePath() const { return m_dir.filePath(QStringLiteral(".msdos2.ini")); }
+QString GuiFixture::languageFilePath() const
+{
+    return m_dir.filePath(QStringLiteral(".msdos2.ini"));
+}
 
 void GuiFixture::withProgramOpen(int n, const std::function<void(QWidget *form)> &inside, int safetyMs)
 {
@@ -127,7 +130,8 @@ void whenShown(QWidget *window, const std::function<void()> &action, int timeout
     poll->start(5);
 }
 
-namespace cupsfixture {
+namespace cupsfixture
+{
 
 QString skipReason()
 {
@@ -139,11 +143,15 @@ QString skipReason()
     return QString();
 }
 
-bool withQueue() { return qEnvironmentVariableIntValue("VB_CUPS_WITH_QUEUE") == 1; }
+bool withQueue()
+{
+    return qEnvironmentVariableIntValue("VB_CUPS_WITH_QUEUE") == 1;
+}
 
 QStringList storedJobs()
 {
-    return QDir(qEnvironmentVariable("VB_CUPS_JOBS")).entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
+    return QDir(qEnvironmentVariable("VB_CUPS_JOBS"))
+        .entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
 }
 
 QString nextJobFile(const QStringList &before)

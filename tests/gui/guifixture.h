@@ -13,7 +13,8 @@
 class QLineEdit;
 class QWidget;
 
-namespace vb {
+namespace vb
+{
 class TForm1;
 } // namespace vb
 
@@ -60,7 +61,8 @@ void resetShellState();
 void whenShown(QWidget *window, const std::function<void()> &action, int timeoutMs = 5000);
 
 // The private CUPS fixture the print tests run under (tests/reports/CupsTestServer.cmake).
-namespace cupsfixture {
+namespace cupsfixture
+{
 // Why a print test cannot run here (not under the fixture, cupsd missing); empty when it can.
 QString skipReason();
 // Whether the fixture's server has the default queue; without one it has no printer at all.
@@ -73,5 +75,8 @@ QString nextJobFile(const QStringList &before);
 // The text (pdftotext -layout) of that job; empty when none arrives.
 QString nextJobText(const QStringList &before);
 // Collapses the layout's runs of blanks so that a test can look for words in their order.
-inline QString words(const QString &text) { return text.simplified(); }
+inline QString words(const QString &text)
+{
+    return text.simplified();
+}
 } // namespace cupsfixture

@@ -51,7 +51,10 @@ constexpr FormDesign kPrograms[] = {
     {"TForm27", "programs/pgm51024/pgm51024.ui"}, {"TForm28", "programs/pgm61024/pgm61024.ui"},
 };
 
-QString sourceFile(const char *path) { return QStringLiteral(VB_SOURCE_DIR "/") + QLatin1String(path); }
+QString sourceFile(const char *path)
+{
+    return QStringLiteral(VB_SOURCE_DIR "/") + QLatin1String(path);
+}
 
 } // namespace
 
@@ -111,7 +114,8 @@ void TestCaptions::germanTextsAreTheDesignTexts()
     const QHash<QString, QString> design = designTexts(ui);
     QVERIFY2(!design.isEmpty(), qPrintable(ui));
     const std::span<const vb::Caption> table =
-        program == 0 ? vb::menuCaptions() : vb::shell::forms().programs.at(std::size_t(program - 1))->tables().captions;
+        program == 0 ? vb::menuCaptions()
+                     : vb::shell::forms().programs.at(std::size_t(program - 1))->tables().captions;
     for (const vb::Caption &row : table) {
         const QString name = QLatin1String(row.control);
         QVERIFY2(design.contains(name), qPrintable(ui + QStringLiteral(" has no text for ") + name));

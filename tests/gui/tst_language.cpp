@@ -27,7 +27,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -101,8 +102,10 @@ void TestLanguage::startUp_data()
     QTest::newRow("a stored 0 starts in German") << true << languageFileBytes(1, "0") << false;
     QTest::newRow("any other first character starts in English") << true << languageFileBytes(1, "x") << true;
     QTest::newRow("an empty file starts in German") << true << QByteArray() << false;
-    QTest::newRow("a file one byte short of a record starts in German") << true << languageFileBytes(1, "1", 61) << false;
-    QTest::newRow("a file one byte over a record reads its first record") << true << languageFileBytes(1, "1", 63) << true;
+    QTest::newRow("a file one byte short of a record starts in German")
+        << true << languageFileBytes(1, "1", 61) << false;
+    QTest::newRow("a file one byte over a record reads its first record")
+        << true << languageFileBytes(1, "1", 63) << true;
     QTest::newRow("an empty text starts in German") << true << languageFileBytes(0, "1") << false;
     QTest::newRow("a length byte of 200 starts in German") << true << languageFileBytes(200, "1") << false;
 }
@@ -125,8 +128,10 @@ void TestLanguage::startUp()
         const auto menu = vb::makeMainMenu(path, &started);
         QVERIFY(started);
         QCOMPARE(vb::shell::english(), english);
-        QCOMPARE(GuiFixture::textOf(menu.get(), "Button8"), english ? QStringLiteral("German") : QStringLiteral("English"));
-        QCOMPARE(GuiFixture::textOf(menu.get(), "Label7"), english ? QStringLiteral("Mainmenu") : QStringLiteral("Hauptmenü"));
+        QCOMPARE(GuiFixture::textOf(menu.get(), "Button8"),
+                 english ? QStringLiteral("German") : QStringLiteral("English"));
+        QCOMPARE(GuiFixture::textOf(menu.get(), "Label7"),
+                 english ? QStringLiteral("Mainmenu") : QStringLiteral("Hauptmenü"));
         // The stored language is written again as a fresh one-character record.
         QCOMPARE(fileBytes(path), vb::languageRecord(english));
     }
@@ -168,7 +173,8 @@ void TestLanguage::hostileFiles_data()
         for (char &c : bytes)
             c = static_cast<char>(rng.bounded(256));
         const std::optional<bool> stored = vb::parseLanguageRecord(bytes);
-        QTest::newRow(qPrintable(QStringLiteral("random bytes %1").arg(i))) << bytes << stored.value_or(false);
+        QTest::newRow(qPrintable(QStringLiteral("random bytes %1").arg(i)))
+            << bytes << stored.value_or(false);
     }
 }
 
@@ -337,22 +343,37 @@ void TestLanguage::menuTexts_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("english");
-    QTest::newRow("heading") << "Label1" << "Static predimensioning in metal construction";
-    QTest::newRow("project") << "Label2" << "Project:";
-    QTest::newRow("position") << "Label3" << "Pos.-/Contractnumber :";
-    QTest::newRow("company") << "Label4" << "Company :";
-    QTest::newRow("date") << "Label5" << "Date :";
-    QTest::newRow("time") << "Label6" << "Time :";
-    QTest::newRow("creator") << "Label12" << "Calculated by :";
-    QTest::newRow("program 1") << "Button1" << "Facade section: mullion / transom (wind pressure /-suction)";
-    QTest::newRow("program 2") << "Button3" << "Facade section: mullion with horizontal imposed load (linear load)";
-    QTest::newRow("program 3") << "Button4" << "Overhead construction / roof construction (permanent load, wind, snow)";
-    QTest::newRow("program 4") << "Button5" << "Facade section: mullion as two-span beam (wind pressure /-suction)";
+    QTest::newRow("heading") << "Label1"
+                             << "Static predimensioning in metal construction";
+    QTest::newRow("project") << "Label2"
+                             << "Project:";
+    QTest::newRow("position") << "Label3"
+                              << "Pos.-/Contractnumber :";
+    QTest::newRow("company") << "Label4"
+                             << "Company :";
+    QTest::newRow("date") << "Label5"
+                          << "Date :";
+    QTest::newRow("time") << "Label6"
+                          << "Time :";
+    QTest::newRow("creator") << "Label12"
+                             << "Calculated by :";
+    QTest::newRow("program 1") << "Button1"
+                               << "Facade section: mullion / transom (wind pressure /-suction)";
+    QTest::newRow("program 2") << "Button3"
+                               << "Facade section: mullion with horizontal imposed load (linear load)";
+    QTest::newRow("program 3") << "Button4"
+                               << "Overhead construction / roof construction (permanent load, wind, snow)";
+    QTest::newRow("program 4") << "Button5"
+                               << "Facade section: mullion as two-span beam (wind pressure /-suction)";
     QTest::newRow("program 5")
-        << "Button6" << "Overhead construction / roof construction, mullion as two-span beam (permanent load, wind, snow)";
-    QTest::newRow("program 6") << "Button7" << "Dimensioning of transom (load of transom and filling)";
-    QTest::newRow("exit") << "Button2" << "Exit";
-    QTest::newRow("the version note stays") << "Label13" << "Version 2.1";
+        << "Button6"
+        << "Overhead construction / roof construction, mullion as two-span beam (permanent load, wind, snow)";
+    QTest::newRow("program 6") << "Button7"
+                               << "Dimensioning of transom (load of transom and filling)";
+    QTest::newRow("exit") << "Button2"
+                          << "Exit";
+    QTest::newRow("the version note stays") << "Label13"
+                                            << "Version 2.1";
 }
 
 void TestLanguage::menuTexts()
@@ -406,8 +427,8 @@ void TestLanguage::errorWindowSpeaksTheLanguage()
     vb::TForm31 *error = vb::shell::forms().error;
     QString line;
     app.withProgramOpen(1, [&](QWidget *form) {
-        for (const auto &[name, value] : {std::pair{"Edit1", "2"}, {"Edit6", "3"}, {"Edit2", "1"}, {"Edit4", "200"},
-                                          {"Edit14", "1"}})
+        for (const auto &[name, value] :
+             {std::pair{"Edit1", "2"}, {"Edit6", "3"}, {"Edit2", "1"}, {"Edit4", "200"}, {"Edit14", "1"}})
             GuiFixture::type(form, name, QString::fromLatin1(value));
         whenShown(error, [&] {
             line = error->lineText(3);

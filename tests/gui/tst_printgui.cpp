@@ -14,7 +14,8 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 
-namespace {
+namespace
+{
 using namespace cupsfixture;
 
 void skipWithoutCups()
@@ -31,8 +32,13 @@ void click(QWidget *form, const char *button)
 
 void fillMullion(QWidget *form)
 {
-    for (const auto &[name, value] : {std::pair{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1.2"}, {"Edit3", "1.25"},
-                                      {"Edit4", "200"}, {"Edit15", "12"}, {"Edit14", "-0.8"}})
+    for (const auto &[name, value] : {std::pair{"Edit1", "3"},
+                                      {"Edit6", "2"},
+                                      {"Edit2", "1.2"},
+                                      {"Edit3", "1.25"},
+                                      {"Edit4", "200"},
+                                      {"Edit15", "12"},
+                                      {"Edit14", "-0.8"}})
         GuiFixture::type(form, name, QString::fromLatin1(value));
 }
 
@@ -78,11 +84,12 @@ void TestPrintGui::mullionSheetCarriesTheForm()
     QVERIFY(app.messages.isEmpty());
     QCOMPARE(vb::shell::menuPositionNumber(), QStringLiteral("Pos. 4711"));
     for (const QString &expected :
-         {QStringLiteral("Projekt : Bürohaus Süd"), QStringLiteral("Pos. 4711"), QStringLiteral("Metallbau Nord"),
-          QStringLiteral("K. Planer"), QStringLiteral("Statische Vorbemessung"),
-          QStringLiteral("Fassadensystem: Pfosten"), QStringLiteral("Lastfall: gleichmäßige Streckenlast"),
-          QStringLiteral("Länge Pfosten LP 3 m"), QStringLiteral("Länge größte Scheibe LS 2 m"),
-          QStringLiteral("Windlast w -0.8 kN/m²"), QStringLiteral("Werkstoff: Aluminium EN AW6060 T66"),
+         {QStringLiteral("Projekt : Bürohaus Süd"), QStringLiteral("Pos. 4711"),
+          QStringLiteral("Metallbau Nord"), QStringLiteral("K. Planer"),
+          QStringLiteral("Statische Vorbemessung"), QStringLiteral("Fassadensystem: Pfosten"),
+          QStringLiteral("Lastfall: gleichmäßige Streckenlast"), QStringLiteral("Länge Pfosten LP 3 m"),
+          QStringLiteral("Länge größte Scheibe LS 2 m"), QStringLiteral("Windlast w -0.8 kN/m²"),
+          QStringLiteral("Werkstoff: Aluminium EN AW6060 T66"),
           QStringLiteral("Die Berechnung ersetzt keine prüfbare Statik.")})
         QVERIFY2(sheet.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + sheet));
     for (const QString &value : shown)

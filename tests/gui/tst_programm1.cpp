@@ -8,8 +8,8 @@
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
-#include <QtWidgets/QMainWindow>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMainWindow>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 
@@ -59,14 +59,30 @@ void TestProgramm1::commaHandler_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("a comma in the mullion length becomes a point") << "Edit1" << "2,5" << "2.5";
-    QTest::newRow("a comma in the wind load becomes a point") << "Edit14" << "-0,8" << "-0.8";
-    QTest::newRow("a comma in the mullion cap becomes a point") << "Edit15" << "1,5" << "1.5";
-    QTest::newRow("a comma in the pane-edge cap becomes a point") << "Edit7" << "2,5" << "2.5";
-    QTest::newRow("a comma in the mullion l/ field stays") << "Edit4" << "2,5" << "2,5";
-    QTest::newRow("a comma in the pane-edge l/ field stays") << "Edit5" << "2,5" << "2,5";
-    QTest::newRow("a comma in the position number stays") << "Edit13" << "1,2" << "1,2";
-    QTest::newRow("letters pass unchanged") << "Edit2" << "abc" << "abc";
+    QTest::newRow("a comma in the mullion length becomes a point") << "Edit1"
+                                                                   << "2,5"
+                                                                   << "2.5";
+    QTest::newRow("a comma in the wind load becomes a point") << "Edit14"
+                                                              << "-0,8"
+                                                              << "-0.8";
+    QTest::newRow("a comma in the mullion cap becomes a point") << "Edit15"
+                                                                << "1,5"
+                                                                << "1.5";
+    QTest::newRow("a comma in the pane-edge cap becomes a point") << "Edit7"
+                                                                  << "2,5"
+                                                                  << "2.5";
+    QTest::newRow("a comma in the mullion l/ field stays") << "Edit4"
+                                                           << "2,5"
+                                                           << "2,5";
+    QTest::newRow("a comma in the pane-edge l/ field stays") << "Edit5"
+                                                             << "2,5"
+                                                             << "2,5";
+    QTest::newRow("a comma in the position number stays") << "Edit13"
+                                                          << "1,2"
+                                                          << "1,2";
+    QTest::newRow("letters pass unchanged") << "Edit2"
+                                            << "abc"
+                                            << "abc";
 }
 
 void TestProgramm1::commaHandler()
@@ -87,33 +103,31 @@ void TestProgramm1::calculation_data()
     QTest::addColumn<QStringList>("results"); // Edit9, Edit10, Edit8, Edit11, Edit12
 
     QTest::newRow("mullion 3 m under 1 kN/m² with l/200, typed with commas")
-        << false
-        << Fields{{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1,2"}, {"Edit3", "1,2"}, {"Edit4", "200"}, {"Edit14", "1"}}
+        << false << Fields{{"Edit1", "3"},   {"Edit6", "2"},   {"Edit2", "1,2"},
+                           {"Edit3", "1,2"}, {"Edit4", "200"}, {"Edit14", "1"}}
         << QStringList{"15.00", "6.67", "120.5", "135.0", "15.3"};
     QTest::newRow("mullion under suction keeps the moment's sign")
-        << false
-        << Fields{{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1.2"}, {"Edit3", "1.2"}, {"Edit4", "200"},
-                  {"Edit14", "-0,8"}}
+        << false << Fields{{"Edit1", "3"},   {"Edit6", "2"},   {"Edit2", "1.2"},
+                           {"Edit3", "1.2"}, {"Edit4", "200"}, {"Edit14", "-0,8"}}
         << QStringList{"15.00", "6.67", "96.4", "-108.0", "12.3"};
     QTest::newRow("the 15 mm cap governs the 6 m mullion")
-        << false
-        << Fields{{"Edit1", "6"}, {"Edit6", "3"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit4", "200"}, {"Edit15", "15"},
-                  {"Edit14", "1"}}
+        << false << Fields{{"Edit1", "6"},   {"Edit6", "3"},   {"Edit2", "1"}, {"Edit3", "1"},
+                           {"Edit4", "200"}, {"Edit15", "15"}, {"Edit14", "1"}}
         << QStringList{"15.00", "3.75", "1607.1", "450.0", "51.1"};
     QTest::newRow("LS equal to LP passes")
-        << false
-        << Fields{{"Edit1", "3"}, {"Edit6", "3"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit5", "300"}, {"Edit14", "1"}}
+        << false << Fields{{"Edit1", "3"}, {"Edit6", "3"},   {"Edit2", "1"},
+                           {"Edit3", "1"}, {"Edit5", "300"}, {"Edit14", "1"}}
         << QStringList{"10.00", "10.00", "150.7", "112.5", "12.8"};
     QTest::newRow("a comma in the l/ field is ignored when a cap is given")
-        << false
-        << Fields{{"Edit1", "6"}, {"Edit6", "3"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit4", "2,5"}, {"Edit15", "15"},
-                  {"Edit14", "1"}}
+        << false << Fields{{"Edit1", "6"},   {"Edit6", "3"},   {"Edit2", "1"}, {"Edit3", "1"},
+                           {"Edit4", "2,5"}, {"Edit15", "15"}, {"Edit14", "1"}}
         << QStringList{"15.00", "3.75", "1607.1", "450.0", "51.1"};
     QTest::newRow("transom with two trapezoids")
         << true << Fields{{"Edit1", "1"}, {"Edit6", "1"}, {"Edit2", "1,5"}, {"Edit5", "300"}, {"Edit14", "1"}}
         << QStringList{"hidden", "5.00", "15.6", "24.0", "2.7"};
     QTest::newRow("transom with H2 greater than H1 is allowed")
-        << true << Fields{{"Edit1", "1"}, {"Edit6", "2.5"}, {"Edit2", "2"}, {"Edit7", "6"}, {"Edit14", "-0.6"}}
+        << true
+        << Fields{{"Edit1", "1"}, {"Edit6", "2.5"}, {"Edit2", "2"}, {"Edit7", "6"}, {"Edit14", "-0.6"}}
         << QStringList{"hidden", "6.00", "32.5", "-33.8", "3.8"};
 }
 
@@ -128,7 +142,8 @@ void TestProgramm1::calculation()
         click(form, "Button1");
         QStringList actual;
         for (const char *name : kResults)
-            actual << (GuiFixture::field(form, name)->isHidden() ? QStringLiteral("hidden") : text(form, name));
+            actual << (GuiFixture::field(form, name)->isHidden() ? QStringLiteral("hidden")
+                                                                 : text(form, name));
         QCOMPARE(actual, results);
         QVERIFY(!vb::shell::forms().error->isVisible());
         QVERIFY(m_app->messages.isEmpty());
@@ -142,8 +157,8 @@ void TestProgramm1::badInputs_data()
     QTest::addColumn<QStringList>("red");
     QTest::addColumn<Fields>("after"); // field texts after the check
 
-    const Fields good{{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1.2"}, {"Edit3", "1.2"}, {"Edit4", "200"},
-                      {"Edit14", "1"}};
+    const Fields good{{"Edit1", "3"},   {"Edit6", "2"},   {"Edit2", "1.2"},
+                      {"Edit3", "1.2"}, {"Edit4", "200"}, {"Edit14", "1"}};
     const auto with = [&good](const Fields &changes) {
         Fields f = good;
         for (const auto &change : changes) {
@@ -167,7 +182,8 @@ void TestProgramm1::badInputs_data()
     QTest::newRow("a negative width is marked and kept")
         << false << with({{"Edit2", "-1"}}) << QStringList{"Edit2"} << Fields{{"Edit2", "-1"}};
     QTest::newRow("no usable limit marks and empties all four")
-        << false << with({{"Edit4", "2,5"}, {"Edit5", "0"}}) << QStringList{"Edit4", "Edit15", "Edit5", "Edit7"}
+        << false << with({{"Edit4", "2,5"}, {"Edit5", "0"}})
+        << QStringList{"Edit4", "Edit15", "Edit5", "Edit7"}
         << Fields{{"Edit4", ""}, {"Edit15", ""}, {"Edit5", ""}, {"Edit7", ""}};
     QTest::newRow("a wind load that does not read is emptied")
         << false << with({{"Edit14", "1kN"}}) << QStringList{"Edit14"} << Fields{{"Edit14", ""}};
@@ -191,7 +207,8 @@ void TestProgramm1::badInputs()
         GuiFixture::field(form, "Edit11")->setText(QStringLiteral("99.9"));
         typeAll(form, inputs);
         click(form, "Button1");
-        const QStringList inputsChecked{"Edit1", "Edit6", "Edit2", "Edit4", "Edit15", "Edit5", "Edit7", "Edit14"};
+        const QStringList inputsChecked{"Edit1",  "Edit6", "Edit2", "Edit4",
+                                        "Edit15", "Edit5", "Edit7", "Edit14"};
         for (const QString &name : inputsChecked) {
             const bool expectRed = red.contains(name);
             QCOMPARE(state(form, name.toLatin1().constData()) == vb::FieldState::Failed, expectRed);
@@ -208,7 +225,12 @@ void TestProgramm1::badInputs()
 void TestProgramm1::correctedFieldLosesRed()
 {
     m_app->withProgramOpen(1, [&](QWidget *form) {
-        typeAll(form, {{"Edit1", ""}, {"Edit6", "2"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit4", "200"}, {"Edit14", "x"}});
+        typeAll(form, {{"Edit1", ""},
+                       {"Edit6", "2"},
+                       {"Edit2", "1"},
+                       {"Edit3", "1"},
+                       {"Edit4", "200"},
+                       {"Edit14", "x"}});
         // The empty mullion counts as 0 against LS: the error window comes too.
         vb::TForm31 *error = vb::shell::forms().error;
         whenShown(error, [error] { error->close(); });
@@ -231,8 +253,7 @@ void TestProgramm1::lsGreaterThanLpShowsTheErrorWindow_data()
     QTest::addColumn<QString>("message");
     const QString german = QStringLiteral("LS darf nicht größer sein als LP !");
     QTest::newRow("LS 3 m on a 2 m mullion") << false << "2" << false << "2" << german;
-    QTest::newRow("an empty LP counts as 0, so LS 2 m is longer")
-        << false << "" << false << "0" << german;
+    QTest::newRow("an empty LP counts as 0, so LS 2 m is longer") << false << "" << false << "0" << german;
     QTest::newRow("a pasted 2,5 does not read and counts as 0") << false << "2,5" << true << "0" << german;
     QTest::newRow("the English message in English")
         << true << "2" << false << "2" << QStringLiteral("LS has to be smaller than LP !");
@@ -287,9 +308,10 @@ void TestProgramm1::newInputResetsEverything()
         GuiFixture::field(form, "Edit13")->setText(QStringLiteral("Pos 7"));
         click(form, "Button1");
         click(form, "Button3");
-        const Fields expected{{"Edit1", "0"},   {"Edit2", "0"}, {"Edit3", "0"},  {"Edit6", "0"},  {"Edit4", ""},
-                              {"Edit5", ""},    {"Edit14", ""}, {"Edit15", ""},  {"Edit7", ""},   {"Edit8", "0"},
-                              {"Edit9", "0"},   {"Edit10", "0"}, {"Edit11", "0"}, {"Edit12", "0"}, {"Edit13", "Pos 7"}};
+        const Fields expected{{"Edit1", "0"},  {"Edit2", "0"},  {"Edit3", "0"},     {"Edit6", "0"},
+                              {"Edit4", ""},   {"Edit5", ""},   {"Edit14", ""},     {"Edit15", ""},
+                              {"Edit7", ""},   {"Edit8", "0"},  {"Edit9", "0"},     {"Edit10", "0"},
+                              {"Edit11", "0"}, {"Edit12", "0"}, {"Edit13", "Pos 7"}};
         for (const auto &[name, value] : expected) {
             QCOMPARE(text(form, name.toLatin1().constData()), value);
             QCOMPARE(state(form, name.toLatin1().constData()), vb::FieldState::Normal);
@@ -309,12 +331,15 @@ void TestProgramm1::optionSwitchResetsAndChangesTheForm()
         QVERIFY(form->findChild<QWidget *>(QStringLiteral("Panel4"))->isHidden());
         QVERIFY(form->findChild<QWidget *>(QStringLiteral("Image1"))->isHidden());
         QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image4"))->isHidden());
-        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Feldhöhe H1 [m]"));
-        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Label24"))->text(), QStringLiteral("bzw. Scheibenkante [mm]"));
+        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Feldhöhe H1 [m]"));
+        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Label24"))->text(),
+                 QStringLiteral("bzw. Scheibenkante [mm]"));
         chooseTransom(form, false);
         QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Edit3"))->isHidden());
         QVERIFY(!form->findChild<QWidget *>(QStringLiteral("Image2"))->isHidden());
-        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Länge Pfosten LP [m]"));
+        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Länge Pfosten LP [m]"));
     });
     // The option survives closing and reopening the form.
     m_app->withProgramOpen(1, [&](QWidget *form) { chooseTransom(form, true); });
@@ -329,15 +354,16 @@ void TestProgramm1::extremeInputsEndInAMessage_data()
     QTest::addColumn<Fields>("inputs");
     QTest::addColumn<QString>("message");
     QTest::newRow("an extreme mullion length overflows")
-        << Fields{{"Edit1", "1e300"}, {"Edit6", "1e300"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit4", "200"},
-                  {"Edit14", "1"}}
+        << Fields{{"Edit1", "1e300"}, {"Edit6", "1e300"}, {"Edit2", "1"},
+                  {"Edit3", "1"},     {"Edit4", "200"},   {"Edit14", "1"}}
         << QStringLiteral("Gleitkommaüberlauf");
     QTest::newRow("an extreme wind load overflows")
-        << Fields{{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit4", "200"}, {"Edit14", "1e300"}}
+        << Fields{{"Edit1", "3"}, {"Edit6", "2"},   {"Edit2", "1"},
+                  {"Edit3", "1"}, {"Edit4", "200"}, {"Edit14", "1e300"}}
         << QStringLiteral("Gleitkommaüberlauf");
     QTest::newRow("a vanishing mullion divides by zero")
-        << Fields{{"Edit1", "1e-200"}, {"Edit6", "1e-300"}, {"Edit2", "1"}, {"Edit3", "1"}, {"Edit5", "300"},
-                  {"Edit14", "1"}}
+        << Fields{{"Edit1", "1e-200"}, {"Edit6", "1e-300"}, {"Edit2", "1"},
+                  {"Edit3", "1"},      {"Edit5", "300"},    {"Edit14", "1"}}
         << QStringLiteral("Ungültige Gleitkommaoperation");
 }
 

@@ -194,8 +194,7 @@ void TestProgramm4::badInputs_data()
         << QStringList{"Edit7", "Edit15", "Edit9", "Edit10"}
         << Fields{{"Edit7", ""}, {"Edit15", ""}, {"Edit9", ""}, {"Edit10", ""}};
     QTest::newRow("an empty first span turns red alone while LS fits the second span")
-        << with(kExample, {{"Edit1", ""}, {"Edit2", "2"}}) << QStringList{"Edit1"}
-        << Fields{{"Edit1", "0"}};
+        << with(kExample, {{"Edit1", ""}, {"Edit2", "2"}}) << QStringList{"Edit1"} << Fields{{"Edit1", "0"}};
     QTest::newRow("a pane length that failed counts as 0 and raises no line beside an empty span")
         << with(kExample, {{"Edit2", "x"}, {"Edit6", ""}}) << QStringList{"Edit2", "Edit6"}
         << Fields{{"Edit2", "0"}, {"Edit6", "0"}};

@@ -142,13 +142,23 @@ void TestSavePdf::proposedName_data()
     QTest::addColumn<QString>("project");
     QTest::addColumn<QString>("position");
     QTest::addColumn<QString>("name");
-    QTest::newRow("project and number") << "Musterbau Nord" << "7" << "Programm 1 - Musterbau Nord - Pos 7.pdf";
+    QTest::newRow("project and number") << "Musterbau Nord"
+                                        << "7"
+                                        << "Programm 1 - Musterbau Nord - Pos 7.pdf";
     QTest::newRow("a number typed with its own Pos keeps it once")
-        << "Musterbau Nord" << "Pos 12b" << "Programm 1 - Musterbau Nord - Pos 12b.pdf";
-    QTest::newRow("a number typed as Position keeps its word") << "" << "Position 3" << "Programm 1 - Position 3.pdf";
-    QTest::newRow("no project and no number leave only the program") << "" << " " << "Programm 1.pdf";
+        << "Musterbau Nord"
+        << "Pos 12b"
+        << "Programm 1 - Musterbau Nord - Pos 12b.pdf";
+    QTest::newRow("a number typed as Position keeps its word") << ""
+                                                               << "Position 3"
+                                                               << "Programm 1 - Position 3.pdf";
+    QTest::newRow("no project and no number leave only the program") << ""
+                                                                     << " "
+                                                                     << "Programm 1.pdf";
     QTest::newRow("characters no file system takes become underscores")
-        << "Haus <A>: \"Süd\"" << "1/2" << "Programm 1 - Haus _A__ _Süd_ - Pos 1_2.pdf";
+        << "Haus <A>: \"Süd\""
+        << "1/2"
+        << "Programm 1 - Haus _A__ _Süd_ - Pos 1_2.pdf";
 }
 
 void TestSavePdf::proposedName()
@@ -160,7 +170,8 @@ void TestSavePdf::proposedName()
     setMenuField(app, "Edit1", project);
     setMenuField(app, "Edit2", position);
     QString proposed;
-    app.withProgramOpen(1, [&](QWidget *form) { proposed = qobject_cast<vb::ProgramForm *>(form)->proposedPdfName(); });
+    app.withProgramOpen(
+        1, [&](QWidget *form) { proposed = qobject_cast<vb::ProgramForm *>(form)->proposedPdfName(); });
     QCOMPARE(proposed, name);
 }
 

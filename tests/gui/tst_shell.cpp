@@ -14,9 +14,12 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-namespace {
-QWidget *child(QWidget *form, const char *name) { return form->findChild<QWidget *>(QString::fromLatin1(name)); }
-
+namespace
+{
+QWidget *child(QWidget *form, const char *name)
+{
+    return form->findChild<QWidget *>(QString::fromLatin1(name));
+}
 
 } // namespace
 
@@ -51,32 +54,34 @@ void TestShell::menuLayout_data()
     QTest::newRow("the position number field") << "Edit2" << QRect(248, 157, 473, 24) << "";
     QTest::newRow("the company field") << "Edit3" << QRect(248, 184, 473, 24) << "";
     QTest::newRow("the creator field") << "Edit6" << QRect(248, 212, 217, 24) << "";
-    QTest::newRow("the first program button") << "Button1" << QRect(56, 257, 665, 29)
-                                              << "Fassadensystem: Pfosten / Riegel (LF Winddruck /-sog)";
+    QTest::newRow("the first program button")
+        << "Button1" << QRect(56, 257, 665, 29) << "Fassadensystem: Pfosten / Riegel (LF Winddruck /-sog)";
     QTest::newRow("the second program button")
         << "Button3" << QRect(56, 291, 664, 29)
         << "Fassadensystem: Pfosten mit horizontaler Verkehrslast (LF Linienlast)";
-    QTest::newRow("the third program button") << "Button4" << QRect(56, 329, 664, 29)
-                                              << "Schräge Konstruktion / Schrägdach (LF Eigenlast, Wind, Schnee)";
-    QTest::newRow("the fourth program button") << "Button5" << QRect(56, 364, 664, 29)
-                                               << "Fassadensystem : Pfosten als Zweifeldträger (LF Winddruck /-sog)";
+    QTest::newRow("the third program button")
+        << "Button4" << QRect(56, 329, 664, 29)
+        << "Schräge Konstruktion / Schrägdach (LF Eigenlast, Wind, Schnee)";
+    QTest::newRow("the fourth program button")
+        << "Button5" << QRect(56, 364, 664, 29)
+        << "Fassadensystem : Pfosten als Zweifeldträger (LF Winddruck /-sog)";
     QTest::newRow("the fifth program button")
         << "Button6" << QRect(56, 402, 664, 30)
         << "Schräge Konstruktion / Schrägdach, Zweifeldträger (LF Eigenlast, Wind, Schnee)";
-    QTest::newRow("the sixth program button") << "Button7" << QRect(56, 439, 664, 27)
-                                              << "Riegel- Bemessung (LF Riegeleigengewicht und Füllung)";
+    QTest::newRow("the sixth program button")
+        << "Button7" << QRect(56, 439, 664, 27) << "Riegel- Bemessung (LF Riegeleigengewicht und Füllung)";
     QTest::newRow("the exit button") << "Button2" << QRect(324, 486, 179, 28) << "Programm Beenden";
     QTest::newRow("the heading") << "Label1" << QRect() << "Statische Vorbemessung im Metallbau";
     QTest::newRow("the title") << "Label7" << QRect() << "Hauptmenü";
-    QTest::newRow("the project caption stands level with its field") << "Label2" << QRect(60, 130, 180, 17)
-                                                                     << "Projekt:";
+    QTest::newRow("the project caption stands level with its field")
+        << "Label2" << QRect(60, 130, 180, 17) << "Projekt:";
     QTest::newRow("the position caption stands level with its field")
         << "Label3" << QRect(60, 157, 180, 17) << "Pos.-/Auftragsnummer :";
-    QTest::newRow("the company caption stands level with its field") << "Label4" << QRect(60, 184, 180, 17)
-                                                                     << "Firma :";
+    QTest::newRow("the company caption stands level with its field")
+        << "Label4" << QRect(60, 184, 180, 17) << "Firma :";
     const QString hyphens(150, QLatin1Char('-'));
-    QTest::newRow("the rule above the heading is in the menu's text font") << "Label9" << QRect(56, 92, 671, 18)
-                                                                           << hyphens;
+    QTest::newRow("the rule above the heading is in the menu's text font")
+        << "Label9" << QRect(56, 92, 671, 18) << hyphens;
     QTest::newRow("the rule above the program buttons is in the menu's text font")
         << "Label11" << QRect(56, 244, 666, 18) << hyphens;
     QTest::newRow("the creator caption") << "Label12" << QRect() << "Ersteller :";
@@ -170,12 +175,24 @@ void TestShell::everyProgramOpensAndReturns_data()
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("positionField");
-    QTest::newRow("Programm 1") << 1 << "TForm23" << "Programm 1" << "Edit13";
-    QTest::newRow("Programm 2") << 2 << "TForm24" << "Programm 2" << "Edit13";
-    QTest::newRow("Programm 3") << 3 << "TForm25" << "Programm 3" << "Edit17";
-    QTest::newRow("Programm 4") << 4 << "TForm26" << "Programm 4" << "Edit13";
-    QTest::newRow("Programm 5") << 5 << "TForm27" << "Programm 5" << "Edit15";
-    QTest::newRow("Programm 6") << 6 << "TForm28" << "Programm 6" << "Edit11";
+    QTest::newRow("Programm 1") << 1 << "TForm23"
+                                << "Programm 1"
+                                << "Edit13";
+    QTest::newRow("Programm 2") << 2 << "TForm24"
+                                << "Programm 2"
+                                << "Edit13";
+    QTest::newRow("Programm 3") << 3 << "TForm25"
+                                << "Programm 3"
+                                << "Edit17";
+    QTest::newRow("Programm 4") << 4 << "TForm26"
+                                << "Programm 4"
+                                << "Edit13";
+    QTest::newRow("Programm 5") << 5 << "TForm27"
+                                << "Programm 5"
+                                << "Edit15";
+    QTest::newRow("Programm 6") << 6 << "TForm28"
+                                << "Programm 6"
+                                << "Edit11";
 }
 
 void TestShell::everyProgramOpensAndReturns()
@@ -217,7 +234,8 @@ void TestShell::programFormsAreMadeWhenFirstOpened()
         QCOMPARE(programs[i]->objectName(), QStringLiteral("TForm%1").arg(23 + i));
         QVERIFY(!programs[i]->isBuilt());
     }
-    app.withProgramOpen(3, [](QWidget *form) { QVERIFY(form->findChild<QLineEdit *>(QStringLiteral("Edit17"))); });
+    app.withProgramOpen(
+        3, [](QWidget *form) { QVERIFY(form->findChild<QLineEdit *>(QStringLiteral("Edit17"))); });
     QVERIFY(programs[2]->isBuilt());
     QVERIFY(!programs[1]->isBuilt());
 }
@@ -227,12 +245,18 @@ void TestShell::typedPositionNumberSurvivesTheWindowsAbove_data()
     QTest::addColumn<int>("program");
     QTest::addColumn<QString>("positionField");
     QTest::addColumn<QString>("infoButton");
-    QTest::newRow("Programm 1 keeps it over its wind page") << 1 << "Edit13" << "SpeedButton1";
-    QTest::newRow("Programm 2 keeps it over its barrier-load page") << 2 << "Edit13" << "SpeedButton1";
-    QTest::newRow("Programm 3 keeps it over its wind page") << 3 << "Edit17" << "SpeedButton1";
-    QTest::newRow("Programm 4 keeps it over its wind page") << 4 << "Edit13" << "SpeedButton2";
-    QTest::newRow("Programm 5 keeps it over its wind page") << 5 << "Edit15" << "SpeedButton1";
-    QTest::newRow("Programm 6 keeps it over its deflection page") << 6 << "Edit11" << "SpeedButton1";
+    QTest::newRow("Programm 1 keeps it over its wind page") << 1 << "Edit13"
+                                                            << "SpeedButton1";
+    QTest::newRow("Programm 2 keeps it over its barrier-load page") << 2 << "Edit13"
+                                                                    << "SpeedButton1";
+    QTest::newRow("Programm 3 keeps it over its wind page") << 3 << "Edit17"
+                                                            << "SpeedButton1";
+    QTest::newRow("Programm 4 keeps it over its wind page") << 4 << "Edit13"
+                                                            << "SpeedButton2";
+    QTest::newRow("Programm 5 keeps it over its wind page") << 5 << "Edit15"
+                                                            << "SpeedButton1";
+    QTest::newRow("Programm 6 keeps it over its deflection page") << 6 << "Edit11"
+                                                                  << "SpeedButton1";
 }
 
 void TestShell::typedPositionNumberSurvivesTheWindowsAbove()

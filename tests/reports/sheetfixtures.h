@@ -12,10 +12,10 @@ inline report::FormTexts sampleInput(bool english, bool transom)
                  QStringLiteral("Fensterbau Beispiel"), QStringLiteral("A. Planer"),
                  QStringLiteral("08.12.2026"),          QStringLiteral("10:15:00")};
     const std::pair<const char *, const char *> fields[] = {
-        {"Edit1", "3.5"},    {"Edit2", "1.25"},    {"Edit3", "1.35"},   {"Edit4", "200"},
-        {"Edit5", "300"},    {"Edit6", "2.8"},     {"Edit7", "8.5"},    {"Edit8", "123.4"},
-        {"Edit9", "17.50"},  {"Edit10", "11.20"},  {"Edit11", "-2345.6"}, {"Edit12", "266.5"},
-        {"Edit14", "-0.8"},  {"Edit15", "15"},
+        {"Edit1", "3.5"},   {"Edit2", "1.25"},   {"Edit3", "1.35"},     {"Edit4", "200"},
+        {"Edit5", "300"},   {"Edit6", "2.8"},    {"Edit7", "8.5"},      {"Edit8", "123.4"},
+        {"Edit9", "17.50"}, {"Edit10", "11.20"}, {"Edit11", "-2345.6"}, {"Edit12", "266.5"},
+        {"Edit14", "-0.8"}, {"Edit15", "15"},
     };
     for (const auto &[name, text] : fields)
         in.fields.insert(QLatin1String(name), QString::fromLatin1(text));

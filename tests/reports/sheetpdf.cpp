@@ -55,7 +55,8 @@ QString rowsCheck(const PdfPage &page, const QStringList &present, const QString
         return page.error;
     const QStringList rows = page.rows();
     const auto onPage = [&rows](const QString &text) {
-        return std::any_of(rows.cbegin(), rows.cend(), [&text](const QString &row) { return row.contains(text); });
+        return std::any_of(rows.cbegin(), rows.cend(),
+                           [&text](const QString &row) { return row.contains(text); });
     };
     for (const QString &text : present)
         if (!onPage(text))

@@ -14,8 +14,8 @@ PdfPage printSheetToPdf(const report::Sheet &sheet, const QString &fileName, int
 // within the band) puts it: its left edge at x, or for a right-aligned value its right edge, and
 // its top at top, each within one pixel. Of several such words the one nearest to top is taken.
 // Returns an empty string when it stands there, else what was found.
-QString wordAt(const PdfPage &page, const report::Sheet &sheet, const QString &word, const QString &band, int x,
-               int top, bool rightAligned = false);
+QString wordAt(const PdfPage &page, const report::Sheet &sheet, const QString &word, const QString &band,
+               int x, int top, bool rightAligned = false);
 
 // Checks that every text of `present` stands within one row of the page and none of `absent`
 // does. Returns an empty string when so, else the first text that is missing or should not
