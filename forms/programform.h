@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/caption.h"
-#include "core/crosscheck.h"
-#include "core/fpfailure.h"
+#include "forms/programtables.h"
 #include "reports/sheet.h"
 
 #include <QtCore/QList>
@@ -23,52 +21,6 @@ namespace vb
 {
 
 class FieldChecker;
-
-// An input field and the text "Neue Eingabe" gives it: "0", empty or a typical value.
-struct ResetText {
-    const char *field;
-    const char *text;
-};
-
-// A result field and its number of decimals.
-struct ResultField {
-    const char *field;
-    int decimals;
-};
-
-// What a program's calculation hands back: a failure of the arithmetic, or the values of its
-// result fields in the order of its table. No values where the member has nothing to show.
-struct Calculated {
-    FpFailure failure = FpFailure::None;
-    QList<double> values;
-};
-
-// An information button and the pages it opens in German and in English; where an option
-// button chooses the rule the loads follow, the pages while that option is chosen.
-struct InfoPages {
-    int german;
-    int english;
-};
-struct InfoButton {
-    const char *button;
-    InfoPages pages;
-    const char *option = nullptr;
-    InfoPages optionPages{0, 0};
-};
-
-// What a program is, as tables: its captions (the texts its design shows, set on every
-// activation, and those of its other modes, which the program sets itself), the reset texts
-// of its inputs, its result fields, its cross-field conditions and its information buttons.
-struct ProgramTables {
-    std::span<const Caption> captions{};
-    std::span<const std::span<const Caption>> modeCaptions{};
-    std::span<const ResetText> resetTexts{};
-    std::span<const ResultField> resultFields{};
-    std::span<const CrossCondition> conditions{};
-    std::span<const InfoButton> infoButtons{};
-    // Programm 6 has no cross-field message and leaves the error window as it is.
-    bool usesErrorWindow = true;
-};
 
 // What the six program forms share: the four command buttons with the calculate handler and new
 // input, the position-number field carried to and from the main menu, activation with the

@@ -71,13 +71,7 @@ constexpr ResultField kResults[] = {{"Edit9", 2}, {"Edit10", 2}, {"Edit8", 1}, {
 
 // LS longer than the mullion cannot be; for a transom H2 > H1 is a normal case.
 constexpr CrossCondition kConditions[] = {
-    {.field = "Edit6",
-     .compare = CrossCondition::Compare::Greater,
-     .than = {"Edit1"},
-     .onlyWith = "RadioButton1",
-     .marks = {"Edit1", "Edit6"},
-     .line = 3,
-     .message = {"Label3", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"}},
+    paneLongerThanMember("Edit6", {"Edit1"}, 3, "RadioButton1", {"Edit1", "Edit6"}),
 };
 
 // Information pages on wind loads: German DIN first, English BS first.

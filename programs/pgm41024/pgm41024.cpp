@@ -54,11 +54,7 @@ constexpr ResultField kResults[] = {{"Edit17", 2}, {"Edit18", 2}, {"Edit8", 1}, 
 
 // The pane may be as long as the longer span, never longer.
 constexpr CrossCondition kConditions[] = {
-    {.field = "Edit2",
-     .compare = CrossCondition::Compare::Greater,
-     .than = {"Edit1", "Edit6"},
-     .line = 2,
-     .message = {"Label2", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"}},
+    paneLongerThanMember("Edit2", {"Edit1", "Edit6"}, 2),
 };
 
 // Information pages on wind loads: German DIN first, English BS first.

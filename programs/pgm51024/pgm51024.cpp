@@ -63,33 +63,15 @@ constexpr ResultField kResults[] = {{"Edit20", 2}, {"Edit21", 2}, {"Edit8", 1}, 
 // The pane cannot be longer than the longer rafter, and from a pitch of 89° on the rafter is
 // a wall.
 constexpr CrossCondition kConditions[] = {
-    {.field = "Edit2",
-     .compare = CrossCondition::Compare::Greater,
-     .than = {"Edit6", "Edit3"},
-     .line = 3,
-     .message = {"Label3", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"}},
-    {.field = "Edit1",
-     .compare = CrossCondition::Compare::AtLeast,
-     .limit = rafter::kSteepestPitch,
-     .line = 2,
-     .message = {"Label2", "Die Dachneigung muß kleiner sein als 89° !",
-                 "Roof pitch has to be smaller than 89° !"}},
-};
-
-// Wind and snow pages follow the load case: DIN 1055 first, or BS 6399 first with
-// RadioButton3; the pages on superposing wind and snow are the same for both.
-constexpr InfoButton kInfoButtons[] = {
-    {"SpeedButton1", {6, 4}, "RadioButton3", {8, 3}},
-    {"SpeedButton2", {7, 5}, "RadioButton3", {9, 1}},
-    {"SpeedButton3", {13, 14}},
-    {"SpeedButton4", {15, 16}},
+    paneLongerThanMember("Edit2", {"Edit6", "Edit3"}, 3),
+    pitchTooSteep("Edit1"),
 };
 
 constexpr ProgramTables kTables{.captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
-                                .infoButtons = kInfoButtons};
+                                .infoButtons = kRafterInfoButtons};
 
 } // namespace
 

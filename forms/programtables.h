@@ -1,0 +1,101 @@
+#pragma once
+
+// The tables a program form is made of, and the entries several programs share.
+
+#include "core/caption.h"
+#include "core/crosscheck.h"
+#include "core/fpfailure.h"
+#include "core/rafterloads.h"
+
+#include <QtCore/QList>
+
+#include <array>
+#include <span>
+
+namespace vb
+{
+
+// An input field and the text "Neue Eingabe" gives it: "0", empty or a typical value.
+struct ResetText {
+    const char *field;
+    const char *text;
+};
+
+// A result field and its number of decimals.
+struct ResultField {
+    const char *field;
+    int decimals;
+};
+
+// What a program's calculation hands back: a failure of the arithmetic, or the values of its
+// result fields in the order of its table. No values where the member has nothing to show.
+struct Calculated {
+    FpFailure failure = FpFailure::None;
+    QList<double> values;
+};
+
+// An information button and the pages it opens in German and in English; where an option
+// button chooses the rule the loads follow, the pages while that option is chosen.
+struct InfoPages {
+    int german;
+    int english;
+};
+struct InfoButton {
+    const char *button;
+    InfoPages pages;
+    const char *option = nullptr;
+    InfoPages optionPages{0, 0};
+};
+
+// What a program is, as tables: its captions (the texts its design shows, set on every
+// activation, and those of its other modes, which the program sets itself), the reset texts
+// of its inputs, its result fields, its cross-field conditions and its information buttons.
+struct ProgramTables {
+    std::span<const Caption> captions{};
+    std::span<const std::span<const Caption>> modeCaptions{};
+    std::span<const ResetText> resetTexts{};
+    std::span<const ResultField> resultFields{};
+    std::span<const CrossCondition> conditions{};
+    std::span<const InfoButton> infoButtons{};
+    // Programm 6 has no cross-field message and leaves the error window as it is.
+    bool usesErrorWindow = true;
+};
+
+// LS, the largest pane, longer than the member (LP, or the longer of two spans): the error
+// window's "LS" line, which the programs put on different lines and Programm 1 marks.
+constexpr CrossCondition paneLongerThanMember(const char *pane, std::array<const char *, 2> member, int line,
+                                              const char *onlyWith = nullptr,
+                                              std::array<const char *, 2> marks = {})
+{
+    return {.field = pane,
+            .compare = CrossCondition::Compare::Greater,
+            .than = member,
+            .onlyWith = onlyWith,
+            .marks = marks,
+            .line = line,
+            .message = {"", "LS darf nicht größer sein als LP !", "LS has to be smaller than LP !"}};
+}
+
+// A roof pitch of 89° or more is a wall, not a roof: line 2 of the error window in both rafter
+// programs.
+constexpr CrossCondition pitchTooSteep(const char *pitch)
+{
+    return {.field = pitch,
+            .compare = CrossCondition::Compare::AtLeast,
+            .limit = rafter::kSteepestPitch,
+            .line = 2,
+            .message = {"", "Die Dachneigung muß kleiner sein als 89° !",
+                        "Roof pitch has to be smaller than 89° !"}};
+}
+
+// The information buttons of both rafter programs: wind and snow pages follow the load case,
+// DIN 1055 first, or BS 6399 first with RadioButton3; the pages on superposing wind and snow are
+// the same for both.
+inline constexpr InfoButton kRafterInfoButtons[] = {
+    {"SpeedButton1", {6, 4}, "RadioButton3", {8, 3}},
+    {"SpeedButton2", {7, 5}, "RadioButton3", {9, 1}},
+    {"SpeedButton3", {13, 14}},
+    {"SpeedButton4", {15, 16}},
+};
+
+} // namespace vb
