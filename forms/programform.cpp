@@ -160,7 +160,7 @@ void ProgramForm::Button1Click()
             return;
         }
         Q_ASSERT(out.values.isEmpty() || out.values.size() == qsizetype(results.size()));
-        for (qsizetype i = 0; i < out.values.size(); ++i)
+        for (qsizetype i = 0; i < std::min(out.values.size(), qsizetype(results.size())); ++i)
             field(results[i].field)->setText(formatFixed(out.values[i], results[i].decimals));
     }
     if (m_tables.usesErrorWindow && error->anyLineVisible())

@@ -1,5 +1,6 @@
-// The caption tables against the forms: every control a table names exists, and the German
-// texts of the tables that set a form's design texts are the texts of its .ui file.
+// The tables of the program forms against the forms: every control a caption, reset, result,
+// condition or information table names exists, and the German texts of the tables that set a
+// form's design texts are the texts of its .ui file.
 #include "guifixture.h"
 
 #include "app/mainmenu.h"
@@ -89,12 +90,31 @@ void TestCaptions::everyNamedControlExists()
     QList<std::span<const vb::Caption>> tables{form->tables().captions, vb::ProgramForm::commandCaptions()};
     for (const std::span<const vb::Caption> table : form->tables().modeCaptions)
         tables << table;
+    QStringList names;
     for (const auto &table : tables) {
-        for (const vb::Caption &row : table) {
-            const QString name = QLatin1String(row.control);
-            QVERIFY2(name == form->objectName() || form->findChild<QWidget *>(name),
-                     qPrintable(form->objectName() + QStringLiteral(" has no control ") + name));
+        for (const vb::Caption &row : table)
+            names << QLatin1String(row.control);
+    }
+    const vb::ProgramTables &t = form->tables();
+    for (const vb::ResetText &row : t.resetTexts)
+        names << QLatin1String(row.field);
+    for (const vb::ResultField &row : t.resultFields)
+        names << QLatin1String(row.field);
+    for (const vb::CrossCondition &row : t.conditions) {
+        for (const char *name :
+             {row.field, row.than[0], row.than[1], row.onlyWith, row.marks[0], row.marks[1]}) {
+            if (name)
+                names << QLatin1String(name);
         }
+    }
+    for (const vb::InfoButton &row : t.infoButtons) {
+        names << QLatin1String(row.button);
+        if (row.option)
+            names << QLatin1String(row.option);
+    }
+    for (const QString &name : names) {
+        QVERIFY2(name == form->objectName() || form->findChild<QWidget *>(name),
+                 qPrintable(form->objectName() + QStringLiteral(" has no control ") + name));
     }
 }
 
