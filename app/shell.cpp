@@ -1,6 +1,7 @@
 #include "app/shell.h"
 
 #include "app/stat1024.h"
+#include "forms/tformprofil.h"
 #include "reports/resources.h"
 
 #include <QtCore/QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QtGui/QFont>
 #include <QtGui/QGuiApplication>
 #include <QtWidgets/QFileDialog>
+#include <QtWidgets/QPushButton>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
 #include <dlfcn.h>
@@ -26,6 +28,8 @@ struct State {
     HeaderSnapshot header;
     FormRegistry forms;
     MessageHook hook;
+    QuestionHook questionHook;
+    OpenDialogHook openDialogHook;
     SaveDialogHook saveDialogHook;
     QString lastSaveFolder;
 };
@@ -104,6 +108,40 @@ void setMessageHook(MessageHook hook)
     state().hook = std::move(hook);
 }
 
+int ask(const Question &question)
+{
+    if (state().questionHook)
+        return state().questionHook(question);
+    QMessageBox box(question.icon, question.caption, question.text);
+    QList<QAbstractButton *> buttons;
+    for (const QString &answer : question.answers)
+        buttons << box.addButton(answer, QMessageBox::AcceptRole);
+    if (!buttons.isEmpty()) {
+        box.setEscapeButton(buttons.last());
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.last()));
+    }
+    box.exec();
+    const qsizetype answer = buttons.indexOf(box.clickedButton());
+    return answer < 0 ? int(buttons.size()) - 1 : int(answer);
+}
+
+void setQuestionHook(QuestionHook hook)
+{
+    state().questionHook = std::move(hook);
+}
+
+QString askOpenFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+{
+    if (state().openDialogHook)
+        return state().openDialogHook(caption);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+void setOpenDialogHook(OpenDialogHook hook)
+{
+    state().openDialogHook = std::move(hook);
+}
+
 QString askSaveFileName(QWidget *parent, const QString &caption, const QString &proposed,
                         const QString &filter)
 {
@@ -180,6 +218,14 @@ QString menuTime()
 {
     const TForm22 *menu = state().forms.menu;
     return menu ? menu->time() : QString();
+}
+
+TFormProfil *sectionWindow()
+{
+    TFormProfil *&window = state().forms.sections;
+    if (!window)
+        window = new TFormProfil(state().forms.menu);
+    return window;
 }
 
 void openProgram(int program)

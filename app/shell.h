@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtWidgets/QMessageBox>
 
 #include <array>
@@ -22,6 +23,7 @@ class TForm1;
 class TForm22;
 class TForm29;
 class TForm31;
+class TFormProfil;
 class ProgramForm;
 
 // The five header fields a program takes over when it is opened ("Ersteller" is read
@@ -41,12 +43,21 @@ struct FormRegistry {
     std::array<ProgramForm *, 6> programs{}; // TForm23 … TForm28
     TForm29 *info = nullptr;
     TForm31 *error = nullptr;
+    TFormProfil *sections = nullptr; // made when a section is first chosen
 };
 
 struct Message {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString caption;
     QString text;
+};
+
+// A question with its answers, the last of which is the one Escape gives.
+struct Question {
+    QMessageBox::Icon icon = QMessageBox::Question;
+    QString caption;
+    QString text;
+    QStringList answers;
 };
 
 namespace shell
@@ -86,6 +97,19 @@ void message(const Message &message);
 using MessageHook = std::function<void(const Message &)>;
 void setMessageHook(MessageHook hook);
 
+// Asks a question in a message box and waits; returns the index of the answer given. A test can
+// answer instead by installing a hook.
+int ask(const Question &question);
+using QuestionHook = std::function<int(const Question &)>;
+void setQuestionHook(QuestionHook hook);
+
+// Asks for a file to open in the desktop's open dialog, starting in `folder`; empty when the user
+// cancels. A test can answer instead by installing a hook, which gets the dialog's caption.
+QString askOpenFileName(QWidget *parent, const QString &caption, const QString &folder,
+                        const QString &filter);
+using OpenDialogHook = std::function<QString(const QString &caption)>;
+void setOpenDialogHook(OpenDialogHook hook);
+
 // Asks for the name of a file to save in the desktop's save dialog, proposing `proposed` (a full
 // path); empty when the user cancels. A test can answer instead by installing a hook, which gets
 // the dialog's caption and the proposed path.
@@ -114,6 +138,9 @@ void setMenuPositionNumber(const QString &text);
 QString menuCreator();
 QString menuDate();
 QString menuTime();
+
+// The section window, made the first time a section is chosen.
+TFormProfil *sectionWindow();
 
 // Opens program 1 … 6 from the main menu, as its program button does, and returns when the
 // program form is closed.

@@ -18,6 +18,7 @@
 #include <QtGui/QCloseEvent>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
@@ -33,8 +34,12 @@ namespace
 constexpr Caption kCommandCaptions[] = {
     {"Button1", "Berechnung", "Calculate"},     {"Button4", "Drucken", "Print"},
     {"Button3", "Neue Eingabe", "Reset input"}, {"Button2", "Zurück", "Back"},
-    {"ButtonPdf", "Als PDF…", "Save as PDF…"},
+    {"ButtonPdf", "Als PDF…", "Save as PDF…"},  {"ButtonProfil", "Profil wählen…", "Choose section…"},
 };
+
+// The line of the chosen section beside the results: its name and governing utilisation.
+constexpr Caption kSectionLine = {"LabelProfil", "Profil: %1, Ausnutzung %2 %",
+                                  "Section: %1, utilisation %2 %"};
 
 // Characters that one of the usual file systems does not take in a file name.
 QString fileNameSafe(QString text)
@@ -74,6 +79,7 @@ void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEd
 {
     m_position = positionField;
     addPdfButton();
+    addSectionControls();
     applyFormFonts(this);
     const auto connectButton = [this](const char *name, auto handler) {
         auto *button = findChild<QPushButton *>(QString::fromLatin1(name));
@@ -87,6 +93,7 @@ void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEd
     connectButton("Button3", [this] { Button3Click(); });
     connectButton("Button4", [this] { Button4Click(); });
     connectButton("ButtonPdf", [this] { ButtonPdfClick(); });
+    connectButton("ButtonProfil", [this] { ButtonProfilClick(); });
     for (QLineEdit *field : commaFields)
         field->installEventFilter(this);
     for (const InfoButton &info : m_tables.infoButtons) {
@@ -123,6 +130,8 @@ void ProgramForm::applyCommandCaptions()
 void ProgramForm::Button1Click()
 {
     shell::refreshDateTime();
+    setSectionChoice(std::nullopt);
+    m_required.clear();
     const std::span<const ResultField> results = m_tables.resultFields;
     for (const ResultField &result : results)
         field(result.field)->setText(QStringLiteral("0"));
@@ -162,6 +171,14 @@ void ProgramForm::Button1Click()
         Q_ASSERT(out.values.isEmpty() || out.values.size() == qsizetype(results.size()));
         for (qsizetype i = 0; i < std::min(out.values.size(), qsizetype(results.size())); ++i)
             field(results[i].field)->setText(formatFixed(out.values[i], results[i].decimals));
+        // What a section must offer: the results as calculated, not as rounded for display.
+        for (const SectionRequirement &requirement : m_tables.sectionRequirements) {
+            for (qsizetype i = 0; i < std::min(out.values.size(), qsizetype(results.size())); ++i) {
+                if (qstrcmp(results[i].field, requirement.field) == 0)
+                    m_required.append({requirement.quantity, std::abs(out.values[i]), requirement.label});
+            }
+        }
+        m_sectionButton->setEnabled(!m_required.isEmpty());
     }
     if (m_tables.usesErrorWindow && error->anyLineVisible())
         error->exec();
@@ -199,6 +216,9 @@ void ProgramForm::judgeConditions(FieldChecker &check, const std::function<doubl
 
 void ProgramForm::Button3Click()
 {
+    setSectionChoice(std::nullopt);
+    m_required.clear();
+    m_sectionButton->setEnabled(false);
     // Every input gets its reset text and every result "0"; all of them, a switched-off
     // alternative too, the window background colour. Options and the position number stay.
     for (const ResetText &reset : m_tables.resetTexts) {
@@ -211,6 +231,104 @@ void ProgramForm::Button3Click()
         output->setText(QStringLiteral("0"));
         setFieldState(output, FieldState::Normal);
     }
+}
+
+void ProgramForm::ButtonProfilClick()
+{
+    if (m_required.isEmpty())
+        return;
+    if (std::optional<SectionChoice> choice = shell::sectionWindow()->choose(this, m_required))
+        setSectionChoice(std::move(choice));
+}
+
+void ProgramForm::setSectionChoice(std::optional<SectionChoice> choice)
+{
+    m_section = std::move(choice);
+    showSectionChoice();
+}
+
+void ProgramForm::showSectionChoice()
+{
+    if (!m_sectionLine)
+        return;
+    m_sectionLine->setVisible(m_section.has_value());
+    if (m_section) {
+        m_sectionLine->setText(captionText(kSectionLine, shell::english())
+                                   .arg(m_section->name)
+                                   .arg(std::round(m_section->utilisation)));
+    }
+}
+
+QRect ProgramForm::freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area) const
+{
+    // What the design occupies: every control that holds no others, and the status bar.
+    QList<QRect> taken;
+    for (const QWidget *widget : findChildren<QWidget *>()) {
+        if (widget == m_sectionLine)
+            continue;
+        const bool holder = !widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty();
+        if (holder && !widget->inherits("QStatusBar"))
+            continue;
+        taken << QRect(widget->mapTo(this, QPoint(0, 0)), widget->size());
+    }
+    const QRect inside = rect().adjusted(4, 4, -4, -4);
+    const auto free = [&](const QRect &spot) {
+        const QRect margin = spot.adjusted(-3, -3, 3, 3);
+        return inside.contains(spot) &&
+               std::none_of(taken.begin(), taken.end(), [&](const QRect &r) { return r.intersects(margin); });
+    };
+    for (const QPoint &corner : preferred) {
+        if (free(QRect(corner, size)))
+            return QRect(corner, size);
+    }
+    // Else the lowest free place of the area, as far right as it goes.
+    for (int y = area.bottom() - size.height(); y >= area.top(); y -= 2) {
+        for (int x = area.right() - size.width(); x >= area.left(); x -= 4) {
+            if (free(QRect(QPoint(x, y), size)))
+                return QRect(QPoint(x, y), size);
+        }
+    }
+    return {};
+}
+
+void ProgramForm::addSectionControls()
+{
+    // "Profil wählen…" as large as the other command buttons: in their row where it has room,
+    // else as near to them as the design leaves room, towards the results. The line of the
+    // chosen section goes beside the button.
+    auto *pdf = findChild<QPushButton *>(QStringLiteral("ButtonPdf"));
+    auto *calculate = findChild<QPushButton *>(QStringLiteral("Button1"));
+    Q_ASSERT(pdf && calculate);
+    const QSize buttonSize = pdf->size();
+    const QRect nearRow(QPoint(8, calculate->y() - 140), QPoint(width() - 8, height()));
+    const QRect button = freeSpot(buttonSize,
+                                  {{pdf->x() + pdf->width() + 15, pdf->y()},
+                                   {pdf->x() + pdf->width() + 8, pdf->y()},
+                                   {calculate->x(), calculate->y() + calculate->height() + 6},
+                                   {calculate->x(), calculate->y() - buttonSize.height() - 6}},
+                                  nearRow);
+    m_sectionButton = new QPushButton(pdf->parentWidget());
+    m_sectionButton->setObjectName(QStringLiteral("ButtonProfil"));
+    m_sectionButton->setGeometry(button);
+    m_sectionButton->setFont(pdf->font());
+    m_sectionButton->setText(captionText(kCommandCaptions[5], false));
+    m_sectionButton->setEnabled(false);
+    setTabOrder(pdf, m_sectionButton);
+    m_sectionLine = new QLabel(this);
+    m_sectionLine->setObjectName(QStringLiteral("LabelProfil"));
+    m_sectionLine->hide();
+
+    const QSize lineSize(340, 17);
+    const int centre = button.top() + (button.height() - lineSize.height()) / 2;
+    const QRect line = freeSpot(lineSize,
+                                {{button.right() + 12, centre},
+                                 {button.left() - 12 - lineSize.width(), centre},
+                                 {button.left(), button.bottom() + 4},
+                                 {button.left(), button.top() - lineSize.height() - 4},
+                                 {calculate->x(), calculate->y() + calculate->height() + 4},
+                                 {calculate->x(), calculate->y() - lineSize.height() - 4}},
+                                nearRow);
+    m_sectionLine->setGeometry(line);
 }
 
 void ProgramForm::showInfo(const InfoButton &button)
@@ -230,6 +348,7 @@ void ProgramForm::aufnr()
     }
     applyCommandCaptions();
     applyCaptions(this, m_tables.captions, shell::english());
+    showSectionChoice();
 }
 
 void ProgramForm::addPdfButton()
@@ -325,6 +444,10 @@ report::FormTexts ProgramForm::sheetTexts() const
     texts.header.creator = shell::menuCreator();
     texts.header.date = shell::menuDate();
     texts.header.time = shell::menuTime();
+    if (m_section) {
+        texts.sectionName = m_section->name;
+        texts.sectionUtilisation = int(std::round(m_section->utilisation));
+    }
     for (const QLineEdit *field : findChildren<QLineEdit *>())
         texts.fields.insert(field->objectName(), field->text());
     for (const QRadioButton *option : findChildren<QRadioButton *>())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/programtables.h"
+#include "forms/tformprofil.h"
 #include "reports/sheet.h"
 
 #include <QtCore/QList>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <span>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -55,6 +57,10 @@ public:
     void Button2Click();
     // "Als PDF…": the sheet "Drucken" prints, saved as a PDF file the user names.
     void ButtonPdfClick();
+    // "Profil wählen…": the catalogue sections that carry the member of the last calculation.
+    void ButtonProfilClick();
+    // The section chosen for the member since the last calculation, if any.
+    const std::optional<SectionChoice> &sectionChoice() const { return m_section; }
 
     // The name the save dialog proposes: the program, the project and the position number,
     // with the characters no file system takes replaced, e.g.
@@ -109,6 +115,13 @@ protected:
 
 private:
     void addPdfButton();
+    // "Profil wählen…" and the line of the chosen section, placed where the design leaves room.
+    void addSectionControls();
+    // A place of `size` that overlaps no control of the design: the first of `preferred` that is
+    // free, else the lowest free one in `area`; empty when there is none.
+    QRect freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area) const;
+    void setSectionChoice(std::optional<SectionChoice> choice);
+    void showSectionChoice();
     void showInfo(const InfoButton &button);
     // Judges the cross-field conditions after the inputs' own checks; `asRead` gives the value
     // of a field as read before its check.
@@ -123,6 +136,10 @@ private:
     bool m_built = false;
     bool m_picturesLoaded = false;
     bool m_takeMenuPosition = false; // opened from the menu, its number not yet taken
+    QPushButton *m_sectionButton = nullptr;
+    QLabel *m_sectionLine = nullptr;
+    QList<RequiredValue> m_required; // of the last calculation that wrote results
+    std::optional<SectionChoice> m_section;
 };
 
 } // namespace vb

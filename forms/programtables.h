@@ -6,6 +6,7 @@
 #include "core/crosscheck.h"
 #include "core/fpfailure.h"
 #include "core/rafterloads.h"
+#include "core/sections.h"
 
 #include <QtCore/QList>
 
@@ -47,9 +48,18 @@ struct InfoButton {
     InfoPages optionPages{0, 0};
 };
 
+// A result field that a catalogue section must offer: which section value, and its name in the
+// section window.
+struct SectionRequirement {
+    const char *field;
+    sections::Quantity quantity;
+    Caption label;
+};
+
 // What a program is, as tables: its captions (the texts its design shows, set on every
 // activation, and those of its other modes, which the program sets itself), the reset texts
-// of its inputs, its result fields, its cross-field conditions and its information buttons.
+// of its inputs, its result fields, its cross-field conditions, its information buttons and the
+// results a catalogue section must offer.
 struct ProgramTables {
     std::span<const Caption> captions{};
     std::span<const std::span<const Caption>> modeCaptions{};
@@ -57,6 +67,7 @@ struct ProgramTables {
     std::span<const ResultField> resultFields{};
     std::span<const CrossCondition> conditions{};
     std::span<const InfoButton> infoButtons{};
+    std::span<const SectionRequirement> sectionRequirements{};
     // Programm 6 has no cross-field message and leaves the error window as it is.
     bool usesErrorWindow = true;
 };
@@ -96,6 +107,13 @@ inline constexpr InfoButton kRafterInfoButtons[] = {
     {"SpeedButton2", {7, 5}, "RadioButton3", {9, 1}},
     {"SpeedButton3", {13, 14}},
     {"SpeedButton4", {15, 16}},
+};
+
+// The results a section must offer in the programs that size about the x axis by one second
+// moment of area and one section modulus.
+inline constexpr SectionRequirement kSectionIxWx[] = {
+    {"Edit8", sections::Quantity::Ix, {"", "Ix", "Ix"}},
+    {"Edit12", sections::Quantity::Wx, {"", "Wx", "Wx"}},
 };
 
 } // namespace vb

@@ -181,7 +181,7 @@ SheetLayout druck4Layout()
 Sheet makeDruck4(const FormTexts &texts)
 {
     const FrameParameters frame = druck4Frame();
-    Sheet sheet(druck4Layout());
+    Sheet sheet(withSectionLine(druck4Layout(), frame, texts));
 
     fillFrameHeader(sheet, frame, texts.header);
     fillValues(sheet, kValues, texts);

@@ -204,7 +204,7 @@ SheetLayout druck5Layout()
 Sheet makeDruck5(const FormTexts &texts)
 {
     const FrameParameters frame = druck5Frame();
-    Sheet sheet(druck5Layout());
+    Sheet sheet(withSectionLine(druck5Layout(), frame, texts));
 
     fillFrameHeader(sheet, frame, texts.header);
     fillValues(sheet, kValues, texts);

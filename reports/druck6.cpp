@@ -158,7 +158,7 @@ SheetLayout druck6Layout()
 Sheet makeDruck6(const FormTexts &texts)
 {
     const FrameParameters frame = druck6Frame();
-    Sheet sheet(druck6Layout());
+    Sheet sheet(withSectionLine(druck6Layout(), frame, texts));
     const bool english = texts.english;
 
     show(sheet, "QRImage1", !english);

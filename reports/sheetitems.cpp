@@ -1,5 +1,6 @@
 #include "reports/sheetitems.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace report
@@ -65,6 +66,26 @@ void applyTexts(Sheet &sheet, std::span<const SheetText> table, bool english)
         if (text)
             set(sheet, entry.label, QString::fromUtf8(text));
     }
+}
+
+SheetLayout withSectionLine(SheetLayout layout, const FrameParameters &frame, const FormTexts &texts)
+{
+    if (texts.sectionName.isEmpty())
+        return layout;
+    // Every sheet has free room right of its "Ergebnisse" heading; the line ends where the rules
+    // of the closing block end, so that a long name grows towards the heading, never off the page.
+    const auto heading = std::find_if(layout.labels.cbegin(), layout.labels.cend(), [](const Label &label) {
+        return label.name == QLatin1String("QRLabel21");
+    });
+    const int top = heading != layout.labels.cend() ? heading->top + 3 : frame.closingFirstRuleTop - 24;
+    const QString pattern = texts.english ? QStringLiteral("Section: %1, utilisation %2 %")
+                                          : QStringLiteral("Profil: %1, Ausnutzung %2 %");
+    LabelFont font = textFont();
+    font.bold = true;
+    Label line = valueAt("QRLabelProfil", 8 + 547, top, font);
+    line.text = pattern.arg(texts.sectionName).arg(texts.sectionUtilisation);
+    layout.labels.append(line);
+    return layout;
 }
 
 } // namespace report

@@ -31,6 +31,10 @@ struct FormTexts {
     QHash<QString, QString> fields; // objectName -> text
     // Option buttons by name, checked or not.
     QHash<QString, bool> options;
+    // The catalogue section chosen for the member and its governing utilisation in per cent;
+    // no name where none was chosen.
+    QString sectionName;
+    int sectionUtilisation = 0;
 
     // The field's text; empty for a field the form does not have.
     QString field(const char *name) const;
@@ -66,5 +70,9 @@ struct SheetText {
 
 // Sets the texts of the table in the sheet's language.
 void applyTexts(Sheet &sheet, std::span<const SheetText> table, bool english);
+
+// The layout with one more line, on the row of the results heading, naming the section chosen
+// for the member and its utilisation; the layout unchanged where none was chosen.
+SheetLayout withSectionLine(SheetLayout layout, const FrameParameters &frame, const FormTexts &texts);
 
 } // namespace report

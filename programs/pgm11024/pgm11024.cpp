@@ -82,7 +82,8 @@ constexpr ProgramTables kTables{.captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
-                                .infoButtons = kInfoButtons};
+                                .infoButtons = kInfoButtons,
+                                .sectionRequirements = kSectionIxWx};
 
 } // namespace
 

@@ -59,7 +59,8 @@ constexpr ProgramTables kTables{.captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
-                                .infoButtons = kInfoButtons};
+                                .infoButtons = kInfoButtons,
+                                .sectionRequirements = kSectionIxWx};
 
 } // namespace
 

@@ -64,7 +64,8 @@ constexpr ProgramTables kTables{.captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
-                                .infoButtons = kRafterInfoButtons};
+                                .infoButtons = kRafterInfoButtons,
+                                .sectionRequirements = kSectionIxWx};
 
 } // namespace
 

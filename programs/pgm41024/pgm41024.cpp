@@ -60,11 +60,19 @@ constexpr CrossCondition kConditions[] = {
 // Information pages on wind loads: German DIN first, English BS first.
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton2", {6, 3}}};
 
+// A section must offer Ix and the section modulus for both the span and the support moment.
+constexpr SectionRequirement kSectionRequirements[] = {
+    {"Edit8", sections::Quantity::Ix, {"", "Ix", "Ix"}},
+    {"Edit12", sections::Quantity::Wx, {"", "Wx (Feld)", "Wx (span)"}},
+    {"Edit14", sections::Quantity::Wx, {"", "Wx (Stütze)", "Wx (support)"}},
+};
+
 constexpr ProgramTables kTables{.captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
-                                .infoButtons = kInfoButtons};
+                                .infoButtons = kInfoButtons,
+                                .sectionRequirements = kSectionRequirements};
 
 } // namespace
 

@@ -67,11 +67,19 @@ constexpr CrossCondition kConditions[] = {
     pitchTooSteep("Edit1"),
 };
 
+// A section must offer Ix and the section modulus for both the span and the support moment.
+constexpr SectionRequirement kSectionRequirements[] = {
+    {"Edit8", sections::Quantity::Ix, {"", "Ix", "Ix"}},
+    {"Edit12", sections::Quantity::Wx, {"", "Wx (Feld)", "Wx (span)"}},
+    {"Edit18", sections::Quantity::Wx, {"", "Wx (Stütze)", "Wx (support)"}},
+};
+
 constexpr ProgramTables kTables{.captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
-                                .infoButtons = kRafterInfoButtons};
+                                .infoButtons = kRafterInfoButtons,
+                                .sectionRequirements = kSectionRequirements};
 
 } // namespace
 

@@ -62,11 +62,18 @@ constexpr CrossCondition kConditions[] = {
 // Information page on the deflection of transoms under infill weight.
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {2, 12}}};
 
+// The transom carries the infill's weight about its weak axis: Iy and Wy.
+constexpr SectionRequirement kSectionRequirements[] = {
+    {"Edit5", sections::Quantity::Iy, {"", "Iy", "Iy"}},
+    {"Edit8", sections::Quantity::Wy, {"", "Wy", "Wy"}},
+};
+
 constexpr ProgramTables kTables{.captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
                                 .infoButtons = kInfoButtons,
+                                .sectionRequirements = kSectionRequirements,
                                 .usesErrorWindow = false};
 
 } // namespace

@@ -48,6 +48,8 @@ void resetShellState()
     vb::shell::setEnglish(false);
     vb::shell::setMessageHook({});
     vb::shell::setSaveDialogHook({});
+    vb::shell::setQuestionHook({});
+    vb::shell::setOpenDialogHook({});
     vb::shell::setLastSaveFolder(QString());
 }
 

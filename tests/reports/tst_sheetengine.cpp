@@ -5,6 +5,11 @@
 #include "sheetfixtures.h"
 
 #include "reports/druck1.h"
+#include "reports/druck2.h"
+#include "reports/druck3.h"
+#include "reports/druck4.h"
+#include "reports/druck5.h"
+#include "reports/druck6.h"
 #include "reports/sheetpainter.h"
 
 #include <QtCore/QFile>
@@ -67,6 +72,8 @@ private slots:
     void druck1Pictures_data();
     void druck1Pictures();
     void druck1FontsAndDrawingsStayVector();
+    void sectionLineBesideTheResultsHeading_data();
+    void sectionLineBesideTheResultsHeading();
 
 private:
     PdfPage printed(const Sheet &sheet, int dpi = 1200);
@@ -755,6 +762,50 @@ void TestSheetEngine::druck1FontsAndDrawingsStayVector()
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(ok);
     QCOMPARE(images.size(), 2); // the two header lines of the list
+}
+
+void TestSheetEngine::sectionLineBesideTheResultsHeading_data()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<bool>("english");
+    for (int n = 1; n <= 6; ++n) {
+        QTest::addRow("Programm %d, German", n) << n << false;
+        QTest::addRow("Programm %d, English", n) << n << true;
+    }
+}
+
+// A chosen section prints on the row of the results heading, right of it and within the
+// rules' width; a sheet without a choice keeps its layout label for label.
+void TestSheetEngine::sectionLineBesideTheResultsHeading()
+{
+    QFETCH(int, program);
+    QFETCH(bool, english);
+    using Make = Sheet (*)(const FormTexts &);
+    const Make makes[] = {makeDruck1, makeDruck2, makeDruck3, makeDruck4, makeDruck5, makeDruck6};
+    FormTexts texts = sampleInput(english, false);
+    const Sheet plain = makes[program - 1](texts);
+    QVERIFY(!plain.label(QStringLiteral("QRLabelProfil")));
+    texts.sectionName = QStringLiteral("50 x 100 x 3");
+    texts.sectionUtilisation = 87;
+    const Sheet chosen = makes[program - 1](texts);
+    QCOMPARE(chosen.layout().labels.size(), plain.layout().labels.size() + 1);
+    const QString heading = english ? QStringLiteral("Results") : QStringLiteral("Ergebnisse");
+    const QString line = english ? QStringLiteral("Section: 50 x 100 x 3, utilisation 87 %")
+                                 : QStringLiteral("Profil: 50 x 100 x 3, Ausnutzung 87 %");
+    const PdfPage page = printed(chosen);
+    QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
+    const QStringList rows = page.rows();
+    QVERIFY2(rows.contains(line), qPrintable(rows.join(QLatin1Char('\n'))));
+    const auto word = [&page](const QString &text) {
+        return *std::find_if(page.words.cbegin(), page.words.cend(),
+                             [&](const PdfWord &w) { return w.text == text; });
+    };
+    // On the heading's line: the two stand on one baseline, within a point.
+    QVERIFY(std::abs(word(heading).box.bottom() - word(line.section(QLatin1Char(' '), 0, 0)).box.bottom()) <
+            1.0);
+    const double rightEdge = xPt(8 + 547) + 0.5;
+    for (const PdfWord &word : page.words)
+        QVERIFY2(word.box.right() <= rightEdge || word.text != QLatin1String("%"), qPrintable(word.text));
 }
 
 QTEST_MAIN(TestSheetEngine)

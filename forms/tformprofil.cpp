@@ -1,0 +1,354 @@
+#include "forms/tformprofil.h"
+
+#include "app/shell.h"
+#include "core/cataloguestore.h"
+#include "core/resultformat.h"
+#include "forms/captions.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTableWidget>
+#include <QtWidgets/QVBoxLayout>
+
+#include <cmath>
+
+namespace vb
+{
+
+namespace
+{
+
+constexpr Caption kCaptions[] = {
+    {"TFormProfil", "Profil wählen", "Choose section"},
+    {"LabelErforderlich", "Erforderlich:", "Required:"},
+    {"LabelKataloge", "Kataloge:", "Catalogues:"},
+    {"ButtonImport", "Katalog importieren…", "Import catalogue…"},
+    {"ButtonKatalogEntfernen", "Katalog entfernen", "Remove catalogue"},
+    {"LabelProfile",
+     "Ausreichende Profile, das leichteste zuerst:", "Sufficient sections, the lightest first:"},
+    {"LabelKeinProfil", "Kein Profil des Katalogs genügt.", "No section of the catalogue is sufficient."},
+    {"ButtonUebernehmen", "Übernehmen", "Choose"},
+    {"ButtonAbbrechen", "Abbrechen", "Cancel"},
+};
+
+// The generic series, named so that nobody takes it for a maker's system section.
+constexpr Caption kGenericSeries = {
+    "", "Aluminium-Rechteckrohre, allgemein, scharfkantig (nur zur Orientierung)",
+    "Aluminium rectangular tubes, generic, sharp corners (for orientation only)"};
+
+constexpr Caption kColumns[] = {
+    {"", "Profil", "Section"},
+    {"", "Serie", "Series"},
+    {"", "Katalog", "Catalogue"},
+    {"", "kg/m", "kg/m"},
+};
+constexpr int kFirstUtilisationColumn = 4;
+
+constexpr Caption kImportCaption = {"", "Katalog importieren", "Import catalogue"};
+constexpr Caption kUnreadable = {"", "%1\n\nDie Datei enthält keinen lesbaren Katalog:\n%2",
+                                 "%1\n\nThe file holds no catalogue that reads:\n%2"};
+constexpr Caption kBadRows = {
+    "", "%1\n\n%2 Zeilen sind lesbar, %3 nicht:\n%4\n\nSollen die lesbaren Zeilen importiert werden?",
+    "%1\n\n%2 rows read, %3 do not:\n%4\n\nImport the rows that read?"};
+constexpr Caption kImportGood = {"", "Lesbare Zeilen importieren", "Import the rows that read"};
+constexpr Caption kImportNothing = {"", "Nichts importieren", "Import nothing"};
+constexpr Caption kLine = {"", "Zeile %1: %2", "Line %1: %2"};
+constexpr Caption kMoreLines = {"", "… und %1 weitere", "… and %1 more"};
+constexpr Caption kRemoveQuestion = {"", "Katalog „%1“ entfernen?", "Remove catalogue “%1”?"};
+constexpr Caption kRemove = {"", "Entfernen", "Remove"};
+constexpr Caption kCancel = {"", "Abbrechen", "Cancel"};
+
+// At most this many refused rows are listed in the message; the rest are counted.
+constexpr int kListedProblems = 15;
+
+QString unitOf(sections::Quantity quantity)
+{
+    return quantity == sections::Quantity::Ix || quantity == sections::Quantity::Iy ? QStringLiteral("cm⁴")
+                                                                                    : QStringLiteral("cm³");
+}
+
+} // namespace
+
+TFormProfil::TFormProfil(QWidget *parent)
+    : QDialog(parent), m_folder(sections::CatalogueStore::defaultFolder())
+{
+    setObjectName(QStringLiteral("TFormProfil"));
+    resize(720, 520);
+    const auto named = [this](auto *widget, const char *name) {
+        widget->setParent(this);
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+    auto *required = named(new QLabel, "LabelErforderlich");
+    m_values = named(new QLabel, "LabelWerte");
+    auto *catalogues = named(new QLabel, "LabelKataloge");
+    m_catalogueList = named(new QListWidget, "ListKataloge");
+    m_catalogueList->setMaximumHeight(90);
+    auto *import = named(new QPushButton, "ButtonImport");
+    m_remove = named(new QPushButton, "ButtonKatalogEntfernen");
+    auto *sufficient = named(new QLabel, "LabelProfile");
+    m_sectionList = named(new QTableWidget, "ListProfile");
+    m_sectionList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_sectionList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_sectionList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_sectionList->verticalHeader()->hide();
+    m_none = named(new QLabel, "LabelKeinProfil");
+    m_take = named(new QPushButton, "ButtonUebernehmen");
+    auto *cancel = named(new QPushButton, "ButtonAbbrechen");
+
+    auto *layout = new QVBoxLayout(this);
+    auto *valuesRow = new QHBoxLayout;
+    valuesRow->addWidget(required);
+    valuesRow->addWidget(m_values, 1);
+    layout->addLayout(valuesRow);
+    layout->addWidget(catalogues);
+    auto *catalogueRow = new QHBoxLayout;
+    catalogueRow->addWidget(m_catalogueList, 1);
+    auto *catalogueButtons = new QVBoxLayout;
+    catalogueButtons->addWidget(import);
+    catalogueButtons->addWidget(m_remove);
+    catalogueButtons->addStretch();
+    catalogueRow->addLayout(catalogueButtons);
+    layout->addLayout(catalogueRow);
+    layout->addWidget(sufficient);
+    layout->addWidget(m_sectionList, 1);
+    layout->addWidget(m_none);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_take);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    for (QPushButton *button : {import, m_remove, m_take, cancel})
+        button->setAutoDefault(false);
+    connect(import, &QPushButton::clicked, this, &TFormProfil::ButtonImportClick);
+    connect(m_remove, &QPushButton::clicked, this, &TFormProfil::ButtonKatalogEntfernenClick);
+    connect(m_take, &QPushButton::clicked, this, &TFormProfil::takeSelected);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_sectionList, &QTableWidget::itemDoubleClicked, this, &TFormProfil::takeSelected);
+    connect(m_sectionList, &QTableWidget::itemSelectionChanged, this,
+            [this] { m_take->setEnabled(!m_sectionList->selectedItems().isEmpty()); });
+    connect(m_catalogueList, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
+        const QString name = item->data(Qt::UserRole).toString();
+        m_leftOut.removeAll(name);
+        if (item->checkState() != Qt::Checked)
+            m_leftOut << name;
+        fillSections();
+    });
+    connect(m_catalogueList, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_remove->setEnabled(row > 0); });
+}
+
+TFormProfil::~TFormProfil() = default;
+
+std::span<const Caption> TFormProfil::captions()
+{
+    return kCaptions;
+}
+
+void TFormProfil::setCatalogueFolder(const QString &folder)
+{
+    m_folder = folder;
+}
+
+std::optional<SectionChoice> TFormProfil::choose(QWidget *form, const QList<RequiredValue> &required)
+{
+    m_required = required;
+    m_choice.reset();
+    applyLanguage();
+    loadCatalogues();
+    if (form)
+        move(form->pos());
+    exec();
+    return m_choice;
+}
+
+void TFormProfil::applyLanguage()
+{
+    const bool english = shell::english();
+    applyCaptions(this, kCaptions, english);
+    QStringList values;
+    for (const RequiredValue &value : m_required) {
+        values << QStringLiteral("%1 = %2 %3")
+                      .arg(captionText(value.label, english), formatFixed(value.value, 1),
+                           unitOf(value.quantity));
+    }
+    m_values->setText(values.join(QStringLiteral(",   ")));
+}
+
+void TFormProfil::loadCatalogues()
+{
+    m_catalogues = {{captionText(kGenericSeries, shell::english()), sections::genericTubes()}};
+    m_catalogues += sections::CatalogueStore(m_folder).load();
+    fillCatalogueList();
+}
+
+void TFormProfil::fillCatalogueList()
+{
+    const QSignalBlocker blocker(m_catalogueList);
+    m_catalogueList->clear();
+    for (qsizetype i = 0; i < m_catalogues.size(); ++i) {
+        auto *item = new QListWidgetItem(m_catalogues[i].name, m_catalogueList);
+        // The generic series keeps a name of its own in each language; the left-out list knows
+        // it by its place.
+        const QString key = i == 0 ? QStringLiteral("#generic") : m_catalogues[i].name;
+        item->setData(Qt::UserRole, key);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(m_leftOut.contains(key) ? Qt::Unchecked : Qt::Checked);
+    }
+    m_remove->setEnabled(m_catalogueList->currentRow() > 0);
+    fillSections();
+}
+
+void TFormProfil::fillSections()
+{
+    const bool english = shell::english();
+    QList<const sections::Catalogue *> chosen;
+    QHash<const sections::Section *, QString> catalogueOf;
+    for (qsizetype i = 0; i < m_catalogues.size(); ++i) {
+        const QListWidgetItem *item = m_catalogueList->item(int(i));
+        if (!item || item->checkState() != Qt::Checked)
+            continue;
+        chosen << &m_catalogues[i];
+        for (const sections::Section &section : m_catalogues[i].sections)
+            catalogueOf.insert(&section, m_catalogues[i].name);
+    }
+    QList<sections::Requirement> requirements;
+    for (const RequiredValue &value : m_required)
+        requirements.append({value.quantity, value.value});
+    m_candidates = sections::sufficientSections(chosen, requirements);
+
+    QStringList headers;
+    for (const Caption &column : kColumns)
+        headers << captionText(column, english);
+    for (const RequiredValue &value : m_required)
+        headers << captionText(value.label, english);
+    m_sectionList->clear();
+    m_sectionList->setColumnCount(int(headers.size()));
+    m_sectionList->setHorizontalHeaderLabels(headers);
+    m_sectionList->setRowCount(int(m_candidates.size()));
+    for (int row = 0; row < m_candidates.size(); ++row) {
+        const sections::Candidate &candidate = m_candidates[row];
+        const sections::Section &section = *candidate.section;
+        const QString mass = section.mass ? formatFixed(*section.mass, 2) : QString();
+        const QString texts[] = {section.name, section.series, catalogueOf.value(&section), mass};
+        for (int column = 0; column < kFirstUtilisationColumn; ++column)
+            m_sectionList->setItem(row, column, new QTableWidgetItem(texts[column]));
+        for (int k = 0; k < candidate.utilisation.size(); ++k) {
+            // The governing utilisation is marked; it is the one the form shows.
+            const bool governing = k == candidate.governing;
+            auto *item =
+                new QTableWidgetItem(QStringLiteral("%1 %").arg(std::round(candidate.utilisation[k])) +
+                                     (governing ? QStringLiteral(" ◄") : QString()));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (governing) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            m_sectionList->setItem(row, kFirstUtilisationColumn + k, item);
+        }
+    }
+    m_sectionList->resizeColumnsToContents();
+    m_none->setVisible(m_candidates.isEmpty());
+    if (!m_candidates.isEmpty())
+        m_sectionList->selectRow(0);
+    m_take->setEnabled(!m_sectionList->selectedItems().isEmpty());
+}
+
+void TFormProfil::takeSelected()
+{
+    const QList<QTableWidgetItem *> selected = m_sectionList->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const sections::Candidate &candidate = m_candidates.at(selected.first()->row());
+    m_choice = SectionChoice{candidate.section->name, candidate.utilisation.value(candidate.governing)};
+    accept();
+}
+
+void TFormProfil::ButtonImportClick()
+{
+    const bool english = shell::english();
+    const QString caption = captionText(kImportCaption, english);
+    const QString path =
+        shell::askOpenFileName(this, caption, QDir::homePath(), QStringLiteral("CSV (*.csv *.txt)"));
+    if (path.isEmpty())
+        return;
+    const QString shownPath = QDir::toNativeSeparators(path);
+    QFile file(path);
+    sections::CsvRead read;
+    if (QFileInfo(path).size() > sections::kMaxCsvBytes) {
+        read.problems.append({0, QStringLiteral("Die Datei ist größer als 10 MB."),
+                              QStringLiteral("The file is larger than 10 MB.")});
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        read.problems.append({0, file.errorString(), file.errorString()});
+    } else {
+        read = sections::readCsv(file.readAll());
+    }
+
+    QStringList lines;
+    for (const sections::CsvProblem &problem : read.problems) {
+        if (lines.size() == kListedProblems) {
+            lines << captionText(kMoreLines, english).arg(read.problems.size() - kListedProblems);
+            break;
+        }
+        const QString what = english ? problem.whatEnglish : problem.what;
+        lines << (problem.line > 0 ? captionText(kLine, english).arg(problem.line).arg(what) : what);
+    }
+    if (!read.usable || read.sections.isEmpty()) {
+        shell::message({QMessageBox::Warning, caption,
+                        captionText(kUnreadable, english).arg(shownPath, lines.join('\n'))});
+        return;
+    }
+    if (!read.problems.isEmpty()) {
+        const QString text = captionText(kBadRows, english)
+                                 .arg(shownPath)
+                                 .arg(read.sections.size())
+                                 .arg(read.problems.size())
+                                 .arg(lines.join('\n'));
+        const int answer =
+            shell::ask({QMessageBox::Warning,
+                        caption,
+                        text,
+                        {captionText(kImportGood, english), captionText(kImportNothing, english)}});
+        if (answer != 0)
+            return;
+    }
+    QString error;
+    const QString name =
+        sections::CatalogueStore(m_folder).add(QFileInfo(path).completeBaseName(), read.sections, &error);
+    if (name.isEmpty()) {
+        shell::message({QMessageBox::Critical, caption, error});
+        return;
+    }
+    // A new import is searched at once.
+    m_leftOut.removeAll(name);
+    loadCatalogues();
+}
+
+void TFormProfil::ButtonKatalogEntfernenClick()
+{
+    const int row = m_catalogueList->currentRow();
+    if (row <= 0 || row >= m_catalogues.size())
+        return; // the generic series stays
+    const bool english = shell::english();
+    const QString name = m_catalogues[row].name;
+    const int answer = shell::ask({QMessageBox::Question,
+                                   captionText(kCaptions[4], english),
+                                   captionText(kRemoveQuestion, english).arg(name),
+                                   {captionText(kRemove, english), captionText(kCancel, english)}});
+    if (answer != 0)
+        return;
+    QString error;
+    if (!sections::CatalogueStore(m_folder).remove(name, &error))
+        shell::message({QMessageBox::Critical, captionText(kCaptions[4], english), error});
+    loadCatalogues();
+}
+
+} // namespace vb

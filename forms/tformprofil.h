@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/caption.h"
+#include "core/sections.h"
+
+#include <QtWidgets/QDialog>
+
+#include <optional>
+#include <span>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace vb
+{
+
+// A required value of one calculation as the section window shows it.
+struct RequiredValue {
+    sections::Quantity quantity;
+    double value; // as calculated, a magnitude
+    Caption label;
+};
+
+// The section a planner chose for a member, and its governing utilisation in per cent.
+struct SectionChoice {
+    QString name;
+    double utilisation = 0.0;
+};
+
+// "Profil wählen": the sections of the chosen catalogues that carry the member, lightest first,
+// with how far each of the required values uses them. The planner's own catalogues are imported
+// from CSV here and kept in the user's data folder; the generic series is always there.
+class TFormProfil : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFormProfil(QWidget *parent = nullptr);
+    ~TFormProfil() override;
+
+    // Where the imported catalogues are kept; the user's data folder unless a test says otherwise.
+    void setCatalogueFolder(const QString &folder);
+
+    // Shows the window at `form`'s place for the required values and waits; the section the
+    // planner takes, or nothing.
+    std::optional<SectionChoice> choose(QWidget *form, const QList<RequiredValue> &required);
+
+    static std::span<const Caption> captions();
+
+    void ButtonImportClick();
+    void ButtonKatalogEntfernenClick();
+
+private:
+    void applyLanguage();
+    void loadCatalogues();
+    void fillCatalogueList();
+    void fillSections();
+    void takeSelected();
+
+    QString m_folder;
+    QList<RequiredValue> m_required;
+    QList<sections::Catalogue> m_catalogues; // the generic series first, then the imported ones
+    QStringList m_leftOut;                   // catalogues the planner left out, by name
+    QList<sections::Candidate> m_candidates;
+    std::optional<SectionChoice> m_choice;
+
+    QLabel *m_values = nullptr;
+    QListWidget *m_catalogueList = nullptr;
+    QTableWidget *m_sectionList = nullptr;
+    QLabel *m_none = nullptr;
+    QPushButton *m_remove = nullptr;
+    QPushButton *m_take = nullptr;
+};
+
+} // namespace vb

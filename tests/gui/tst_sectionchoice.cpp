@@ -1,0 +1,246 @@
+// "Profil wählen…" on the real forms: the sections that carry the member of the last calculation,
+// lightest first, the choice on the form, what clears it, imported catalogues, and the place the
+// new controls take on each form.
+#include "formdriver.h"
+#include "guifixture.h"
+
+#include "app/shell.h"
+#include "core/sections.h"
+#include "forms/programform.h"
+#include "forms/tformprofil.h"
+#include "programs/pgm11024/pgm1calc.h"
+
+#include <QtTest/QtTest>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTableWidget>
+
+namespace
+{
+using namespace formtest;
+
+const Fields kMullion{{"Edit1", "3"},   {"Edit6", "2"},   {"Edit2", "1.2"},
+                      {"Edit3", "1.2"}, {"Edit4", "200"}, {"Edit14", "1"}};
+
+// The required values of kMullion as calculated, unrounded.
+QList<vb::sections::Requirement> mullionRequirements()
+{
+    vb::pgm1::Input in;
+    in.lp = 3.0;
+    in.ls = 2.0;
+    in.a = 1.2;
+    in.b = 1.2;
+    in.memberRatio = 200.0;
+    in.wind = 1.0;
+    const vb::pgm1::Result r = vb::pgm1::calculate(in);
+    return {{vb::sections::Quantity::Ix, std::abs(r.inertia)},
+            {vb::sections::Quantity::Wx, std::abs(r.sectionModulus)}};
+}
+
+QTableWidget *sectionList()
+{
+    return vb::shell::sectionWindow()->findChild<QTableWidget *>(QStringLiteral("ListProfile"));
+}
+
+QString cell(int row, int column)
+{
+    const QTableWidgetItem *item = sectionList()->item(row, column);
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+class TestSectionChoice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_app = std::make_unique<GuiFixture>();
+        m_catalogues = std::make_unique<QTemporaryDir>();
+        vb::shell::sectionWindow()->setCatalogueFolder(m_catalogues->path());
+    }
+    void cleanup() { m_app.reset(); }
+    void lightestSufficientSectionIsOfferedAndChosen();
+    void choiceIsClearedByNewInputAndNewCalculation();
+    void importedCatalogueJoinsTheList_data();
+    void importedCatalogueJoinsTheList();
+    void badRowsAreReportedByLine();
+    void newControlsFitTheDesign_data();
+    void newControlsFitTheDesign();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_catalogues; // a fresh user data folder for each test
+    std::unique_ptr<GuiFixture> m_app;
+};
+
+void TestSectionChoice::lightestSufficientSectionIsOfferedAndChosen()
+{
+    const vb::sections::Catalogue generic{QString(), vb::sections::genericTubes()};
+    const QList<vb::sections::Candidate> expected =
+        vb::sections::sufficientSections({&generic}, mullionRequirements());
+    QVERIFY(!expected.isEmpty());
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        auto *button = form->findChild<QPushButton *>(QStringLiteral("ButtonProfil"));
+        QVERIFY(!button->isEnabled());
+        typeAll(form, kMullion);
+        click(form, "Button1");
+        QVERIFY(button->isEnabled());
+        QString firstName;
+        int rows = 0;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            rows = sectionList()->rowCount();
+            firstName = cell(0, 0);
+            click(vb::shell::sectionWindow(), "ButtonUebernehmen");
+        });
+        click(form, "ButtonProfil");
+        // Every sufficient section of the generic series, the lightest first.
+        QCOMPARE(rows, int(expected.size()));
+        QCOMPARE(firstName, expected.first().section->name);
+        const int percent = int(std::round(expected.first().utilisation.value(expected.first().governing)));
+        const auto *line = form->findChild<QLabel *>(QStringLiteral("LabelProfil"));
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), QStringLiteral("Profil: %1, Ausnutzung %2 %").arg(firstName).arg(percent));
+    });
+}
+
+void TestSectionChoice::choiceIsClearedByNewInputAndNewCalculation()
+{
+    m_app->withProgramOpen(6, [&](QWidget *form) {
+        typeAll(form, {{"Edit1", "1.5"}, {"Edit13", "2"}, {"Edit14", "16"}});
+        click(form, "Button1");
+        QStringList headers;
+        const auto take = [&] {
+            for (int c = 0; c < sectionList()->columnCount(); ++c)
+                headers << sectionList()->horizontalHeaderItem(c)->text();
+            click(vb::shell::sectionWindow(), "ButtonUebernehmen");
+        };
+        whenShown(vb::shell::sectionWindow(), take);
+        click(form, "ButtonProfil");
+        // The transom is sized about its weak axis.
+        QVERIFY(headers.contains(QStringLiteral("Iy")) && headers.contains(QStringLiteral("Wy")));
+        auto *line = form->findChild<QLabel *>(QStringLiteral("LabelProfil"));
+        QVERIFY(line->isVisible());
+        click(form, "Button1");
+        QVERIFY(!line->isVisible());
+        whenShown(vb::shell::sectionWindow(), take);
+        click(form, "ButtonProfil");
+        QVERIFY(line->isVisible());
+        click(form, "Button3");
+        QVERIFY(!line->isVisible());
+        QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("ButtonProfil"))->isEnabled());
+    });
+}
+
+void TestSectionChoice::importedCatalogueJoinsTheList_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::newRow("semicolons and decimal commas, German header")
+        << QByteArray("Bezeichnung;Ix [cm4];Wx [cm3];Iy [cm4];Wy [cm3];Masse [kg/m]\n"
+                      "Pfosten 50/120;130,5;18,2;40,1;12,0;1,05\n");
+    QTest::newRow("commas and decimal points, English header")
+        << QByteArray("name,Ix,Wx,Iy,Wy,mass,series\nPfosten 50/120,130.5,18.2,40.1,12.0,1.05,Test\n");
+}
+
+void TestSectionChoice::importedCatalogueJoinsTheList()
+{
+    QFETCH(QByteArray, csv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Hausserie.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size());
+    file.close();
+    vb::shell::setOpenDialogHook([&](const QString &) { return path; });
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        typeAll(form, kMullion);
+        click(form, "Button1");
+        QStringList catalogues;
+        QString first, catalogue;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            click(vb::shell::sectionWindow(), "ButtonImport");
+            const auto *list =
+                vb::shell::sectionWindow()->findChild<QListWidget *>(QStringLiteral("ListKataloge"));
+            for (int i = 0; i < list->count(); ++i) {
+                if (list->item(i)->checkState() == Qt::Checked)
+                    catalogues << list->item(i)->text();
+            }
+            first = cell(0, 0);
+            catalogue = cell(0, 2);
+            click(vb::shell::sectionWindow(), "ButtonAbbrechen");
+        });
+        click(form, "ButtonProfil");
+        // The new catalogue is searched at once, and its light section comes first.
+        QCOMPARE(catalogues.size(), 2);
+        QCOMPARE(catalogues.last(), QStringLiteral("Hausserie"));
+        QCOMPARE(first, QStringLiteral("Pfosten 50/120"));
+        QCOMPARE(catalogue, QStringLiteral("Hausserie"));
+        QVERIFY(!form->findChild<QLabel *>(QStringLiteral("LabelProfil"))->isVisible());
+    });
+    QVERIFY(m_app->messages.isEmpty());
+}
+
+void TestSectionChoice::badRowsAreReportedByLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Serie.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Name;Ix;Wx;Iy;Wy\nA;130;18;40;12\nB;abc;18;40;12\nA;140;19;40;12\n");
+    file.close();
+    vb::shell::setOpenDialogHook([&](const QString &) { return path; });
+    QString question;
+    vb::shell::setQuestionHook([&](const vb::Question &q) {
+        question = q.text;
+        return 0; // import the rows that read
+    });
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        typeAll(form, kMullion);
+        click(form, "Button1");
+        QStringList names;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            click(vb::shell::sectionWindow(), "ButtonImport");
+            for (int row = 0; row < sectionList()->rowCount(); ++row) {
+                if (cell(row, 2) == QLatin1String("Serie"))
+                    names << cell(row, 0);
+            }
+            click(vb::shell::sectionWindow(), "ButtonAbbrechen");
+        });
+        click(form, "ButtonProfil");
+        QVERIFY2(question.contains(QLatin1String("Zeile 3")) && question.contains(QLatin1String("Zeile 4")),
+                 qPrintable(question));
+        QVERIFY(!question.contains(QLatin1String("Zeile 2")));
+        QCOMPARE(names, QStringList{QStringLiteral("A")});
+    });
+}
+
+void TestSectionChoice::newControlsFitTheDesign_data()
+{
+    QTest::addColumn<int>("program");
+    for (int n = 1; n <= 6; ++n)
+        QTest::addRow("Programm %d", n) << n;
+}
+
+void TestSectionChoice::newControlsFitTheDesign()
+{
+    QFETCH(int, program);
+    vb::ProgramForm *form = vb::shell::forms().programs.at(std::size_t(program - 1));
+    form->ensureBuilt();
+    for (const char *name : {"ButtonProfil", "LabelProfil"}) {
+        const auto *added = form->findChild<QWidget *>(QLatin1String(name));
+        const QRect place(added->mapTo(form, QPoint(0, 0)), added->size());
+        QVERIFY2(!place.isEmpty() && form->rect().contains(place), name);
+        for (const QWidget *other : form->findChildren<QWidget *>()) {
+            const bool holder = !other->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty();
+            if (other == added || (holder && !other->inherits("QStatusBar")))
+                continue;
+            const QRect taken(other->mapTo(form, QPoint(0, 0)), other->size());
+            QVERIFY2(!taken.intersects(place),
+                     qPrintable(QLatin1String(name) + QStringLiteral(" covers ") + other->objectName()));
+        }
+    }
+}
+
+QTEST_MAIN(TestSectionChoice)
+#include "tst_sectionchoice.moc"
