@@ -1,0 +1,301 @@
+#include "core/sections.h"
+
+#include <QtTest/QtTest>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+using namespace vb::sections;
+
+namespace
+{
+Section section(const char *name, double ix, double wx, double iy, double wy, std::optional<double> mass = {},
+                const char *series = "")
+{
+    return Section{QString::fromUtf8(name), QString::fromUtf8(series), ix, wx, iy, wy, mass};
+}
+
+bool sameBits(double a, double b)
+{
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+bool same(const Section &a, const Section &b)
+{
+    return a.name == b.name && a.series == b.series && sameBits(a.ix, b.ix) && sameBits(a.wx, b.wx) &&
+           sameBits(a.iy, b.iy) && sameBits(a.wy, b.wy) && a.mass.has_value() == b.mass.has_value() &&
+           (!a.mass || sameBits(*a.mass, *b.mass));
+}
+
+QStringList names(const QList<Candidate> &candidates)
+{
+    QStringList out;
+    for (const Candidate &c : candidates)
+        out.append(c.section->name);
+    return out;
+}
+} // namespace
+
+class TestSections : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hollow_data();
+    void hollow();
+    void genericSeries();
+    void passRule_data();
+    void passRule();
+    void order_data();
+    void order();
+    void reads_data();
+    void reads();
+    void refusals_data();
+    void refusals();
+    void unusable_data();
+    void unusable();
+    void roundTrip();
+};
+
+void TestSections::hollow_data()
+{
+    QTest::addColumn<QList<double>>("bht");
+    QTest::addColumn<QList<double>>("expected"); // A [cm²], Ix, Wx, Iy, Wy, mass [kg/m]
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a 50 x 100 x 3 mullion tube, checked by hand")
+        << QList<double>{50, 100, 3} << QList<double>{8.64, 112.1192, 22.42384, 37.4392, 14.97568, 2.3328}
+        << "50 x 100 x 3";
+    QTest::newRow("a square 60 x 60 x 4 tube is as stiff about both axes")
+        << QList<double>{60, 60, 4} << QList<double>{8.96, 47.06987, 15.68996, 47.06987, 15.68996, 2.4192}
+        << "60 x 60 x 4";
+    QTest::newRow("a wall beyond half the width is a solid bar, never more")
+        << QList<double>{40, 40, 25} << QList<double>{16.0, 21.33333, 10.66667, 21.33333, 10.66667, 4.32}
+        << "40 x 40 x 25";
+    QTest::newRow("a tube without a wall is no section")
+        << QList<double>{50, 100, 0} << QList<double>{0, 0, 0, 0, 0, 0} << "50 x 100 x 0";
+}
+
+void TestSections::hollow()
+{
+    QFETCH(QList<double>, bht);
+    QFETCH(QList<double>, expected);
+    QFETCH(QString, name);
+    const Section s = hollowSection(bht[0], bht[1], bht[2]);
+    const double got[] = {hollowArea(bht[0], bht[1], bht[2]), s.ix, s.wx, s.iy, s.wy, s.mass.value_or(0.0)};
+    for (int k = 0; k < 6; ++k)
+        QVERIFY2(std::abs(got[k] - expected[k]) < 1e-5,
+                 qPrintable(QString("value %1: %2").arg(k).arg(got[k])));
+    QCOMPARE(s.name, name);
+}
+
+void TestSections::genericSeries()
+{
+    const QList<Section> tubes = genericTubes();
+    QVERIFY(tubes.size() >= 40 && tubes.size() <= 80);
+    QSet<QString> seen;
+    for (const Section &s : tubes) {
+        const QStringList bht = s.name.split(" x ");
+        QCOMPARE(bht.size(), 3);
+        const double b = bht[0].toDouble(), h = bht[1].toDouble(), t = bht[2].toDouble();
+        QVERIFY2(b >= 40 && b <= 80 && h >= 40 && h <= 200 && t >= 2 && t <= 5, qPrintable(s.name));
+        QVERIFY2(2 * t < b && 2 * t < h, qPrintable(s.name));
+        QVERIFY2(!seen.contains(s.name), qPrintable(s.name));
+        seen.insert(s.name);
+        QVERIFY(!s.series.isEmpty() && s.mass && *s.mass > 0 && s.ix > 0 && s.iy > 0);
+    }
+}
+
+void TestSections::passRule_data()
+{
+    const double ix = hollowSection(50, 100, 3).ix;
+    QTest::addColumn<double>("required");
+    QTest::addColumn<int>("candidates");
+    QTest::addColumn<double>("utilisation");
+    QTest::newRow("a section offering exactly the required Ix passes at 100 %") << ix << 1 << 100.0;
+    QTest::newRow("one ulp more than the section offers fails")
+        << std::nextafter(ix, std::numeric_limits<double>::infinity()) << 0 << 0.0;
+    QTest::newRow("half the section's Ix is 50 %") << ix / 2 << 1 << 50.0;
+    QTest::newRow("a requirement of 0 asks nothing") << 0.0 << 1 << 0.0;
+    QTest::newRow("a negative requirement asks nothing") << -5.0 << 1 << 0.0;
+    QTest::newRow("an overflowed requirement is carried by no section")
+        << std::numeric_limits<double>::infinity() << 0 << 0.0;
+    QTest::newRow("a failed requirement is carried by no section")
+        << std::numeric_limits<double>::quiet_NaN() << 0 << 0.0;
+}
+
+void TestSections::passRule()
+{
+    QFETCH(double, required);
+    QFETCH(int, candidates);
+    QFETCH(double, utilisation);
+    const Catalogue catalogue{"generic", {hollowSection(50, 100, 3)}};
+    const Section &s = catalogue.sections.first();
+    // Ix as asked, then Wx and Wy at the section's values: governing is the first of the three at 100 %.
+    const QList<Candidate> found = sufficientSections(
+        {&catalogue}, {{Quantity::Ix, required}, {Quantity::Wx, s.wx / 4}, {Quantity::Wy, s.wy}});
+    QCOMPARE(found.size(), candidates);
+    if (candidates == 1) {
+        QCOMPARE(found[0].section, &s);
+        QCOMPARE(found[0].utilisation, (QList<double>{utilisation, 25.0, 100.0}));
+        QCOMPARE(found[0].governing, utilisation == 100.0 ? 0 : 2);
+    }
+}
+
+void TestSections::order_data()
+{
+    QTest::addColumn<Quantity>("first");
+    QTest::addColumn<QStringList>("expected");
+    // Lightest first; sections without a mass after them, by I about the first requirement's axis;
+    // equal keys by name, then in catalogue order (the two "B" from two catalogues).
+    QTest::newRow("a requirement about x puts unweighed sections by Ix")
+        << Quantity::Wx << QStringList{"light", "A", "B", "B", "heavy", "stiff in y", "stiff in x"};
+    QTest::newRow("a requirement about y puts unweighed sections by Iy")
+        << Quantity::Iy << QStringList{"light", "A", "B", "B", "heavy", "stiff in x", "stiff in y"};
+}
+
+void TestSections::order()
+{
+    QFETCH(Quantity, first);
+    QFETCH(QStringList, expected);
+    const Catalogue one{"one",
+                        {section("heavy", 10, 10, 10, 10, 3.0), section("stiff in x", 30, 10, 20, 10),
+                         section("B", 10, 10, 10, 10, 2.0), section("too weak", 1, 1, 1, 1, 0.1),
+                         section("light", 10, 10, 10, 10, 1.0)}};
+    const Catalogue two{"two",
+                        {section("stiff in y", 20, 10, 30, 10), section("B", 10, 10, 10, 10, 2.0),
+                         section("A", 10, 10, 10, 10, 2.0)}};
+    const QList<Candidate> found = sufficientSections({&one, &two}, {{first, 5.0}, {Quantity::Wx, 5.0}});
+    QCOMPARE(names(found), expected);
+    QCOMPARE(found[2].section, &one.sections[2]);
+    QCOMPARE(found[3].section, &two.sections[1]);
+}
+
+void TestSections::reads_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QList<Section>>("expected");
+    QTest::newRow("a German spreadsheet: BOM, CRLF, units, decimal commas, a quoted name")
+        << QByteArray("\xEF\xBB\xBF Bezeichnung ; Ix [cm\xE2\x81\xB4];Wx [cm\xC2\xB3];IY;WY;Gewicht "
+                      "[kg/lfm];Reihe\r\n"
+                      "\"R 50; alt\";112,1;22,42;37,4;15;2,33;Fassade\r\n"
+                      "R 60;1,5e2;30;40;16;;\r\n")
+        << QList<Section>{section("R 50; alt", 112.1, 22.42, 37.4, 15, 2.33, "Fassade"),
+                          section("R 60", 150, 30, 40, 16)};
+    QTest::newRow("an English file: commas, decimal points, quotes doubled, unknown columns ignored")
+        << QByteArray("Section,Ix (cm4),Wx,Iy,Wy,A [cm2],Weight (kg/m),System\n"
+                      "\"T \"\"80\"\", 3\",0.5,1.25,2,3,7.1,1e0,S1\n")
+        << QList<Section>{section("T \"80\", 3", 0.5, 1.25, 2, 3, 1.0, "S1")};
+    QTest::newRow("Windows-1252 with bare CR line ends and blank lines")
+        << QByteArray("\r\rProfil;Ix;Wx;Iy;Wy\r;;;;\rRohr \xE4\x80;1;2;3;4\r")
+        << QList<Section>{section("Rohr \xC3\xA4\xE2\x82\xAC", 1, 2, 3, 4)};
+}
+
+void TestSections::reads()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QList<Section>, expected);
+    const CsvRead read = readCsv(file);
+    QVERIFY(read.usable);
+    QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.value(0).whatEnglish));
+    QCOMPARE(read.sections.size(), expected.size());
+    for (qsizetype k = 0; k < expected.size(); ++k)
+        QVERIFY2(same(read.sections[k], expected[k]), qPrintable(read.sections[k].name));
+}
+
+void TestSections::refusals_data()
+{
+    QTest::addColumn<QByteArray>("rows"); // after the header and a blank line, so from line 3
+    QTest::addColumn<int>("line");        // of the refused row; 0: every row reads
+    QTest::addColumn<QString>("reason");  // the start of the English reason
+    QTest::addColumn<int>("sections");    // the rows that read
+    const QByteArray good = "A;1;2;3;4;;\n";
+    QTest::newRow("an empty cell is a missing value")
+        << QByteArray("A;1;2;;4") << 3 << "value missing: Iy" << 0;
+    QTest::newRow("a short row is a missing value") << QByteArray("A;1;2;3") << 3 << "value missing: Wy" << 0;
+    QTest::newRow("text in a number column") << QByteArray("A;1;zwei;3;4") << 3 << "not a number: Wx" << 0;
+    QTest::newRow("a point with decimal commas may be a thousands point and never reads")
+        << QByteArray("A;1.234;2;3;4") << 3 << "point in the number" << 0;
+    QTest::newRow("a comma with decimal points does not read either")
+        << QByteArray("A,\"1,5\",2,3,4") << 3 << "comma in the number" << 0;
+    QTest::newRow("a value of 0") << QByteArray("A;1;2;0;4") << 3 << "value not greater than 0: Iy" << 0;
+    QTest::newRow("a negative mass") << QByteArray("A;1;2;3;4;-1") << 3 << "value not greater than 0: mass"
+                                     << 0;
+    QTest::newRow("an empty name") << QByteArray("  ;1;2;3;4") << 3 << "name missing" << 0;
+    QTest::newRow("more cells than the header") << QByteArray("A;1;2;3;4;5;S;x") << 3 << "more cells" << 0;
+    QTest::newRow("trailing empty cells are no more cells")
+        << QByteArray("A;1;2;3;4;5;S;;; ") << 0 << "" << 1;
+    QTest::newRow("a quote that does not close")
+        << QByteArray("\"A;1;2;3;4") << 3 << "quotation mark not closed" << 0;
+    QTest::newRow("text after a closing quote") << QByteArray("\"A\" B;1;2;3;4") << 3 << "text after" << 0;
+    QTest::newRow("the second row of a name, after a blank line")
+        << good + "\nA;1;2;3;4" << 5 << "name given twice" << 1;
+    QTest::newRow("names differing in case are two sections") << good + "a;1;2;3;4" << 0 << "" << 2;
+}
+
+void TestSections::refusals()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    QFETCH(int, sections);
+    // The header in the style of the rows.
+    const QByteArray header =
+        rows.contains(';') ? "Name;Ix;Wx;Iy;Wy;Masse;Serie" : "name,ix,wx,iy,wy,mass,series";
+    const CsvRead read = readCsv(header + "\n\n" + rows);
+    QVERIFY(read.usable);
+    QCOMPARE(read.problems.size(), line == 0 ? 0 : 1);
+    if (line != 0) {
+        QCOMPARE(read.problems[0].line, line);
+        QVERIFY2(read.problems[0].whatEnglish.startsWith(reason), qPrintable(read.problems[0].whatEnglish));
+        QVERIFY(!read.problems[0].what.isEmpty());
+    }
+    QCOMPARE(read.sections.size(), sections);
+}
+
+void TestSections::unusable_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("two required columns missing")
+        << QByteArray("Name;Ix;Wx\nA;1;2") << "columns missing: Iy, Wy";
+    QTest::newRow("a column given twice")
+        << QByteArray("Name,Ix,Wx,Iy,Wy,ix\nA,1,2,3,4,5") << "columns given twice: Ix";
+    QTest::newRow("Ix in mm4 would be 10^4 times too stiff")
+        << QByteArray("Name;Ix [mm4];Wx;Iy;Wy\nA;1;2;3;4") << "wrong unit: Ix in mm4";
+    QTest::newRow("blank lines only") << QByteArray(" \r\n\n") << "no header row";
+    QTest::newRow("a file over the limit") << QByteArray(kMaxCsvBytes + 1, '\n') << "file larger";
+}
+
+void TestSections::unusable()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
+    const CsvRead read = readCsv(file);
+    QVERIFY(!read.usable);
+    QVERIFY(read.sections.isEmpty());
+    QCOMPARE(read.problems.size(), 1);
+    QCOMPARE(read.problems[0].line, 0);
+    QVERIFY2(read.problems[0].whatEnglish.startsWith(reason), qPrintable(read.problems[0].whatEnglish));
+}
+
+void TestSections::roundTrip()
+{
+    const QList<Section> sections = {
+        section("Rohr \"50\"; Ä", 0.1, 1.0 / 3.0, 1e-300, 1.7976931348623157e308, 2.33, "Serie; \"A\""),
+        section("x", 123456789.125, 7e22, 5e-324, 1.5, {}, ""),
+        hollowSection(50, 100, 3),
+    };
+    const QByteArray csv = writeCsv(sections);
+    QVERIFY(csv.startsWith("Name;Ix [cm4];Wx [cm3];Iy [cm4];Wy [cm3];Masse [kg/m];Serie\n"));
+    QVERIFY(csv.contains("\n50 x 100 x 3;112,1192;"));
+    const CsvRead read = readCsv(csv);
+    QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.value(0).whatEnglish));
+    QCOMPARE(read.sections.size(), sections.size());
+    for (qsizetype k = 0; k < sections.size(); ++k)
+        QVERIFY2(same(read.sections[k], sections[k]), qPrintable(sections[k].name));
+}
+
+QTEST_APPLESS_MAIN(TestSections)
+#include "tst_sections.moc"
