@@ -281,7 +281,10 @@ QRect ProgramForm::freeSpot(QSize size, const QList<QPoint> &preferred, const QR
         if (free(QRect(corner, size)))
             return QRect(corner, size);
     }
-    // Else the lowest free place of the area, as far right as it goes.
+    // Else the lowest free place of the area, as far right as it goes; only the controls in the
+    // area can be in the way.
+    const QRect reach = area.adjusted(-4, -4, 4, 4);
+    taken.removeIf([&reach](const QRect &r) { return !r.intersects(reach); });
     for (int y = area.bottom() - size.height(); y >= area.top(); y -= 2) {
         for (int x = area.right() - size.width(); x >= area.left(); x -= 4) {
             if (free(QRect(QPoint(x, y), size)))

@@ -6,6 +6,7 @@
 #include "app/mainmenu.h"
 #include "app/shell.h"
 #include "forms/programform.h"
+#include "forms/tformprofil.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QHash>
@@ -68,6 +69,7 @@ private slots:
     void cleanup() { m_app.reset(); }
     void everyNamedControlExists_data();
     void everyNamedControlExists();
+    void sectionWindowCaptionsNameItsControls();
     void germanTextsAreTheDesignTexts_data();
     void germanTextsAreTheDesignTexts();
 
@@ -115,6 +117,15 @@ void TestCaptions::everyNamedControlExists()
     for (const QString &name : names) {
         QVERIFY2(name == form->objectName() || form->findChild<QWidget *>(name),
                  qPrintable(form->objectName() + QStringLiteral(" has no control ") + name));
+    }
+}
+
+void TestCaptions::sectionWindowCaptionsNameItsControls()
+{
+    const QWidget *window = vb::shell::sectionWindow();
+    for (const vb::Caption &row : vb::TFormProfil::captions()) {
+        const QString name = QLatin1String(row.control);
+        QVERIFY2(name == window->objectName() || window->findChild<QWidget *>(name), qPrintable(name));
     }
 }
 
