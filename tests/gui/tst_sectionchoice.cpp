@@ -64,6 +64,8 @@ private slots:
     }
     void cleanup() { m_app.reset(); }
     void lightestSufficientSectionIsOfferedAndChosen();
+    void everyProgramHandsOnItsRequiredValues_data();
+    void everyProgramHandsOnItsRequiredValues();
     void choiceIsClearedByNewInputAndNewCalculation();
     void importedCatalogueJoinsTheList_data();
     void importedCatalogueJoinsTheList();
@@ -103,6 +105,71 @@ void TestSectionChoice::lightestSufficientSectionIsOfferedAndChosen()
         const auto *line = form->findChild<QLabel *>(QStringLiteral("LabelProfil"));
         QVERIFY(line->isVisible());
         QCOMPARE(line->text(), QStringLiteral("Profil: %1, Ausnutzung %2 %").arg(firstName).arg(percent));
+    });
+}
+
+void TestSectionChoice::everyProgramHandsOnItsRequiredValues_data()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<Fields>("inputs");
+    // The required values as the section window names them, each beside the result field it
+    // comes from.
+    QTest::addColumn<QStringList>("required");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("Programm 1: Ix and Wx")
+        << 1 << kMullion << QStringList{"Ix", "Wx"} << QStringList{"Edit8", "Edit12"};
+    QTest::newRow("Programm 2: Ix and Wx")
+        << 2 << Fields{{"Edit1", "3"},  {"Edit2", "1.2"}, {"Edit3", "1.2"}, {"Edit5", "200"},
+                       {"Edit6", "15"}, {"Edit7", "1"},   {"Edit14", "1"}}
+        << QStringList{"Ix", "Wx"} << QStringList{"Edit8", "Edit12"};
+    QTest::newRow("Programm 3: Ix and Wx")
+        << 3
+        << Fields{{"Edit6", "4"},   {"Edit4", "1"},  {"Edit5", "1"},   {"Edit2", "2"},     {"Edit1", "0"},
+                  {"Edit3", "200"}, {"Edit14", "8"}, {"Edit7", "0.5"}, {"Edit13", "0.75"}, {"Edit15", "0.5"}}
+        << QStringList{"Ix", "Wx"} << QStringList{"Edit8", "Edit12"};
+    QTest::newRow("Programm 4: Ix, Wx of span and support")
+        << 4
+        << Fields{{"Edit1", "3"},   {"Edit6", "2"},   {"Edit2", "1.5"}, {"Edit4", "1.2"}, {"Edit5", "1.2"},
+                  {"Edit7", "200"}, {"Edit15", "15"}, {"Edit9", "300"}, {"Edit10", "8"},  {"Edit16", "0.8"}}
+        << QStringList{"Ix", "Wx (Feld)", "Wx (Stütze)"} << QStringList{"Edit8", "Edit12", "Edit14"};
+    QTest::newRow("Programm 5: Ix, Wx of span and support")
+        << 5
+        << Fields{{"Edit6", "3"},   {"Edit3", "2.5"},   {"Edit4", "1.2"}, {"Edit5", "1.2"},  {"Edit2", "1.5"},
+                  {"Edit1", "15"},  {"Edit9", "200"},   {"Edit10", "15"}, {"Edit14", "300"}, {"Edit16", "8"},
+                  {"Edit7", "0.5"}, {"Edit13", "0.75"}, {"Edit19", "0.8"}}
+        << QStringList{"Ix", "Wx (Feld)", "Wx (Stütze)"} << QStringList{"Edit8", "Edit12", "Edit18"};
+    QTest::newRow("Programm 6: Iy and Wy") << 6 << Fields{{"Edit1", "1.5"}, {"Edit13", "2"}, {"Edit14", "8"}}
+                                           << QStringList{"Iy", "Wy"} << QStringList{"Edit5", "Edit8"};
+}
+
+void TestSectionChoice::everyProgramHandsOnItsRequiredValues()
+{
+    QFETCH(int, program);
+    QFETCH(Fields, inputs);
+    QFETCH(QStringList, required);
+    QFETCH(QStringList, fields);
+    m_app->withProgramOpen(program, [&](QWidget *form) {
+        typeAll(form, inputs);
+        click(form, "Button1");
+        QStringList expected;
+        for (qsizetype i = 0; i < required.size(); ++i) {
+            const QString unit =
+                required[i].startsWith(QLatin1Char('I')) ? QStringLiteral("cm⁴") : QStringLiteral("cm³");
+            QString value = text(form, fields[i]);
+            value.remove(QLatin1Char('-')); // a magnitude
+            expected << QStringLiteral("%1 = %2 %3").arg(required[i], value, unit);
+        }
+        QString shown;
+        QStringList headers;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            shown = GuiFixture::textOf(vb::shell::sectionWindow(), "LabelWerte");
+            for (int c = 4; c < sectionList()->columnCount(); ++c)
+                headers << sectionList()->horizontalHeaderItem(c)->text();
+            click(vb::shell::sectionWindow(), "ButtonAbbrechen");
+        });
+        click(form, "ButtonProfil");
+        QCOMPARE(shown, expected.join(QStringLiteral(",   ")));
+        QCOMPARE(headers, required);
     });
 }
 
