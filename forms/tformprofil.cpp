@@ -42,13 +42,15 @@ constexpr Caption kGenericSeries = {
     "", "Aluminium-Rechteckrohre, allgemein, scharfkantig (nur zur Orientierung)",
     "Aluminium rectangular tubes, generic, sharp corners (for orientation only)"};
 
-constexpr Caption kColumns[] = {
-    {"", "Profil", "Section"},
-    {"", "Serie", "Series"},
-    {"", "Katalog", "Catalogue"},
-    {"", "kg/m", "kg/m"},
-};
-constexpr int kFirstUtilisationColumn = 4;
+// The table: the section and its mass, one utilisation per required value, then where the
+// section comes from.
+constexpr Caption kLeadingColumns[] = {{"", "Profil", "Section"}, {"", "kg/m", "kg/m"}};
+constexpr Caption kTrailingColumns[] = {{"", "Serie", "Series"}, {"", "Katalog", "Catalogue"}};
+constexpr int kFirstUtilisationColumn = 2;
+
+// The series of the generic tubes, as the planner's language names them.
+constexpr Caption kGenericKinds[] = {{"", "Rechteckrohr", "rectangular tube"},
+                                     {"", "Quadratrohr", "square tube"}};
 
 constexpr Caption kImportCaption = {"", "Katalog importieren", "Import catalogue"};
 constexpr Caption kUnreadable = {"", "%1\n\nDie Datei enthält keinen lesbaren Katalog:\n%2",
@@ -184,7 +186,15 @@ void TFormProfil::applyLanguage()
 
 void TFormProfil::loadCatalogues()
 {
-    m_catalogues = {{captionText(kGenericSeries, shell::english()), sections::genericTubes()}};
+    const bool english = shell::english();
+    QList<sections::Section> generic = sections::genericTubes();
+    for (sections::Section &section : generic) {
+        for (const Caption &kind : kGenericKinds) {
+            if (section.series == QString::fromUtf8(kind.german))
+                section.series = captionText(kind, english);
+        }
+    }
+    m_catalogues = {{captionText(kGenericSeries, english), generic}};
     m_catalogues += sections::CatalogueStore(m_folder).load();
     fillCatalogueList();
 }
@@ -195,9 +205,9 @@ void TFormProfil::fillCatalogueList()
     m_catalogueList->clear();
     for (qsizetype i = 0; i < m_catalogues.size(); ++i) {
         auto *item = new QListWidgetItem(m_catalogues[i].name, m_catalogueList);
-        // The generic series keeps a name of its own in each language; the left-out list knows
-        // it by its place.
-        const QString key = i == 0 ? QStringLiteral("#generic") : m_catalogues[i].name;
+        // The generic series has a name of its own in each language; the left-out list knows it
+        // by the empty name, which no imported catalogue has.
+        const QString key = i == 0 ? QString() : m_catalogues[i].name;
         item->setData(Qt::UserRole, key);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(m_leftOut.contains(key) ? Qt::Unchecked : Qt::Checked);
@@ -225,10 +235,12 @@ void TFormProfil::fillSections()
     m_candidates = sections::sufficientSections(chosen, requirements);
 
     QStringList headers;
-    for (const Caption &column : kColumns)
+    for (const Caption &column : kLeadingColumns)
         headers << captionText(column, english);
     for (const RequiredValue &value : m_required)
         headers << captionText(value.label, english);
+    for (const Caption &column : kTrailingColumns)
+        headers << captionText(column, english);
     m_sectionList->clear();
     m_sectionList->setColumnCount(int(headers.size()));
     m_sectionList->setHorizontalHeaderLabels(headers);
@@ -237,9 +249,11 @@ void TFormProfil::fillSections()
         const sections::Candidate &candidate = m_candidates[row];
         const sections::Section &section = *candidate.section;
         const QString mass = section.mass ? formatFixed(*section.mass, 2) : QString();
-        const QString texts[] = {section.name, section.series, catalogueOf.value(&section), mass};
-        for (int column = 0; column < kFirstUtilisationColumn; ++column)
-            m_sectionList->setItem(row, column, new QTableWidgetItem(texts[column]));
+        const int afterUtilisation = kFirstUtilisationColumn + int(m_required.size());
+        m_sectionList->setItem(row, 0, new QTableWidgetItem(section.name));
+        m_sectionList->setItem(row, 1, new QTableWidgetItem(mass));
+        m_sectionList->setItem(row, afterUtilisation, new QTableWidgetItem(section.series));
+        m_sectionList->setItem(row, afterUtilisation + 1, new QTableWidgetItem(catalogueOf.value(&section)));
         for (int k = 0; k < candidate.utilisation.size(); ++k) {
             // The governing utilisation is marked; it is the one the form shows.
             const bool governing = k == candidate.governing;
