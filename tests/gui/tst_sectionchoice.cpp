@@ -76,6 +76,8 @@ private slots:
     void importedCatalogueJoinsTheList_data();
     void importedCatalogueJoinsTheList();
     void badRowsAreReportedByLine();
+    void removedCatalogueLeavesTheList();
+    void noSufficientSectionIsSaid();
     void newControlsFitTheDesign_data();
     void newControlsFitTheDesign();
 
@@ -285,6 +287,72 @@ void TestSectionChoice::badRowsAreReportedByLine()
                  qPrintable(question));
         QVERIFY(!question.contains(QLatin1String("Zeile 2")));
         QCOMPARE(names, QStringList{QStringLiteral("A")});
+    });
+}
+
+void TestSectionChoice::removedCatalogueLeavesTheList()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Alt.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Name;Ix;Wx;Iy;Wy\nA;130;18;40;12\n");
+    file.close();
+    vb::shell::setOpenDialogHook([&](const QString &) { return path; });
+    QStringList asked;
+    vb::shell::setQuestionHook([&](const vb::Question &q) {
+        asked << q.text;
+        return 0; // remove
+    });
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        typeAll(form, kMullion);
+        click(form, "Button1");
+        int before = 0, after = 0;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            QWidget *window = vb::shell::sectionWindow();
+            auto *list = window->findChild<QListWidget *>(QStringLiteral("ListKataloge"));
+            click(window, "ButtonImport");
+            before = list->count();
+            list->setCurrentRow(before - 1);
+            click(window, "ButtonKatalogEntfernen");
+            after = list->count();
+            click(window, "ButtonAbbrechen");
+        });
+        click(form, "ButtonProfil");
+        QCOMPARE(before, 2);
+        QCOMPARE(after, 1);
+    });
+    QCOMPARE(asked, QStringList{QStringLiteral("Katalog „Alt“ entfernen?")});
+    QVERIFY(QDir(m_catalogues->path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestSectionChoice::noSufficientSectionIsSaid()
+{
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        typeAll(form, {{"Edit1", "12"},
+                       {"Edit6", "2"},
+                       {"Edit2", "3"},
+                       {"Edit3", "3"},
+                       {"Edit4", "300"},
+                       {"Edit14", "5"}});
+        click(form, "Button1");
+        int rows = -1;
+        bool said = false;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            rows = sectionList()->rowCount();
+            said = vb::shell::sectionWindow()
+                       ->findChild<QLabel *>(QStringLiteral("LabelKeinProfil"))
+                       ->isVisible();
+            QVERIFY(!vb::shell::sectionWindow()
+                         ->findChild<QPushButton *>(QStringLiteral("ButtonUebernehmen"))
+                         ->isEnabled());
+            click(vb::shell::sectionWindow(), "ButtonAbbrechen");
+        });
+        click(form, "ButtonProfil");
+        QCOMPARE(rows, 0);
+        QVERIFY(said);
+        QCOMPARE(GuiFixture::textOf(vb::shell::sectionWindow(), "LabelKeinProfil"),
+                 QStringLiteral("Kein Profil des Katalogs genügt."));
     });
 }
 
