@@ -3,14 +3,15 @@
 # two bare Qt Widgets programs built the same way, an empty window and one that shows a line of
 # Arial 13 px text, with the peak memory of each; then one calculation of each program through
 # the core; then the choice of sections from a catalogue of 5,000 (goal 5 ms) and the import of a
-# 5,000-row CSV (goal 200 ms).
+# 5,000-row CSV (goal 200 ms); then reading a project of 500 positions (goal 50 ms) and storing it
+# atomically with its backup (goal 20 ms).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 builddir=${BUILD_DIR:-build-bench}
 runs=${RUNS:-21}
 cmake -S . -B "$builddir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 calcs=(bench_pgm1calc bench_pgm2calc bench_pgm3calc bench_pgm4calc bench_pgm5calc bench_pgm6calc)
-cmake --build "$builddir" --target "${calcs[@]}" bench_sections bench_startup_program bench_startup_bare bench_startup_text >/dev/null
+cmake --build "$builddir" --target "${calcs[@]}" bench_sections bench_projectfile bench_startup_program bench_startup_bare bench_startup_text >/dev/null
 export QT_QPA_PLATFORM=offscreen
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
@@ -55,3 +56,5 @@ done
 # Milliseconds a call: a hundred rounds are enough.
 echo "bench_sections:"
 "$builddir/bench/bench_sections" -iterations 100 | grep -E 'RESULT' -A1 || true
+echo "bench_projectfile:"
+"$builddir/bench/bench_projectfile" -iterations 100 | grep -E 'RESULT' -A1 || true

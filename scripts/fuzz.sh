@@ -17,16 +17,16 @@ builddir=$(cd "$builddir" && pwd)
 
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_numberreader fuzz_resultformat fuzz_languagefile fuzz_pgm1calc
-    fuzz_pgm2calc fuzz_pgm3calc fuzz_pgm4calc fuzz_pgm5calc fuzz_pgm6calc fuzz_cataloguecsv)
+    fuzz_pgm2calc fuzz_pgm3calc fuzz_pgm4calc fuzz_pgm5calc fuzz_pgm6calc fuzz_cataloguecsv fuzz_projectfile)
 budget=${FUZZ_BUDGET:-270}
 seconds=${FUZZ_SECONDS:-$((budget / ${#targets[@]}))}
 [ "$seconds" -ge 1 ] || seconds=1
 
-# Longest input per target: a field text, a flag file or a catalogue file may be long; the
+# Longest input per target: a field text, a flag file, a catalogue or a project file may be long; the
 # calculation reads 73 bytes, the format 1 + 8 or a short text.
 max_len() {
     case "$1" in
-    fuzz_numberreader | fuzz_languagefile | fuzz_cataloguecsv) echo 4096 ;;
+    fuzz_numberreader | fuzz_languagefile | fuzz_cataloguecsv | fuzz_projectfile) echo 4096 ;;
     *) echo 256 ;;
     esac
 }

@@ -1,0 +1,807 @@
+#include "core/projectfile.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+#include <QtCore/QJsonParseError>
+#include <QtCore/QJsonValue>
+#include <QtCore/QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <utility>
+
+namespace vb::project
+{
+
+namespace
+{
+
+// The characters JSON writes as a backslash and a letter, and their letters.
+constexpr char16_t kEscaped[] = u"\"\\\b\f\n\r\t";
+constexpr char kEscapeLetters[] = "\"\\bfnrt";
+constexpr std::size_t kEscapes = std::size(kEscaped) - 1; // without the final NUL
+
+// ---- Writing ----------------------------------------------------------------------------------
+
+void indent(QByteArray &out, int level)
+{
+    out.append(qsizetype(level) * 4, ' ');
+}
+
+// A JSON string: UTF-8, escaping only what must be (quotation mark, backslash, control
+// characters) and unpaired surrogates, which UTF-8 cannot carry and \uXXXX can.
+void appendText(QByteArray &out, const QString &text)
+{
+    out += '"';
+    const QChar *chars = text.constData();
+    const qsizetype n = text.size();
+    qsizetype plainFrom = 0;
+    const auto flush = [&](qsizetype end) {
+        if (end > plainFrom)
+            out += QStringView(chars + plainFrom, end - plainFrom).toUtf8();
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = chars[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(chars[i + 1].unicode())) {
+            ++i;
+            continue;
+        }
+        if (u >= 0x20 && u != u'"' && u != u'\\' && !QChar::isSurrogate(u))
+            continue;
+        flush(i);
+        const char16_t *shortForm = std::char_traits<char16_t>::find(kEscaped, kEscapes, u);
+        out += '\\';
+        if (shortForm)
+            out += kEscapeLetters[shortForm - kEscaped];
+        else
+            out += 'u' + QByteArray::number(u, 16).rightJustified(4, '0');
+        plainFrom = i + 1;
+    }
+    flush(n);
+    out += '"';
+}
+
+// `"key": ` at its indentation.
+void appendKey(QByteArray &out, int level, const char *key)
+{
+    indent(out, level);
+    out += '"';
+    out += key;
+    out += "\": ";
+}
+
+template <typename Value, typename Write>
+void appendMap(QByteArray &out, int level, const char *key, const QMap<QString, Value> &map, Write write)
+{
+    appendKey(out, level, key);
+    if (map.isEmpty()) {
+        out += "{},\n";
+        return;
+    }
+    out += "{\n";
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        indent(out, level + 1);
+        appendText(out, it.key());
+        out += ": ";
+        write(it.value());
+        out += std::next(it) == map.cend() ? "\n" : ",\n";
+    }
+    indent(out, level);
+    out += "},\n";
+}
+
+void appendPosition(QByteArray &out, const Position &p)
+{
+    constexpr int level = 3;
+    indent(out, 2);
+    out += "{\n";
+    appendKey(out, level, "number");
+    appendText(out, p.number);
+    out += ",\n";
+    appendKey(out, level, "program");
+    out += QByteArray::number(p.program) + ",\n";
+    appendMap(out, level, "options", p.options, [&](bool on) { out += on ? "true" : "false"; });
+    appendMap(out, level, "inputs", p.inputs, [&](const QString &t) { appendText(out, t); });
+    appendMap(out, level, "results", p.results, [&](const QString &t) { appendText(out, t); });
+    appendKey(out, level, "date");
+    appendText(out, p.date);
+    out += ",\n";
+    appendKey(out, level, "time");
+    appendText(out, p.time);
+    if (!p.section.isEmpty()) {
+        out += ",\n";
+        appendKey(out, level, "section");
+        out += "{\n";
+        appendKey(out, level + 1, "name");
+        appendText(out, p.section);
+        out += ",\n";
+        appendKey(out, level + 1, "utilisation");
+        out += QByteArray::number(p.sectionUtilisation) + "\n";
+        indent(out, level);
+        out += "}";
+    }
+    out += "\n";
+    indent(out, 2);
+    out += "}";
+}
+
+// ---- Reading: the text ------------------------------------------------------------------------
+
+// The offset of the first byte that is not well-formed UTF-8 (overlong forms, surrogates and
+// code points beyond U+10FFFF included, a sequence cut off at the end too), or -1.
+qsizetype invalidUtf8At(const QByteArray &bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned lead = p[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        char32_t cp = 0;
+        char32_t least = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, cp = lead & 0x1F, least = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3, cp = lead & 0x0F, least = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, cp = lead & 0x07, least = 0x10000;
+        } else {
+            return i;
+        }
+        if (n - i < length)
+            return i;
+        for (int k = 1; k < length; ++k) {
+            const unsigned next = p[i + k];
+            if ((next & 0xC0) != 0x80)
+                return i;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return i;
+        i += length;
+    }
+    return -1;
+}
+
+// Line and column (from 1, columns in characters) of a byte offset of well-formed UTF-8.
+std::pair<int, int> lineAndColumn(const QByteArray &bytes, qsizetype offset)
+{
+    offset = std::clamp<qsizetype>(offset, 0, bytes.size());
+    int line = 1;
+    int column = 1;
+    for (qsizetype i = 0; i < offset; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if ((c & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+bool blank(const QByteArray &bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+}
+
+// What QJsonDocument found wrong, in both languages.
+struct ParseErrorText {
+    QJsonParseError::ParseError error;
+    const char *de;
+    const char *en;
+};
+constexpr ParseErrorText kParseErrors[] = {
+    {QJsonParseError::UnterminatedObject, "ein Objekt ist nicht mit „}“ geschlossen",
+     "an object is not closed with \"}\""},
+    {QJsonParseError::MissingNameSeparator, "nach einem Schlüssel fehlt „:“", "\":\" is missing after a key"},
+    {QJsonParseError::UnterminatedArray, "eine Liste ist nicht mit „]“ geschlossen",
+     "a list is not closed with \"]\""},
+    {QJsonParseError::MissingValueSeparator, "zwischen zwei Werten fehlt „,“",
+     "\",\" is missing between two values"},
+    {QJsonParseError::IllegalValue, "ein Wert ist ungültig", "a value is not valid"},
+    {QJsonParseError::TerminationByNumber, "der Text endet in einer Zahl", "the text ends in a number"},
+    {QJsonParseError::IllegalNumber, "eine Zahl ist ungültig", "a number is not valid"},
+    {QJsonParseError::IllegalEscapeSequence, "eine Escape-Sequenz ist ungültig",
+     "an escape sequence is not valid"},
+    {QJsonParseError::UnterminatedString, "ein Text ist nicht mit „\"“ geschlossen",
+     "a text is not closed with '\"'"},
+    {QJsonParseError::MissingObject, "nach einem Komma fehlt ein Wert", "a value is missing after a comma"},
+    {QJsonParseError::DeepNesting, "zu tief verschachtelt", "nested too deeply"},
+    {QJsonParseError::GarbageAtEnd, "nach dem Ende folgt weiterer Text", "more text follows the end"},
+};
+std::pair<QString, QString> parseErrorText(const QJsonParseError &error)
+{
+    for (const ParseErrorText &t : kParseErrors) {
+        if (t.error == error.error)
+            return {QString::fromUtf8(t.de), QString::fromUtf8(t.en)};
+    }
+    return {error.errorString(), error.errorString()};
+}
+
+// A JSON string's content as QJsonDocument reads it. The text was accepted by the parser, so
+// every escape is complete; an escape it reads leniently (\x as x) is read the same here.
+QString decodeKey(const char *p, qsizetype length)
+{
+    if (!std::memchr(p, '\\', size_t(length)))
+        return QString::fromUtf8(p, length);
+    QString out;
+    QByteArray plain;
+    for (qsizetype k = 0; k < length; ++k) {
+        if (p[k] != '\\' || k + 1 >= length) {
+            plain += p[k];
+            continue;
+        }
+        out += QString::fromUtf8(plain);
+        plain.clear();
+        const char e = p[++k];
+        if (const char *letter = e ? std::strchr(kEscapeLetters, e) : nullptr) {
+            out += QChar(kEscaped[letter - kEscapeLetters]);
+        } else if (e == 'u' && k + 4 < length) {
+            bool ok = false;
+            const unsigned code = QByteArray(p + k + 1, 4).toUInt(&ok, 16);
+            if (ok) {
+                out += QChar(char16_t(code));
+                k += 4;
+            }
+        } else {
+            plain += e;
+        }
+    }
+    return out + QString::fromUtf8(plain);
+}
+
+// The first key that stands twice in one object, and its line. QJsonDocument keeps only the
+// last of them, so such a file would be read in part: it is refused instead. Runs over a text
+// the parser accepted; walks it without recursion.
+struct Duplicate {
+    QString key;
+    int line = 0;
+};
+std::optional<Duplicate> duplicateKey(const QByteArray &bytes)
+{
+    QList<QSet<QString>> open; // the keys of each open object; an array's set stays empty
+    const char *p = bytes.constData();
+    const qsizetype n = bytes.size();
+    int line = 1;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = p[i];
+        if (c == '\n') {
+            ++line;
+        } else if (c == '{' || c == '[') {
+            open.emplaceBack();
+        } else if (c == '}' || c == ']') {
+            if (!open.isEmpty())
+                open.removeLast();
+        } else if (c == '"') {
+            const int startLine = line;
+            qsizetype end = i + 1;
+            while (end < n && p[end] != '"') {
+                if (p[end] == '\\')
+                    ++end; // the escaped byte: a line break escaped is still a line break
+                if (end < n && p[end] == '\n')
+                    ++line;
+                ++end;
+            }
+            if (end >= n)
+                return {};
+            qsizetype next = end + 1;
+            while (next < n && (p[next] == ' ' || p[next] == '\t' || p[next] == '\r' || p[next] == '\n'))
+                ++next;
+            if (next < n && p[next] == ':' && !open.isEmpty()) {
+                const QString key = decodeKey(p + i + 1, end - i - 1);
+                if (open.last().contains(key))
+                    return Duplicate{key, startLine};
+                open.last().insert(key);
+            }
+            i = end;
+        }
+    }
+    return {};
+}
+
+// ---- Reading: the project ---------------------------------------------------------------------
+
+// A name or number from the file as a reason shows it: quoted, and cut short where a damaged
+// file holds a long one.
+QString shown(const QString &s)
+{
+    return s.size() > 40 ? s.left(40) + u'…' : s;
+}
+QString quotedDe(const QString &s)
+{
+    return QStringLiteral("„") + shown(s) + QStringLiteral("“");
+}
+QString quotedEn(const QString &s)
+{
+    return u'"' + shown(s) + u'"';
+}
+
+QString capitalised(QString s)
+{
+    if (!s.isEmpty())
+        s[0] = s[0].toUpper();
+    return s;
+}
+
+ReadResult refused(const QString &de, const QString &en, bool newer = false)
+{
+    ReadResult r;
+    r.problem = de;
+    r.problemEnglish = en;
+    r.newerVersion = newer;
+    return r;
+}
+
+// A number that is whole (2 and 2.0 alike; 2.5 is not), or nothing.
+std::optional<double> wholeNumber(const QJsonValue &v)
+{
+    if (!v.isDouble())
+        return {};
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || std::trunc(d) != d)
+        return {};
+    return d;
+}
+
+// A piece of a reason in both languages: where a problem lies, as the reason begins (empty for
+// the file's top level), or what a key is called.
+struct Phrase {
+    QString de;
+    QString en;
+};
+using Where = Phrase;
+using Subject = Phrase;
+
+// „name“, or „name“ in „section“ for a key in a part of a position.
+Subject subject(const QString &key, const QString &within = {})
+{
+    if (within.isEmpty())
+        return {quotedDe(key), quotedEn(key)};
+    return {quotedDe(key) + QStringLiteral(" in ") + quotedDe(within),
+            quotedEn(key) + QStringLiteral(" in ") + quotedEn(within)};
+}
+
+class Reader
+{
+public:
+    explicit Reader(const KnownFields &known) : m_known(known) {}
+
+    bool project(const QJsonObject &top, Project *out)
+    {
+        const Where file;
+        return onlyKeys(file, top, {"format", "version", "header", "positions"}) &&
+               header(top, &out->header) && positions(top, &out->positions);
+    }
+
+    const QString &problem() const { return m_de; }
+    const QString &problemEnglish() const { return m_en; }
+
+private:
+    bool fail(const Where &where, const QString &de, const QString &en)
+    {
+        m_de = where.de.isEmpty() ? capitalised(de) + u'.' : where.de + QStringLiteral(": ") + de + u'.';
+        m_en = where.en.isEmpty() ? capitalised(en) + u'.' : where.en + QStringLiteral(": ") + en + u'.';
+        return false;
+    }
+
+    bool onlyKeys(const Where &where, const QJsonObject &object, std::initializer_list<const char *> allowed,
+                  const QString &within = {})
+    {
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            const QString key = it.key();
+            if (std::none_of(allowed.begin(), allowed.end(),
+                             [&](const char *a) { return key == QLatin1String(a); })) {
+                const Subject s = subject(key, within);
+                return fail(where, QStringLiteral("unbekannter Schlüssel ") + s.de,
+                            QStringLiteral("unknown key ") + s.en);
+            }
+        }
+        return true;
+    }
+
+    // The value of a key that must be there.
+    bool present(const Where &where, const QJsonObject &object, const QString &key, QJsonValue *value,
+                 const QString &within = {})
+    {
+        const auto it = object.constFind(key);
+        if (it == object.constEnd()) {
+            const Subject s = subject(key, within);
+            return fail(where, s.de + QStringLiteral(" fehlt"), s.en + QStringLiteral(" is missing"));
+        }
+        *value = it.value();
+        return true;
+    }
+
+    bool text(const Where &where, const QJsonObject &object, const QString &key, QString *out,
+              const QString &within = {})
+    {
+        QJsonValue v;
+        if (!present(where, object, key, &v, within))
+            return false;
+        if (!v.isString()) {
+            const Subject s = subject(key, within);
+            return fail(where, s.de + QStringLiteral(" ist kein Text"),
+                        s.en + QStringLiteral(" is not a text"));
+        }
+        *out = v.toString();
+        return true;
+    }
+
+    bool whole(const Where &where, const QJsonObject &object, const QString &key, int least, int most,
+               int *out, const QString &within = {})
+    {
+        QJsonValue v;
+        if (!present(where, object, key, &v, within))
+            return false;
+        const std::optional<double> d = wholeNumber(v);
+        if (!d || *d < least || *d > most) {
+            const Subject s = subject(key, within);
+            return fail(where,
+                        s.de + QStringLiteral(" ist keine ganze Zahl von %1 bis %2").arg(least).arg(most),
+                        s.en + QStringLiteral(" is not a whole number from %1 to %2").arg(least).arg(most));
+        }
+        *out = int(*d);
+        return true;
+    }
+
+    bool object(const Where &where, const QJsonObject &parent, const QString &key, QJsonObject *out)
+    {
+        QJsonValue v;
+        if (!present(where, parent, key, &v))
+            return false;
+        if (!v.isObject()) {
+            const Subject s = subject(key);
+            return fail(where, s.de + QStringLiteral(" ist kein Objekt ({…})"),
+                        s.en + QStringLiteral(" is not an object ({…})"));
+        }
+        *out = v.toObject();
+        return true;
+    }
+
+    bool header(const QJsonObject &top, Header *out)
+    {
+        QJsonObject h;
+        if (!object({}, top, QStringLiteral("header"), &h))
+            return false;
+        const Where where{QStringLiteral("Projektkopf"), QStringLiteral("Project header")};
+        return onlyKeys(where, h, {"project", "company", "creator"}) &&
+               text(where, h, QStringLiteral("project"), &out->project) &&
+               text(where, h, QStringLiteral("company"), &out->company) &&
+               text(where, h, QStringLiteral("creator"), &out->creator);
+    }
+
+    bool positions(const QJsonObject &top, QList<Position> *out)
+    {
+        QJsonValue v;
+        if (!present({}, top, QStringLiteral("positions"), &v))
+            return false;
+        if (!v.isArray())
+            return fail({}, QStringLiteral("„positions“ ist keine Liste ([…])"),
+                        QStringLiteral("\"positions\" is not a list ([…])"));
+        const QJsonArray list = v.toArray();
+        out->reserve(list.size());
+        for (qsizetype k = 0; k < list.size(); ++k) {
+            Position p;
+            if (!position(int(k) + 1, list.at(k), &p))
+                return false;
+            out->append(std::move(p));
+        }
+        return true;
+    }
+
+    // Named and checked in this order: its number first, so that every later reason can name
+    // it; its program before the fields, which only the program's form knows.
+    bool position(int place, const QJsonValue &value, Position *out)
+    {
+        Where where{QStringLiteral("Position %1").arg(place), QStringLiteral("Position %1").arg(place)};
+        if (!value.isObject())
+            return fail(where, QStringLiteral("kein Objekt ({…})"), QStringLiteral("not an object ({…})"));
+        const QJsonObject p = value.toObject();
+        if (!text(where, p, QStringLiteral("number"), &out->number))
+            return false;
+        if (!out->number.isEmpty()) {
+            where.de += QStringLiteral(" (Nr. ") + quotedDe(out->number) + u')';
+            where.en += QStringLiteral(" (number ") + quotedEn(out->number) + u')';
+        }
+        if (!whole(where, p, QStringLiteral("program"), 1, 6, &out->program))
+            return false;
+        const ProgramFields *fields = m_known ? m_known(out->program) : nullptr;
+        if (!fields)
+            return fail(where, QStringLiteral("Programm %1 ist nicht bekannt").arg(out->program),
+                        QStringLiteral("program %1 is not known").arg(out->program));
+        if (!onlyKeys(where, p,
+                      {"number", "program", "options", "inputs", "results", "date", "time", "section"}) ||
+            !flags(where, p, out->program, fields->options, &out->options) ||
+            !texts(where, p, QStringLiteral("inputs"), out->program, fields->inputs,
+                   {QStringLiteral("kein Eingabefeld"), QStringLiteral("not an input field")},
+                   &out->inputs) ||
+            !texts(where, p, QStringLiteral("results"), out->program, fields->results,
+                   {QStringLiteral("kein Ergebnisfeld"), QStringLiteral("not a result field")},
+                   &out->results) ||
+            !text(where, p, QStringLiteral("date"), &out->date) ||
+            !text(where, p, QStringLiteral("time"), &out->time))
+            return false;
+        return !p.contains(QStringLiteral("section")) || section(where, p, out);
+    }
+
+    bool flags(const Where &where, const QJsonObject &p, int program, const QSet<QString> &known,
+               QMap<QString, bool> *out)
+    {
+        const QString key = QStringLiteral("options");
+        QJsonObject o;
+        if (!object(where, p, key, &o))
+            return false;
+        for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
+            const QString name = it.key();
+            const QJsonValue value = it.value();
+            if (known.contains(name) && value.isBool()) {
+                out->insert(out->cend(), name, value.toBool()); // the object's keys come sorted
+                continue;
+            }
+            const Subject s = subject(name, key);
+            if (!known.contains(name))
+                return fail(where,
+                            s.de + QStringLiteral(" ist kein Optionsfeld von Programm %1").arg(program),
+                            s.en + QStringLiteral(" is not an option button of program %1").arg(program));
+            return fail(where, s.de + QStringLiteral(" ist weder true noch false"),
+                        s.en + QStringLiteral(" is neither true nor false"));
+        }
+        return true;
+    }
+
+    bool texts(const Where &where, const QJsonObject &p, const QString &key, int program,
+               const QSet<QString> &known, const Phrase &notKnown, QMap<QString, QString> *out)
+    {
+        QJsonObject o;
+        if (!object(where, p, key, &o))
+            return false;
+        for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
+            const QString name = it.key();
+            const QJsonValue value = it.value();
+            if (known.contains(name) && value.isString()) {
+                out->insert(out->cend(), name, value.toString());
+                continue;
+            }
+            const Subject s = subject(name, key);
+            if (!known.contains(name))
+                return fail(where,
+                            s.de + QStringLiteral(" ist ") + notKnown.de +
+                                QStringLiteral(" von Programm %1").arg(program),
+                            s.en + QStringLiteral(" is ") + notKnown.en +
+                                QStringLiteral(" of program %1").arg(program));
+            return fail(where, s.de + QStringLiteral(" ist kein Text"),
+                        s.en + QStringLiteral(" is not a text"));
+        }
+        return true;
+    }
+
+    // A chosen section has a name; "section" is left out where none was chosen.
+    bool section(const Where &where, const QJsonObject &p, Position *out)
+    {
+        const QString key = QStringLiteral("section");
+        QJsonObject s;
+        return object(where, p, key, &s) && onlyKeys(where, s, {"name", "utilisation"}, key) &&
+               text(where, s, QStringLiteral("name"), &out->section, key) &&
+               (!out->section.isEmpty() || fail(where, QStringLiteral("„name“ in „section“ ist leer"),
+                                                QStringLiteral("\"name\" in \"section\" is empty"))) &&
+               whole(where, s, QStringLiteral("utilisation"), 0, 1000, &out->sectionUtilisation, key);
+    }
+
+    const KnownFields &m_known;
+    QString m_de;
+    QString m_en;
+};
+
+ReadResult tooLarge()
+{
+    return refused(QStringLiteral("Die Datei ist größer als 10 MB und wird nicht gelesen."),
+                   QStringLiteral("The file is larger than 10 MB and is not read."));
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Why a project could not be read back once written; empty when it can.
+QString unstorable(const Project &project)
+{
+    for (qsizetype k = 0; k < project.positions.size(); ++k) {
+        const Position &p = project.positions[k];
+        // Concatenated, not .arg(): the position number is the planner's text and may hold "%1".
+        const QString where = QStringLiteral("position %1 (number \"").arg(k + 1) + p.number + u'"';
+        if (p.program < 1 || p.program > 6)
+            return where + QStringLiteral(" cannot be stored: there is no program %1").arg(p.program);
+        if (!p.section.isEmpty() && (p.sectionUtilisation < 0 || p.sectionUtilisation > 1000))
+            return where +
+                   QStringLiteral(" cannot be stored: a utilisation of %1 %").arg(p.sectionUtilisation);
+    }
+    return {};
+}
+
+} // namespace
+
+QByteArray writeProject(const Project &project)
+{
+    QByteArray out;
+    out.reserve(1024 + project.positions.size() * 1024);
+    out += "{\n";
+    appendKey(out, 1, "format");
+    appendText(out, QString::fromLatin1(kFormatName));
+    out += ",\n";
+    appendKey(out, 1, "version");
+    out += QByteArray::number(kFormatVersion) + ",\n";
+    appendKey(out, 1, "header");
+    out += "{\n";
+    appendKey(out, 2, "project");
+    appendText(out, project.header.project);
+    out += ",\n";
+    appendKey(out, 2, "company");
+    appendText(out, project.header.company);
+    out += ",\n";
+    appendKey(out, 2, "creator");
+    appendText(out, project.header.creator);
+    out += "\n";
+    indent(out, 1);
+    out += "},\n";
+    appendKey(out, 1, "positions");
+    if (project.positions.isEmpty()) {
+        out += "[]\n";
+    } else {
+        out += "[\n";
+        for (qsizetype k = 0; k < project.positions.size(); ++k) {
+            appendPosition(out, project.positions[k]);
+            out += k + 1 < project.positions.size() ? ",\n" : "\n";
+        }
+        indent(out, 1);
+        out += "]\n";
+    }
+    out += "}\n";
+    return out;
+}
+
+ReadResult readProject(const QByteArray &bytes, const KnownFields &known)
+{
+    if (bytes.size() > kMaxProjectBytes)
+        return tooLarge();
+    if (const qsizetype at = invalidUtf8At(bytes); at >= 0) {
+        const int line = lineAndColumn(bytes, at).first;
+        return refused(QStringLiteral("Die Datei ist kein UTF-8-Text (Zeile %1).").arg(line),
+                       QStringLiteral("The file is not UTF-8 text (line %1).").arg(line));
+    }
+    if (blank(bytes))
+        return refused(QStringLiteral("Die Datei ist leer."), QStringLiteral("The file is empty."));
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        const auto [line, column] = lineAndColumn(bytes, error.offset);
+        const auto [de, en] = parseErrorText(error);
+        return refused(QStringLiteral("Die Datei ist kein gültiger JSON-Text: %1 (Zeile %2, Spalte %3).")
+                           .arg(de, QString::number(line), QString::number(column)),
+                       QStringLiteral("The file is not valid JSON: %1 (line %2, column %3).")
+                           .arg(en, QString::number(line), QString::number(column)));
+    }
+    const QString notProjectDe = QStringLiteral("Die Datei ist keine Projektdatei der Vorbemessung.");
+    const QString notProjectEn = QStringLiteral("The file is not a project file of this program.");
+    if (!document.isObject())
+        return refused(notProjectDe, notProjectEn);
+    const QJsonObject top = document.object();
+    if (top.value(QStringLiteral("format")) != QJsonValue(QString::fromLatin1(kFormatName)))
+        return refused(notProjectDe, notProjectEn);
+    if (const std::optional<Duplicate> twice = duplicateKey(bytes))
+        return refused(QStringLiteral("Zeile %1: der Schlüssel %2 steht zweimal im selben Objekt.")
+                           .arg(twice->line)
+                           .arg(quotedDe(twice->key)),
+                       QStringLiteral("Line %1: the key %2 stands twice in the same object.")
+                           .arg(twice->line)
+                           .arg(quotedEn(twice->key)));
+    const std::optional<double> version = wholeNumber(top.value(QStringLiteral("version")));
+    if (!version || *version < 1)
+        return refused(QStringLiteral("Die Versionsnummer („version“) fehlt oder ist keine ganze Zahl ab 1."),
+                       QStringLiteral("The version number (\"version\") is missing or not a whole number "
+                                      "of 1 or more."));
+    if (*version > kFormatVersion) {
+        const QString v = QString::number(*version, 'g', 17);
+        return refused(QStringLiteral("Die Datei stammt aus einer neueren Version des Programms (Dateiformat "
+                                      "%1; diese Version liest Dateiformat %2) und wird nicht gelesen.")
+                           .arg(v)
+                           .arg(kFormatVersion),
+                       QStringLiteral("The file comes from a newer version of the program (file format %1; "
+                                      "this version reads file format %2) and is not read.")
+                           .arg(v)
+                           .arg(kFormatVersion),
+                       true);
+    }
+
+    Reader reader(known);
+    Project project;
+    if (!reader.project(top, &project))
+        return refused(reader.problem(), reader.problemEnglish());
+    ReadResult r;
+    r.project = std::move(project);
+    return r;
+}
+
+bool saveProject(const QString &path, const Project &project, QString *error)
+{
+    const auto failed = [error](const QString &file, const QString &why) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(nativePath(file), why);
+        return false;
+    };
+    if (const QString why = unstorable(project); !why.isEmpty())
+        return failed(path, why);
+
+    const QByteArray bytes = writeProject(project);
+    QSaveFile file(path); // discards its temporary file unless committed
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return failed(path, file.errorString());
+
+    // The previous state, copied whole to the backup before the new one replaces it.
+    QFile previous(path);
+    if (previous.exists()) {
+        if (!previous.open(QIODevice::ReadOnly))
+            return failed(path, previous.errorString());
+        const QByteArray old = previous.readAll();
+        if (previous.error() != QFileDevice::NoError)
+            return failed(path, previous.errorString());
+        if (old != bytes) {
+            QSaveFile backup(path + QStringLiteral(".bak"));
+            if (!backup.open(QIODevice::WriteOnly) || backup.write(old) != old.size() || !backup.commit())
+                return failed(backup.fileName(), backup.errorString());
+        }
+    }
+    if (!file.commit())
+        return failed(path, file.errorString());
+    return true;
+}
+
+ReadResult loadProject(const QString &path, const KnownFields &known)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return refused(QStringLiteral("Das ist keine gewöhnliche Datei."),
+                       QStringLiteral("This is not a regular file."));
+    if (info.size() > kMaxProjectBytes)
+        return tooLarge();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(file.errorString()),
+                       QStringLiteral("The file cannot be opened: %1").arg(file.errorString()));
+    // One byte more than allowed, so that a file grown since it was measured is still refused.
+    const QByteArray bytes = file.read(kMaxProjectBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(file.errorString()),
+                       QStringLiteral("The file cannot be read: %1").arg(file.errorString()));
+    return readProject(bytes, known);
+}
+
+ProjectLock::ProjectLock(const QString &projectPath) : m_lock(projectPath + QStringLiteral(".lock"))
+{
+    // No age limit: QLockFile's default would take over a lock older than 30 s whose process it
+    // cannot check, such as one from another computer on a shared drive.
+    m_lock.setStaleLockTime(0);
+}
+
+bool ProjectLock::tryLock()
+{
+    return m_lock.tryLock(0);
+}
+
+} // namespace vb::project

@@ -1,0 +1,154 @@
+#pragma once
+
+// The project file: a whole building in one file, its header and the positions the planner
+// calculated, each as its program form held it. UTF-8 JSON that a person can read and compare
+// line by line. Written atomically with the previous state kept beside it; read defensively: a
+// file that is not exactly what this program writes is refused whole, with the reason, and never
+// half read. No widgets.
+//
+// The file, keys in this order (not alphabetical), four blanks a level, a line break at the end:
+//
+//   {
+//       "format": "vorbemessung-projekt",
+//       "version": 1,
+//       "header": {
+//           "project": "Bürohaus Nord",
+//           "company": "Musterbau",
+//           "creator": "A. Planer"
+//       },
+//       "positions": [
+//           {
+//               "number": "1.01",
+//               "program": 1,
+//               "options": {
+//                   "RadioButton1": true
+//               },
+//               "inputs": {
+//                   "Edit1": "2,5"
+//               },
+//               "results": {
+//                   "Edit8": "12.34"
+//               },
+//               "date": "12.03.2024",
+//               "time": "14:05",
+//               "section": {
+//                   "name": "50 x 100 x 3",
+//                   "utilisation": 87
+//               }
+//           }
+//       ]
+//   }
+//
+// Options, inputs and results by objectName in the order of QString's operator< ("Edit10"
+// before "Edit2"); "section" only where one was chosen. Texts are written as UTF-8, with only
+// the quotation mark, the backslash, control characters and unpaired UTF-16 surrogates
+// escaped, so that every text the program holds reads back the same.
+
+#include <QtCore/QByteArray>
+#include <QtCore/QList>
+#include <QtCore/QLockFile>
+#include <QtCore/QMap>
+#include <QtCore/QSet>
+#include <QtCore/QString>
+
+#include <functional>
+#include <optional>
+
+namespace vb::project
+{
+
+inline constexpr char kFormatName[] = "vorbemessung-projekt";
+inline constexpr int kFormatVersion = 1;
+// Files larger than this are refused without reading them.
+inline constexpr qsizetype kMaxProjectBytes = 10 * 1024 * 1024;
+inline constexpr char kFileSuffix[] = ".vorbemessung";
+
+struct Header {
+    QString project;
+    QString company;
+    QString creator;
+    bool operator==(const Header &) const = default;
+};
+
+// One position as its program form holds it: the texts exactly as typed and shown.
+struct Position {
+    QString number;
+    int program = 0;                // 1 … 6
+    QMap<QString, bool> options;    // option buttons by objectName
+    QMap<QString, QString> inputs;  // input fields by objectName
+    QMap<QString, QString> results; // result fields by objectName
+    QString date;                   // of the calculation the position was stored from
+    QString time;                   // both as the form showed them
+    QString section;                // empty: no section chosen
+    int sectionUtilisation = 0;     // whole per cent as shown; kept only with a section
+    bool operator==(const Position &) const = default;
+};
+
+struct Project {
+    Header header;
+    QList<Position> positions;
+    bool operator==(const Project &) const = default;
+};
+
+// The fields and option buttons of a program's form, by objectName; the forms know them.
+struct ProgramFields {
+    QSet<QString> inputs;
+    QSet<QString> results;
+    QSet<QString> options;
+};
+// The fields of program 1 … 6; nullptr for a program there is not.
+using KnownFields = std::function<const ProgramFields *(int program)>;
+
+// The file's bytes for `project`: the same project always gives the same bytes.
+QByteArray writeProject(const Project &project);
+
+// What reading a file gave: the project, or why not (German and English, a sentence without the
+// file's name, which the caller adds). A file from a newer version of the program is refused
+// with `newerVersion` set.
+struct ReadResult {
+    std::optional<Project> project;
+    QString problem;
+    QString problemEnglish;
+    bool newerVersion = false;
+};
+
+// Reads a project from a file's bytes. Refuses the whole file when it is larger than
+// kMaxProjectBytes, not UTF-8 (a byte-order mark is allowed), not a JSON object, has a key twice
+// in one object, is not a project file of this program or comes from a newer version of it, or
+// when anything in it is of the wrong kind, missing, unknown or outside its range: a program
+// outside 1 … 6 or one `known` does not know, a field or option button the program's form does
+// not have, a utilisation outside 0 … 1000 %. A reason about a position names it by its place in
+// the list (from 1) and its number.
+ReadResult readProject(const QByteArray &bytes, const KnownFields &known);
+
+// Stores `project` at `path` atomically: the new file replaces the old one whole or not at all.
+// The previous content is kept beside it as `<path>.bak` (replaced each time, itself written
+// atomically; left as it is when the project is stored unchanged, so that it keeps the state
+// before). Refuses, writing nothing, a project it could not read back (a program outside 1 … 6,
+// a utilisation outside 0 … 1000 %). False with `error` set (file name and the system's reason)
+// on failure; the file at `path` is then as it was.
+bool saveProject(const QString &path, const Project &project, QString *error);
+
+// Reads the project file at `path`: a file larger than kMaxProjectBytes is refused before it is
+// read; an I/O failure gives a reason with the system's error text.
+ReadResult loadProject(const QString &path, const KnownFields &known);
+
+// The claim of one running program on a project file, so that two never write one project: a
+// lock file `<path>.lock` beside it, held until the object is destroyed. A lock left by a copy
+// that ended without releasing it (its process is gone) is taken over. A lock does not go stale
+// by its age: a project stays open for hours, and a lock from another computer on a shared drive
+// cannot be checked for its process.
+class ProjectLock
+{
+public:
+    explicit ProjectLock(const QString &projectPath);
+
+    // False while another program (or another ProjectLock) holds the project: the caller opens
+    // it read-only and says so.
+    bool tryLock();
+
+private:
+    QLockFile m_lock; // releases the lock when destroyed
+};
+
+} // namespace vb::project

@@ -1,0 +1,315 @@
+#include "core/projectfile.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QSysInfo>
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+
+using namespace vb::project;
+
+namespace
+{
+// Two programs whose forms the tests know; the others are unknown.
+const ProgramFields *testFields(int program)
+{
+    static const ProgramFields fields{
+        {"Edit1", "Edit2", "Edit3"}, {"Edit8"}, {"RadioButton1", "RadioButton2"}};
+    return program == 1 || program == 2 ? &fields : nullptr;
+}
+const KnownFields known = testFields;
+
+Project sample()
+{
+    const Position mullion{.number = "1.01",
+                           .program = 1,
+                           .options = {{"RadioButton1", true}, {"RadioButton2", false}},
+                           .inputs = {{"Edit1", "2,5"}, {"Edit2", "1.25"}},
+                           .results = {{"Edit8", "12.34"}},
+                           .date = "12.03.2024",
+                           .time = "14:05",
+                           .section = "50 x 100 x 3",
+                           .sectionUtilisation = 87};
+    Position transom; // no options, results, date or section
+    transom.number = QStringLiteral("1.02");
+    transom.program = 2;
+    transom.inputs = {{"Edit1", "3"}};
+    return {{"Bürohaus Nord", "Musterbau", "A. Planer"}, {mullion, transom}};
+}
+
+const char *const kSampleFile = R"({
+    "format": "vorbemessung-projekt",
+    "version": 1,
+    "header": {
+        "project": "Bürohaus Nord",
+        "company": "Musterbau",
+        "creator": "A. Planer"
+    },
+    "positions": [
+        {
+            "number": "1.01",
+            "program": 1,
+            "options": {
+                "RadioButton1": true,
+                "RadioButton2": false
+            },
+            "inputs": {
+                "Edit1": "2,5",
+                "Edit2": "1.25"
+            },
+            "results": {
+                "Edit8": "12.34"
+            },
+            "date": "12.03.2024",
+            "time": "14:05",
+            "section": {
+                "name": "50 x 100 x 3",
+                "utilisation": 87
+            }
+        },
+        {
+            "number": "1.02",
+            "program": 2,
+            "options": {},
+            "inputs": {
+                "Edit1": "3"
+            },
+            "results": {},
+            "date": "",
+            "time": ""
+        }
+    ]
+}
+)";
+
+// The sample file with one piece of it replaced.
+QByteArray edited(const char *from, const char *to)
+{
+    QByteArray bytes(kSampleFile);
+    const qsizetype at = bytes.indexOf(from);
+    Q_ASSERT(at >= 0);
+    return bytes.replace(at, qsizetype(qstrlen(from)), to);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+} // namespace
+
+class TestProjectFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void format();
+    void roundTrip();
+    void accepted_data();
+    void accepted();
+    void refusals_data();
+    void refusals();
+    void loadRefusals();
+    void backup();
+    void locks_data();
+    void locks();
+};
+
+void TestProjectFile::format()
+{
+    QCOMPARE(writeProject(sample()), QByteArray(kSampleFile));
+}
+
+// Texts a planner can type (a per cent sign, quotes, a tab) and ones that only reach a field by
+// pasting (a NUL, an unpaired surrogate) read back as they were, and the file does not change.
+void TestProjectFile::roundTrip()
+{
+    Project project = sample();
+    project.header.project = QStringLiteral("Nord %1 \"50 %\"\t\\ 😀");
+    project.positions[1].number = QStringLiteral("%2");
+    project.positions[1].inputs[QStringLiteral("Edit3")] =
+        QString(QChar(0)) + QChar(0xD800) + u'x' + QChar(0xDC00);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
+    QString error;
+    QVERIFY2(saveProject(path, project, &error), qPrintable(error));
+    const QByteArray first = contents(path);
+    const ReadResult read = loadProject(path, known);
+    QVERIFY2(read.project, qPrintable(read.problem));
+    QVERIFY(*read.project == project);
+    QVERIFY(saveProject(path, *read.project, &error));
+    QCOMPARE(contents(path), first);
+}
+
+void TestProjectFile::accepted_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("program");
+    QTest::newRow("a program written as 2.0 is program 2")
+        << edited("\"program\": 1", "\"program\": 2.0") << 2;
+    QTest::newRow("a byte-order mark before the text is allowed")
+        << "\xEF\xBB\xBF" + QByteArray(kSampleFile) << 1;
+    QTest::newRow("keys in another order on one line, as a person may write them")
+        << QByteArray(
+               R"({"version":1,"positions":[{"time":"","date":"","results":{},"inputs":{},"options":{},)"
+               R"("program":1,"number":""}],"header":{"creator":"","company":"","project":""},)"
+               R"("format":"vorbemessung-projekt"})")
+        << 1;
+}
+
+void TestProjectFile::accepted()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, program);
+    const ReadResult read = readProject(bytes, known);
+    QVERIFY2(read.project, qPrintable(read.problem));
+    QCOMPARE(read.project->positions.first().program, program);
+}
+
+void TestProjectFile::refusals_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason"); // a piece of the German reason
+    QTest::addColumn<bool>("newer");
+    const auto row = [](const char *name, const QByteArray &bytes, const char *reason, bool newer = false) {
+        QTest::newRow(name) << bytes << QString::fromUtf8(reason) << newer;
+    };
+    row("a file larger than 10 MB is refused", QByteArray(kMaxProjectBytes + 1, ' '), "10 MB");
+    row("a byte that is not UTF-8 is refused with its line", edited("Musterbau", "M\xFCsterbau"), "Zeile 6");
+    row("a character cut off at the end of the file is not UTF-8", kSampleFile + QByteArray("\xE2\x82"),
+        "kein UTF-8");
+    row("an empty file says so", "\n", "leer");
+    row("a JSON error says where", edited("\"version\": 1,", "\"version\": ,"), "(Zeile 3, Spalte ");
+    row("a JSON list is not a project", "[]", "keine Projektdatei");
+    row("another format name is not a project", edited("vorbemessung-projekt", "tabelle"),
+        "keine Projektdatei");
+    row("a key twice in one object is named with its line",
+        edited("\"Edit2\": \"1.25\"", "\"Edit\\u0031\": \"1\""),
+        "Zeile 19: der Schlüssel „Edit1“ steht zweimal");
+    row("a version that is not whole is refused", edited("\"version\": 1", "\"version\": 1.5"),
+        "Versionsnummer");
+    row("a newer version is refused as such, whatever else it holds",
+        edited("\"version\": 1", "\"version\": 2, \"stories\": []"), "neueren Version", true);
+    row("an unknown key at the top level is named", edited("\"version\": 1", "\"version\": 1, \"x\": 0"),
+        "Unbekannter Schlüssel „x“");
+    row("a header value must be a text", edited("\"Musterbau\"", "null"),
+        "Projektkopf: „company“ ist kein Text");
+    row("positions must be a list",
+        R"({"format": "vorbemessung-projekt", "version": 1, "positions": {},
+            "header": {"project": "", "company": "", "creator": ""}})",
+        "„positions“ ist keine Liste");
+    row("a position that is not an object is named by its place", edited("},\n        {", "}, 7, {"),
+        "Position 2: kein Objekt");
+    row("a program of 2.5 names the position and its number", edited("\"program\": 1", "\"program\": 2.5"),
+        "Position 1 (Nr. „1.01“): „program“ ist keine ganze Zahl von 1 bis 6");
+    row("a program the forms do not know", edited("\"program\": 2", "\"program\": 3"),
+        "Position 2 (Nr. „1.02“): Programm 3 ist nicht bekannt");
+    row("an input field the program's form does not have", edited("\"Edit2\"", "\"Edit99\""),
+        "„Edit99“ in „inputs“ ist kein Eingabefeld von Programm 1");
+    row("a result field the program's form does not have", edited("\"Edit8\"", "\"Edit1\""),
+        "„Edit1“ in „results“ ist kein Ergebnisfeld");
+    row("an option that is not true or false", edited("\"RadioButton2\": false", "\"RadioButton2\": 0"),
+        "„RadioButton2“ in „options“ ist weder true noch false");
+    row("a result that is a number, not a text", edited("\"12.34\"", "12.34"),
+        "„Edit8“ in „results“ ist kein Text");
+    row("an unknown key in a position is named", edited("\"date\": \"\"", "\"date\": \"\", \"note\": \"\""),
+        "Position 2 (Nr. „1.02“): unbekannter Schlüssel „note“");
+    row("a missing date", edited("\"date\": \"\",", ""), "„date“ fehlt");
+    row("a utilisation over 1000 %", edited("87", "1001"), "„utilisation“ in „section“ ist keine ganze Zahl");
+    row("a section without a name", edited("\"50 x 100 x 3\"", "\"\""), "„name“ in „section“ ist leer");
+}
+
+void TestProjectFile::refusals()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QFETCH(bool, newer);
+    const ReadResult read = readProject(bytes, known);
+    QVERIFY(!read.project);
+    QVERIFY2(read.problem.contains(reason), qPrintable(read.problem));
+    QVERIFY(!read.problemEnglish.isEmpty() && read.problemEnglish != read.problem);
+    QCOMPARE(read.newerVersion, newer);
+}
+
+// A file is measured before it is read, so a huge one costs nothing; what cannot be opened says
+// why.
+void TestProjectFile::loadRefusals()
+{
+    const QTemporaryDir dir;
+    const QString huge = dir.filePath(QStringLiteral("huge.vorbemessung"));
+    QFile file(huge);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxProjectBytes + 1));
+    file.close();
+    QVERIFY(loadProject(huge, known).problem.contains(QStringLiteral("10 MB")));
+    QVERIFY(loadProject(dir.path(), known).problem.contains(QStringLiteral("keine gewöhnliche Datei")));
+    const ReadResult missing = loadProject(dir.filePath(QStringLiteral("none.vorbemessung")), known);
+    QVERIFY(!missing.project &&
+            missing.problem.startsWith(QStringLiteral("Die Datei kann nicht geöffnet werden: ")));
+}
+
+// The backup holds the state before the last change; nothing else is left in the folder, and a
+// save that fails or is refused leaves the file as it was.
+void TestProjectFile::backup()
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
+    Project project = sample();
+    QString error;
+    QVERIFY(saveProject(path, project, &error));
+    const QByteArray before = contents(path);
+    project.positions[0].inputs[QStringLiteral("Edit1")] = QStringLiteral("3,0");
+    QVERIFY(saveProject(path, project, &error));
+    QVERIFY(saveProject(path, project, &error)); // unchanged: the backup keeps the state before
+    QCOMPARE(contents(path), writeProject(project));
+    QCOMPARE(contents(path + QStringLiteral(".bak")), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({QStringLiteral("nord.vorbemessung"), QStringLiteral("nord.vorbemessung.bak")}));
+
+    const QByteArray stored = contents(path);
+    project.positions[1].program = 7;
+    QVERIFY(!saveProject(path, project, &error));
+    QVERIFY2(error.contains(QStringLiteral("no program 7")), qPrintable(error));
+    QCOMPARE(contents(path), stored);
+    error.clear();
+    QVERIFY(!saveProject(dir.filePath(QStringLiteral("no/such/folder.vorbemessung")), sample(), &error));
+    QVERIFY(error.contains(QStringLiteral("folder.vorbemessung")));
+}
+
+void TestProjectFile::locks_data()
+{
+    QTest::addColumn<QByteArray>("lockFile"); // empty: a ProjectLock of this program holds it
+    QTest::addColumn<bool>("taken");
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    QTest::newRow("a second lock fails while the first holds the project, an hour on")
+        << QByteArray() << false;
+    QTest::newRow("a lock left by a crashed copy on this computer is taken over")
+        << "2147483646\nvorbemessung\n" + host + "\n"
+        << true;
+    QTest::newRow("a lock from another computer is never taken over for its age")
+        << QByteArray("4242\nvorbemessung\nanderer-rechner\n") << false;
+}
+
+void TestProjectFile::locks()
+{
+    QFETCH(QByteArray, lockFile);
+    QFETCH(bool, taken);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
+    const QString lockPath = path + QStringLiteral(".lock");
+    ProjectLock first(path);
+    if (lockFile.isEmpty()) {
+        QVERIFY(first.tryLock());
+    } else {
+        QFile file(lockPath);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lockFile) == lockFile.size());
+    }
+    QFile file(lockPath);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    file.close();
+    ProjectLock second(path);
+    QCOMPARE(second.tryLock(), taken);
+}
+
+QTEST_APPLESS_MAIN(TestProjectFile)
+#include "tst_projectfile.moc"
