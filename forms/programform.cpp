@@ -37,10 +37,6 @@ constexpr Caption kCommandCaptions[] = {
     {"ButtonPdf", "Als PDF…", "Save as PDF…"},  {"ButtonProfil", "Profil wählen…", "Choose section…"},
 };
 
-// The line of the chosen section beside the results: its name and governing utilisation.
-constexpr Caption kSectionLine = {"LabelProfil", "Profil: %1, Ausnutzung %2 %",
-                                  "Section: %1, utilisation %2 %"};
-
 // Characters that one of the usual file systems does not take in a file name.
 QString fileNameSafe(QString text)
 {
@@ -130,8 +126,7 @@ void ProgramForm::applyCommandCaptions()
 void ProgramForm::Button1Click()
 {
     shell::refreshDateTime();
-    setSectionChoice(std::nullopt);
-    m_required.clear();
+    forgetSectionChoice();
     const std::span<const ResultField> results = m_tables.resultFields;
     for (const ResultField &result : results)
         field(result.field)->setText(QStringLiteral("0"));
@@ -216,9 +211,7 @@ void ProgramForm::judgeConditions(FieldChecker &check, const std::function<doubl
 
 void ProgramForm::Button3Click()
 {
-    setSectionChoice(std::nullopt);
-    m_required.clear();
-    m_sectionButton->setEnabled(false);
+    forgetSectionChoice();
     // Every input gets its reset text and every result "0"; all of them, a switched-off
     // alternative too, the window background colour. Options and the position number stay.
     for (const ResetText &reset : m_tables.resetTexts) {
@@ -237,13 +230,19 @@ void ProgramForm::ButtonProfilClick()
 {
     if (m_required.isEmpty())
         return;
-    if (std::optional<SectionChoice> choice = shell::sectionWindow()->choose(this, m_required))
-        setSectionChoice(std::move(choice));
+    if (std::optional<SectionChoice> choice = shell::sectionWindow()->choose(this, m_required)) {
+        m_section = std::move(choice);
+        showSectionChoice();
+    }
 }
 
-void ProgramForm::setSectionChoice(std::optional<SectionChoice> choice)
+void ProgramForm::forgetSectionChoice()
 {
-    m_section = std::move(choice);
+    // The choice and what a section must offer belong to one calculation; "Profil wählen…" waits
+    // for the next one that writes results.
+    m_section.reset();
+    m_required.clear();
+    m_sectionButton->setEnabled(false);
     showSectionChoice();
 }
 
@@ -252,11 +251,8 @@ void ProgramForm::showSectionChoice()
     if (!m_sectionLine)
         return;
     m_sectionLine->setVisible(m_section.has_value());
-    if (m_section) {
-        m_sectionLine->setText(captionText(kSectionLine, shell::english())
-                                   .arg(m_section->name)
-                                   .arg(std::round(m_section->utilisation)));
-    }
+    if (m_section)
+        m_sectionLine->setText(report::sectionLine(m_section->name, m_section->percent(), shell::english()));
 }
 
 QRect ProgramForm::freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area) const
@@ -449,7 +445,7 @@ report::FormTexts ProgramForm::sheetTexts() const
     texts.header.time = shell::menuTime();
     if (m_section) {
         texts.sectionName = m_section->name;
-        texts.sectionUtilisation = int(std::round(m_section->utilisation));
+        texts.sectionUtilisation = m_section->percent();
     }
     for (const QLineEdit *field : findChildren<QLineEdit *>())
         texts.fields.insert(field->objectName(), field->text());

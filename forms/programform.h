@@ -120,7 +120,7 @@ private:
     // A place of `size` that overlaps no control of the design: the first of `preferred` that is
     // free, else the lowest free one in `area`; empty when there is none.
     QRect freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area) const;
-    void setSectionChoice(std::optional<SectionChoice> choice);
+    void forgetSectionChoice();
     void showSectionChoice();
     void showInfo(const InfoButton &button);
     // Judges the cross-field conditions after the inputs' own checks; `asRead` gives the value

@@ -5,6 +5,7 @@
 
 #include <QtWidgets/QDialog>
 
+#include <cmath>
 #include <optional>
 #include <span>
 
@@ -27,6 +28,8 @@ struct RequiredValue {
 struct SectionChoice {
     QString name;
     double utilisation = 0.0;
+    // In whole per cent, as the form and the sheet show it.
+    int percent() const { return int(std::lround(utilisation)); }
 };
 
 // "Profil wählen": the sections of the chosen catalogues that carry the member, lightest first,

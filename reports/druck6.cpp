@@ -158,7 +158,7 @@ SheetLayout druck6Layout()
 Sheet makeDruck6(const FormTexts &texts)
 {
     const FrameParameters frame = druck6Frame();
-    Sheet sheet(withSectionLine(druck6Layout(), frame, texts));
+    Sheet sheet(withSectionLine(druck6Layout(), texts));
     const bool english = texts.english;
 
     show(sheet, "QRImage1", !english);

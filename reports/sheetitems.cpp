@@ -68,7 +68,14 @@ void applyTexts(Sheet &sheet, std::span<const SheetText> table, bool english)
     }
 }
 
-SheetLayout withSectionLine(SheetLayout layout, const FrameParameters &frame, const FormTexts &texts)
+QString sectionLine(const QString &name, int utilisation, bool english)
+{
+    const QString pattern = english ? QStringLiteral("Section: %1, utilisation %2 %")
+                                    : QStringLiteral("Profil: %1, Ausnutzung %2 %");
+    return pattern.arg(name).arg(utilisation);
+}
+
+SheetLayout withSectionLine(SheetLayout layout, const FormTexts &texts)
 {
     if (texts.sectionName.isEmpty())
         return layout;
@@ -77,13 +84,13 @@ SheetLayout withSectionLine(SheetLayout layout, const FrameParameters &frame, co
     const auto heading = std::find_if(layout.labels.cbegin(), layout.labels.cend(), [](const Label &label) {
         return label.name == QLatin1String("QRLabel21");
     });
-    const int top = heading != layout.labels.cend() ? heading->top + 3 : frame.closingFirstRuleTop - 24;
-    const QString pattern = texts.english ? QStringLiteral("Section: %1, utilisation %2 %")
-                                          : QStringLiteral("Profil: %1, Ausnutzung %2 %");
+    Q_ASSERT(heading != layout.labels.cend());
+    if (heading == layout.labels.cend())
+        return layout;
     LabelFont font = textFont();
     font.bold = true;
-    Label line = valueAt("QRLabelProfil", 8 + 547, top, font);
-    line.text = pattern.arg(texts.sectionName).arg(texts.sectionUtilisation);
+    Label line = valueAt("QRLabelProfil", 8 + 547, heading->top + 3, font);
+    line.text = sectionLine(texts.sectionName, texts.sectionUtilisation, texts.english);
     layout.labels.append(line);
     return layout;
 }

@@ -71,8 +71,12 @@ struct SheetText {
 // Sets the texts of the table in the sheet's language.
 void applyTexts(Sheet &sheet, std::span<const SheetText> table, bool english);
 
-// The layout with one more line, on the row of the results heading, naming the section chosen
-// for the member and its utilisation; the layout unchanged where none was chosen.
-SheetLayout withSectionLine(SheetLayout layout, const FrameParameters &frame, const FormTexts &texts);
+// The line naming the section chosen for a member and its governing utilisation in whole per
+// cent, as the form shows it and the sheet prints it.
+QString sectionLine(const QString &name, int utilisation, bool english);
+
+// The layout with that line on the row of the results heading; the layout unchanged where no
+// section was chosen.
+SheetLayout withSectionLine(SheetLayout layout, const FormTexts &texts);
 
 } // namespace report

@@ -206,6 +206,14 @@ void TestSectionChoice::choiceIsClearedByNewInputAndNewCalculation()
         click(form, "Button3");
         QVERIFY(!line->isVisible());
         QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("ButtonProfil"))->isEnabled());
+        // A calculation that writes no results leaves nothing to choose a section for.
+        auto *button = form->findChild<QPushButton *>(QStringLiteral("ButtonProfil"));
+        typeAll(form, {{"Edit1", "1.5"}, {"Edit13", "2"}, {"Edit14", "16"}});
+        click(form, "Button1");
+        QVERIFY(button->isEnabled());
+        typeAll(form, {{"Edit1", ""}});
+        click(form, "Button1");
+        QVERIFY(!button->isEnabled());
     });
 }
 
