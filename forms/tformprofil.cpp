@@ -56,8 +56,8 @@ constexpr Caption kImportCaption = {"", "Katalog importieren", "Import catalogue
 constexpr Caption kUnreadable = {"", "%1\n\nDie Datei enthält keinen lesbaren Katalog:\n%2",
                                  "%1\n\nThe file holds no catalogue that reads:\n%2"};
 constexpr Caption kBadRows = {
-    "", "%1\n\n%2 Zeilen sind lesbar, %3 nicht:\n%4\n\nSollen die lesbaren Zeilen importiert werden?",
-    "%1\n\n%2 rows read, %3 do not:\n%4\n\nImport the rows that read?"};
+    "", "%1\n\nLesbare Zeilen: %2, nicht lesbare: %3\n%4\n\nSollen die lesbaren Zeilen importiert werden?",
+    "%1\n\nRows that read: %2, rows that do not: %3\n%4\n\nImport the rows that read?"};
 constexpr Caption kImportGood = {"", "Lesbare Zeilen importieren", "Import the rows that read"};
 constexpr Caption kImportNothing = {"", "Nichts importieren", "Import nothing"};
 constexpr Caption kLine = {"", "Zeile %1: %2", "Line %1: %2"};
