@@ -7,4 +7,4 @@ builddir=${BUILD_DIR:-build}
 cmake -S . -B "$builddir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}
 cmake --build "$builddir"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$builddir" --output-on-failure -j2 --timeout 300
+ctest --test-dir "$builddir" --output-on-failure -j2 --timeout 300 ${CTEST_ARGS:-}
