@@ -202,6 +202,18 @@ void setMenuPositionNumber(const QString &text)
         menu->setPositionNumber(text);
 }
 
+QString menuProject()
+{
+    TForm22 *menu = state().forms.menu;
+    return menu ? menu->project() : QString();
+}
+
+QString menuCompany()
+{
+    TForm22 *menu = state().forms.menu;
+    return menu ? menu->company() : QString();
+}
+
 QString menuCreator()
 {
     const TForm22 *menu = state().forms.menu;

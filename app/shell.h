@@ -24,6 +24,7 @@ class TForm22;
 class TForm29;
 class TForm31;
 class TFormProfil;
+class TFormProjekt;
 class ProgramForm;
 
 // The five header fields a program takes over when it is opened ("Ersteller" is read
@@ -44,6 +45,7 @@ struct FormRegistry {
     TForm29 *info = nullptr;
     TForm31 *error = nullptr;
     TFormProfil *sections = nullptr; // made when a section is first chosen
+    TFormProjekt *project = nullptr; // made when the project window is first opened
 };
 
 struct Message {
@@ -134,6 +136,9 @@ QString hoursAndMinutes(const QTime &time, const QLocale &locale);
 QString menuPositionNumber();
 void setMenuPositionNumber(const QString &text);
 
+// The main menu's "Projekt" and "Firma" as they stand now, for a new project.
+QString menuProject();
+QString menuCompany();
 // The main menu's "Ersteller", "Datum" and "Uhrzeit" as they stand now, for a sheet.
 QString menuCreator();
 QString menuDate();

@@ -7,6 +7,8 @@
 #include "forms/captions.h"
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"
+#include "forms/projectsession.h"
+#include "forms/tformprojekt.h"
 #include "programs/pgm11024/pgm11024.h"
 #include "programs/pgm21024/pgm21024.h"
 #include "programs/pgm31024/pgm31024.h"
@@ -46,6 +48,7 @@ constexpr Caption kMenuCaptions[] = {
     {"Button7", "Riegel- Bemessung (LF Riegeleigengewicht und Füllung)",
      "Dimensioning of transom (load of transom and filling)"},
     {"Button2", "Programm Beenden", "Exit"},
+    {"ButtonProjekt", "Projekt…", "Project…"},
 };
 } // namespace
 
@@ -69,10 +72,60 @@ TForm22::TForm22(const QString &languageFile, QWidget *parent)
     }
     connect(m_ui->Button2, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->Button8, &QPushButton::clicked, this, &TForm22::Button8Click);
+    connectProject();
     request();
 }
 
-TForm22::~TForm22() = default;
+TForm22::~TForm22()
+{
+    // The header fields lose the focus while the window goes: nothing is committed then.
+    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit3, m_ui->Edit6})
+        disconnect(field, nullptr, this, nullptr);
+}
+
+void TForm22::connectProject()
+{
+    connect(m_ui->ButtonProjekt, &QPushButton::clicked, this, &TForm22::ButtonProjektClick);
+
+    // A project opened fills the header; what is typed there afterwards belongs to it.
+    ProjectSession &session = projectSession();
+    connect(&session, &ProjectSession::opened, this, [this] {
+        const project::Header &header = projectSession().project().header;
+        m_ui->Edit1->setText(header.project);
+        m_ui->Edit3->setText(header.company);
+        m_ui->Edit6->setText(header.creator);
+    });
+    for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit3, m_ui->Edit6})
+        connect(field, &QLineEdit::editingFinished, this, &TForm22::commitHeader);
+}
+
+void TForm22::commitHeader()
+{
+    projectSession().setHeader({m_ui->Edit1->text(), m_ui->Edit3->text(), m_ui->Edit6->text()});
+}
+
+void TForm22::ButtonProjektClick()
+{
+    commitHeader();
+    FormRegistry &forms = shell::forms();
+    if (!forms.project)
+        forms.project = new TFormProjekt(this);
+    forms.project->move(pos());
+    const int index = forms.project->run();
+    const QList<project::Position> &positions = projectSession().project().positions;
+    if (index < 0 || index >= positions.size())
+        return;
+    const project::Position position = positions[index];
+    setPositionNumber(position.number);
+    shell::forms().programs.at(std::size_t(position.program - 1))->loadPosition(position);
+    openProgram(position.program);
+}
+
+void TForm22::openProjectFile(const QString &path)
+{
+    if (projectSession().open(path))
+        ButtonProjektClick();
+}
 
 void TForm22::request()
 {
@@ -118,6 +171,7 @@ void TForm22::applyLanguage()
 
 void TForm22::openProgram(int program)
 {
+    commitHeader();
     ProgramForm *form = shell::forms().programs.at(static_cast<std::size_t>(program - 1));
     HeaderSnapshot &header = shell::header();
     header.project = m_ui->Edit1->text();
@@ -153,6 +207,7 @@ void TForm22::datuhr()
 void TForm22::closeEvent(QCloseEvent *event)
 {
     // dicht: closing the menu, by "Programm Beenden" or the close box, ends the run.
+    commitHeader();
     event->accept();
     if (TForm1 *host = shell::forms().host)
         host->close();
@@ -171,6 +226,15 @@ void TForm22::setDateTimeTexts(const QString &date, const QString &time)
 {
     m_ui->Edit4->setText(date);
     m_ui->Edit5->setText(time);
+}
+
+QString TForm22::project() const
+{
+    return m_ui->Edit1->text();
+}
+QString TForm22::company() const
+{
+    return m_ui->Edit3->text();
 }
 
 QString TForm22::creator() const

@@ -35,8 +35,15 @@ public:
     QString date() const;
     QString time() const;
 
+    QString project() const;
+    QString company() const;
+
     // Opens program 1 … 6 (Button1, Button3 … Button7).
     void openProgram(int program);
+    // "Projekt…": the project window; a position asked for there is opened in its program.
+    void ButtonProjektClick();
+    // Opens the project file given to the program, then the project window.
+    void openProjectFile(const QString &path);
     void Button8Click();
 
 protected:
@@ -48,6 +55,10 @@ private:
     void request();
     void datuhr();
     void applyLanguage();
+    // "Projekt…" (in the free space of the bottom row) and the project's header in the menu.
+    void connectProject();
+    // The header typed in the menu goes to the open project.
+    void commitHeader();
 
     std::unique_ptr<Ui::TForm22> m_ui;
     std::unique_ptr<LanguageFile> m_languageFile;

@@ -105,6 +105,12 @@ QList<Section> genericTubes()
     return tubes;
 }
 
+QString unitOf(Quantity quantity)
+{
+    return quantity == Quantity::Ix || quantity == Quantity::Iy ? QStringLiteral("cm⁴")
+                                                                : QStringLiteral("cm³");
+}
+
 double available(const Section &section, Quantity quantity)
 {
     switch (quantity) {

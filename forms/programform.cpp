@@ -7,7 +7,9 @@
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
 #include "forms/pgm71024.h"
+#include "forms/projectsession.h"
 #include "reports/printflow.h"
+#include "reports/programsheet.h"
 #include "reports/sheetitems.h"
 #include "reports/sheetpainter.h"
 
@@ -15,6 +17,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QStandardPaths>
+#include <QtCore/QTimer>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QAbstractButton>
@@ -25,6 +28,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vb
 {
@@ -32,10 +36,34 @@ namespace vb
 namespace
 {
 constexpr Caption kCommandCaptions[] = {
-    {"Button1", "Berechnung", "Calculate"},     {"Button4", "Drucken", "Print"},
-    {"Button3", "Neue Eingabe", "Reset input"}, {"Button2", "Zurück", "Back"},
-    {"ButtonPdf", "Als PDF…", "Save as PDF…"},  {"ButtonProfil", "Profil wählen…", "Choose section…"},
+    {"Button1", "Berechnung", "Calculate"},
+    {"Button4", "Drucken", "Print"},
+    {"Button3", "Neue Eingabe", "Reset input"},
+    {"Button2", "Zurück", "Back"},
+    {"ButtonPdf", "Als PDF…", "Save as PDF…"},
+    {"ButtonProfil", "Profil wählen…", "Choose section…"},
+    {"ButtonSpeichern", "Position speichern", "Save position"},
 };
+
+constexpr Caption kSaveCaption = {"", "Position speichern", "Save position"};
+constexpr Caption kNoNumber = {"", "Bitte geben Sie eine Pos.-/Auftragsnummer ein.",
+                               "Please enter a Pos.-/Contractnumber."};
+constexpr Caption kChangedSince = {"",
+                                   "Die Eingaben wurden nach der letzten Berechnung geändert.\n"
+                                   "Bitte zuerst \"Berechnung\" ausführen.",
+                                   "The inputs have changed since the last calculation.\n"
+                                   "Please press \"Calculate\" first."};
+constexpr Caption kOpenCaption = {"", "Position öffnen", "Open position"};
+constexpr Caption kResultsDiffer = {"",
+                                    "Die Ergebnisse der Position %1 weichen von den gespeicherten ab:\n%2",
+                                    "The results of position %1 differ from the stored ones:\n%2"};
+constexpr Caption kDifference = {"", "%1: gespeichert %2, jetzt %3", "%1: stored %2, now %3"};
+constexpr Caption kSectionFails = {
+    "", "Das gespeicherte Profil %1 trägt das Bauteil nicht mehr. Es wurde nicht übernommen.",
+    "The stored section %1 no longer carries the member. It has not been chosen."};
+constexpr Caption kSectionGone = {
+    "", "Das gespeicherte Profil %1 ist in keinem Katalog mehr zu finden. Es wurde nicht übernommen.",
+    "The stored section %1 is no longer in any catalogue. It has not been chosen."};
 
 // Characters that one of the usual file systems does not take in a file name.
 QString fileNameSafe(QString text)
@@ -90,6 +118,8 @@ void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEd
     connectButton("Button4", [this] { Button4Click(); });
     connectButton("ButtonPdf", [this] { ButtonPdfClick(); });
     connectButton("ButtonProfil", [this] { ButtonProfilClick(); });
+    connectButton("ButtonSpeichern", [this] { ButtonSpeichernClick(); });
+    connect(&projectSession(), &ProjectSession::changed, this, &ProgramForm::updateSaveButton);
     for (QLineEdit *field : commaFields)
         field->installEventFilter(this);
     for (const InfoButton &info : m_tables.infoButtons) {
@@ -127,6 +157,8 @@ void ProgramForm::Button1Click()
 {
     shell::refreshDateTime();
     forgetSectionChoice();
+    m_calculated.reset();
+    updateSaveButton();
     const std::span<const ResultField> results = m_tables.resultFields;
     for (const ResultField &result : results)
         field(result.field)->setText(QStringLiteral("0"));
@@ -174,6 +206,9 @@ void ProgramForm::Button1Click()
             }
         }
         m_sectionButton->setEnabled(!m_required.isEmpty());
+        if (!out.values.isEmpty())
+            m_calculated = currentRecord();
+        updateSaveButton();
     }
     if (m_tables.usesErrorWindow && error->anyLineVisible())
         error->exec();
@@ -212,6 +247,8 @@ void ProgramForm::judgeConditions(FieldChecker &check, const std::function<doubl
 void ProgramForm::Button3Click()
 {
     forgetSectionChoice();
+    m_calculated.reset();
+    updateSaveButton();
     // Every input gets its reset text and every result "0"; all of them, a switched-off
     // alternative too, the window background colour. Options and the position number stay.
     for (const ResetText &reset : m_tables.resetTexts) {
@@ -255,12 +292,13 @@ void ProgramForm::showSectionChoice()
         m_sectionLine->setText(report::sectionLine(m_section->name, m_section->percent(), shell::english()));
 }
 
-QRect ProgramForm::freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area) const
+QRect ProgramForm::freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area,
+                            const QWidget *placing) const
 {
     // What the design occupies: every control that holds no others, and the status bar.
     QList<QRect> taken;
     for (const QWidget *widget : findChildren<QWidget *>()) {
-        if (widget == m_sectionLine)
+        if (widget == placing)
             continue;
         const bool holder = !widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty();
         if (holder && !widget->inherits("QStatusBar"))
@@ -326,8 +364,23 @@ void ProgramForm::addSectionControls()
                                  {button.left(), button.top() - lineSize.height() - 4},
                                  {calculate->x(), calculate->y() + calculate->height() + 4},
                                  {calculate->x(), calculate->y() - lineSize.height() - 4}},
-                                nearRow);
+                                nearRow, m_sectionLine);
     m_sectionLine->setGeometry(line);
+
+    // "Position speichern" beside "Profil wählen…", clear of the section line.
+    const QRect save = freeSpot(buttonSize,
+                                {{button.right() + 9, button.top()},
+                                 {button.left(), button.bottom() + 7},
+                                 {button.left(), button.top() - buttonSize.height() - 6},
+                                 {button.left() - buttonSize.width() - 8, button.top()}},
+                                nearRow);
+    m_saveButton = new QPushButton(pdf->parentWidget());
+    m_saveButton->setObjectName(QStringLiteral("ButtonSpeichern"));
+    m_saveButton->setGeometry(save);
+    m_saveButton->setFont(pdf->font());
+    m_saveButton->setText(captionText(kCommandCaptions[6], false));
+    m_saveButton->setEnabled(false);
+    setTabOrder(m_sectionButton, m_saveButton);
 }
 
 void ProgramForm::showInfo(const InfoButton &button)
@@ -454,9 +507,19 @@ report::FormTexts ProgramForm::sheetTexts() const
     return texts;
 }
 
+std::optional<report::Sheet> ProgramForm::makeSheet() const
+{
+    // Every field copied exactly as it stands, with no new calculation.
+    return report::makeProgramSheet(m_tables.program, sheetTexts());
+}
+
 void ProgramForm::printSheet(const report::Sheet &sheet)
 {
-    const report::PrintOutcome outcome = report::printSheet(sheet, this);
+    reportPrintOutcome(report::printSheet(sheet, this));
+}
+
+void reportPrintOutcome(const report::PrintOutcome &outcome)
+{
     switch (outcome.status) {
     case report::PrintStatus::NoPrinter:
         shell::message(
@@ -468,6 +531,143 @@ void ProgramForm::printSheet(const report::Sheet &sheet)
         break;
     case report::PrintStatus::Printed:
     case report::PrintStatus::Cancelled:
+        break;
+    }
+}
+
+project::ProgramFields ProgramForm::projectFields()
+{
+    ensureBuilt();
+    project::ProgramFields fields;
+    for (const ResultField &result : m_tables.resultFields)
+        fields.results.insert(QString::fromLatin1(result.field));
+    for (const QLineEdit *edit : findChildren<QLineEdit *>()) {
+        if (edit != m_position && !fields.results.contains(edit->objectName()))
+            fields.inputs.insert(edit->objectName());
+    }
+    for (const QRadioButton *option : findChildren<QRadioButton *>())
+        fields.options.insert(option->objectName());
+    return fields;
+}
+
+project::Position ProgramForm::currentRecord() const
+{
+    project::Position record;
+    record.program = m_tables.program;
+    record.number = m_position->text();
+    for (const ResultField &result : m_tables.resultFields)
+        record.results.insert(QString::fromLatin1(result.field), field(result.field)->text());
+    for (const QLineEdit *edit : findChildren<QLineEdit *>()) {
+        if (edit != m_position && !record.results.contains(edit->objectName()))
+            record.inputs.insert(edit->objectName(), edit->text());
+    }
+    for (const QRadioButton *option : findChildren<QRadioButton *>())
+        record.options.insert(option->objectName(), option->isChecked());
+    record.date = shell::menuDate();
+    record.time = shell::menuTime();
+    return record;
+}
+
+void ProgramForm::updateSaveButton()
+{
+    if (m_saveButton)
+        m_saveButton->setEnabled(m_calculated.has_value() && projectSession().canWrite());
+}
+
+void ProgramForm::ButtonSpeichernClick()
+{
+    if (!m_calculated || !projectSession().canWrite())
+        return;
+    const bool english = shell::english();
+    const QString caption = captionText(kSaveCaption, english);
+    // What is stored must be what was calculated: inputs changed since then would go into the
+    // file beside results that are not theirs.
+    const project::Position now = currentRecord();
+    if (now.inputs != m_calculated->inputs || now.options != m_calculated->options ||
+        now.results != m_calculated->results) {
+        shell::message({QMessageBox::Warning, caption, captionText(kChangedSince, english)});
+        return;
+    }
+    project::Position record = *m_calculated;
+    record.number = m_position->text().trimmed();
+    if (record.number.isEmpty()) {
+        shell::message({QMessageBox::Warning, caption, captionText(kNoNumber, english)});
+        return;
+    }
+    if (m_section) {
+        record.section = m_section->name;
+        record.sectionUtilisation = m_section->percent();
+    }
+    if (const std::optional<QString> stored = projectSession().store(record)) {
+        m_position->setText(*stored);
+        shell::setMenuPositionNumber(*stored);
+    }
+}
+
+void ProgramForm::loadPosition(const project::Position &position)
+{
+    ensureBuilt();
+    Button3Click();
+    // Options first, as the planner clicks them: their handlers switch captions and fields.
+    for (QRadioButton *option : findChildren<QRadioButton *>()) {
+        if (position.options.value(option->objectName()))
+            option->click();
+    }
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+        const auto typed = position.inputs.find(edit->objectName());
+        if (edit != m_position && typed != position.inputs.end())
+            edit->setText(*typed);
+    }
+    m_position->setText(position.number);
+    m_reopened = position;
+}
+
+void ProgramForm::recalculateReopened()
+{
+    if (!m_reopened)
+        return;
+    const project::Position stored = *std::exchange(m_reopened, std::nullopt);
+    Button1Click();
+    const bool english = shell::english();
+
+    QStringList differences;
+    for (const ResultField &result : m_tables.resultFields) {
+        const QString name = QString::fromLatin1(result.field);
+        const QString now = field(result.field)->text();
+        const QString before = stored.results.value(name);
+        if (now == before)
+            continue;
+        QString label = name;
+        for (const SectionRequirement &requirement : m_tables.sectionRequirements) {
+            if (qstrcmp(requirement.field, result.field) == 0)
+                label = QStringLiteral("%1 (%2)").arg(captionText(requirement.label, english), name);
+        }
+        differences << captionText(kDifference, english).arg(label, before, now);
+    }
+    const QString caption = captionText(kOpenCaption, english);
+    if (!differences.isEmpty()) {
+        shell::message(
+            {QMessageBox::Warning, caption,
+             captionText(kResultsDiffer, english).arg(stored.number, differences.join(QLatin1Char('\n')))});
+    }
+    if (stored.section.isEmpty())
+        return;
+    SectionChoice choice;
+    const TFormProfil::Recheck recheck =
+        m_required.isEmpty() ? TFormProfil::Recheck::NoLongerCarries
+                             : shell::sectionWindow()->recheck(stored.section, m_required, &choice);
+    switch (recheck) {
+    case TFormProfil::Recheck::Carries:
+        m_section = choice;
+        showSectionChoice();
+        break;
+    case TFormProfil::Recheck::NoLongerCarries:
+        shell::message(
+            {QMessageBox::Warning, caption, captionText(kSectionFails, english).arg(stored.section)});
+        break;
+    case TFormProfil::Recheck::NotFound:
+        shell::message(
+            {QMessageBox::Warning, caption, captionText(kSectionGone, english).arg(stored.section)});
         break;
     }
 }
@@ -532,6 +732,10 @@ void ProgramForm::showEvent(QShowEvent *event)
         m_picturesLoaded = true;
     }
     m_takeMenuPosition = true;
+    // A reopened position is calculated once the form is on screen, so that its error window
+    // and messages come over the form.
+    if (m_reopened)
+        QTimer::singleShot(0, this, &ProgramForm::recalculateReopened);
     // Activation follows as soon as the window manager gives the form the focus; the form
     // must not show the previous position number or language should that come late or,
     // with focus-stealing prevention, not at all.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/projectfile.h"
 #include "forms/programtables.h"
 #include "forms/tformprofil.h"
+#include "reports/printflow.h"
 #include "reports/sheet.h"
 
 #include <QtCore/QList>
@@ -59,6 +61,9 @@ public:
     void ButtonPdfClick();
     // "Profil wählen…": the catalogue sections that carry the member of the last calculation.
     void ButtonProfilClick();
+    // "Position speichern": the record of the last calculation stored in the open project under
+    // the form's position number.
+    void ButtonSpeichernClick();
     // The section chosen for the member since the last calculation, if any.
     const std::optional<SectionChoice> &sectionChoice() const { return m_section; }
 
@@ -68,6 +73,17 @@ public:
     QString proposedPdfName() const;
 
     const ProgramTables &tables() const { return m_tables; }
+
+    // The input fields, result fields and option buttons a project file may name for this form
+    // (makes the form's controls).
+    project::ProgramFields projectFields();
+    // The position as the last "Berechnung" that wrote results left the form; nothing after a
+    // calculation without results or "Neue Eingabe".
+    const std::optional<project::Position> &calculatedRecord() const { return m_calculated; }
+    // Puts a stored position into the form: its options and the texts of its inputs. When the
+    // form is next shown it runs "Berechnung", names every result that now differs from the
+    // stored one, and restores the chosen section where it still carries the member.
+    void loadPosition(const project::Position &position);
     // The command buttons' caption table, the same for all six forms.
     static std::span<const Caption> commandCaptions();
 
@@ -93,9 +109,9 @@ protected:
     // state of every option button, by name.
     report::FormTexts sheetTexts() const;
 
-    // The program's sheet, filled from the form's fields as they stand; nothing for a form that
-    // has no sheet. "Drucken" and "Als PDF…" both take it, so that the file is the printed page.
-    virtual std::optional<report::Sheet> makeSheet() const { return std::nullopt; }
+    // The program's sheet, filled from the form's fields as they stand. "Drucken" and "Als PDF…"
+    // both take it, so that the file is the printed page.
+    std::optional<report::Sheet> makeSheet() const;
 
     // Hands a filled sheet to the default printer; a missing printer and any other failure
     // end in their message boxes.
@@ -119,7 +135,13 @@ private:
     void addSectionControls();
     // A place of `size` that overlaps no control of the design: the first of `preferred` that is
     // free, else the lowest free one in `area`; empty when there is none.
-    QRect freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area) const;
+    QRect freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area,
+                   const QWidget *placing = nullptr) const;
+    // The form's state as a position record: options, inputs and results as they stand.
+    project::Position currentRecord() const;
+    void updateSaveButton();
+    // The calculation of a reopened position, compared with what was stored.
+    void recalculateReopened();
     void forgetSectionChoice();
     void showSectionChoice();
     void showInfo(const InfoButton &button);
@@ -140,6 +162,12 @@ private:
     QLabel *m_sectionLine = nullptr;
     QList<RequiredValue> m_required; // of the last calculation that wrote results
     std::optional<SectionChoice> m_section;
+    QPushButton *m_saveButton = nullptr;
+    std::optional<project::Position> m_calculated;
+    std::optional<project::Position> m_reopened; // loaded, its calculation still to run
 };
+
+// The message boxes of a print: a missing printer, a failure with the system's reason.
+void reportPrintOutcome(const report::PrintOutcome &outcome);
 
 } // namespace vb

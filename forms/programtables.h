@@ -56,11 +56,29 @@ struct SectionRequirement {
     Caption label;
 };
 
-// What a program is, as tables: its captions (the texts its design shows, set on every
+// One value of a member's short description in the project's list: its symbol, the field it is
+// read from as typed, and its unit.
+struct SummaryValue {
+    const char *symbol;
+    const char *field;
+    const char *unit;
+};
+
+// The member a program sizes as the project's list describes it, e.g. "Pfosten LP 4.64 m,
+// w 1.64 kN/m²": its name and its governing dimensions and load. Where an option button makes it
+// another member (a transom instead of a mullion), the entry of that option comes first.
+struct MemberSummary {
+    Caption member;
+    std::span<const SummaryValue> values;
+    const char *option = nullptr;
+};
+
+// What a program is, as tables: its number, its captions (the texts its design shows, set on every
 // activation, and those of its other modes, which the program sets itself), the reset texts
 // of its inputs, its result fields, its cross-field conditions, its information buttons and the
-// results a catalogue section must offer.
+// results a catalogue section must offer, and how the project's list names its member.
 struct ProgramTables {
+    int program = 0; // 1 … 6: its sheet, and its place in a project file
     std::span<const Caption> captions{};
     std::span<const std::span<const Caption>> modeCaptions{};
     std::span<const ResetText> resetTexts{};
@@ -68,6 +86,7 @@ struct ProgramTables {
     std::span<const CrossCondition> conditions{};
     std::span<const InfoButton> infoButtons{};
     std::span<const SectionRequirement> sectionRequirements{};
+    std::span<const MemberSummary> summaries{};
     // Programm 6 has no cross-field message and leaves the error window as it is.
     bool usesErrorWindow = true;
 };

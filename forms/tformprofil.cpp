@@ -69,12 +69,6 @@ constexpr Caption kCancel = {"", "Abbrechen", "Cancel"};
 // At most this many refused rows are listed in the message; the rest are counted.
 constexpr int kListedProblems = 15;
 
-QString unitOf(sections::Quantity quantity)
-{
-    return quantity == sections::Quantity::Ix || quantity == sections::Quantity::Iy ? QStringLiteral("cm⁴")
-                                                                                    : QStringLiteral("cm³");
-}
-
 } // namespace
 
 TFormProfil::TFormProfil(QWidget *parent)
@@ -171,6 +165,28 @@ std::optional<SectionChoice> TFormProfil::choose(QWidget *form, const QList<Requ
     return m_choice;
 }
 
+TFormProfil::Recheck TFormProfil::recheck(const QString &name, const QList<RequiredValue> &required,
+                                          SectionChoice *choice)
+{
+    loadCatalogues();
+    QList<sections::Requirement> requirements;
+    for (const RequiredValue &value : required)
+        requirements.append({value.quantity, value.value});
+    for (const sections::Catalogue &catalogue : std::as_const(m_catalogues)) {
+        for (const sections::Section &section : catalogue.sections) {
+            if (section.name != name)
+                continue;
+            const sections::Catalogue alone{catalogue.name, {section}};
+            const QList<sections::Candidate> carries = sections::sufficientSections({&alone}, requirements);
+            if (carries.isEmpty())
+                return Recheck::NoLongerCarries;
+            *choice = SectionChoice{name, carries[0].utilisation.value(carries[0].governing)};
+            return Recheck::Carries;
+        }
+    }
+    return Recheck::NotFound;
+}
+
 void TFormProfil::applyLanguage()
 {
     const bool english = shell::english();
@@ -179,7 +195,7 @@ void TFormProfil::applyLanguage()
     for (const RequiredValue &value : m_required) {
         values << QStringLiteral("%1 = %2 %3")
                       .arg(captionText(value.label, english), formatFixed(value.value, 1),
-                           unitOf(value.quantity));
+                           sections::unitOf(value.quantity));
     }
     m_values->setText(values.join(QStringLiteral(",   ")));
 }

@@ -52,6 +52,11 @@ public:
 
     static std::span<const Caption> captions();
 
+    // A section chosen before, looked for by its name in the generic series and the imported
+    // catalogues, and judged against the required values of a new calculation.
+    enum class Recheck { Carries, NoLongerCarries, NotFound };
+    Recheck recheck(const QString &name, const QList<RequiredValue> &required, SectionChoice *choice);
+
     void ButtonImportClick();
     void ButtonKatalogEntfernenClick();
 

@@ -3,7 +3,6 @@
 #include "app/shell.h"
 #include "forms/captions.h"
 #include "forms/fieldstate.h"
-#include "reports/druck1.h"
 #include "ui_pgm11024.h"
 
 #include <cmath>
@@ -77,13 +76,23 @@ constexpr CrossCondition kConditions[] = {
 // Information pages on wind loads: German DIN first, English BS first.
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {6, 3}}};
 
-constexpr ProgramTables kTables{.captions = kCaptions,
+// How the project's list names the member: a transom by its span, a mullion by its length.
+constexpr SummaryValue kTransomSummary[] = {{"L", "Edit2", "m"}, {"w", "Edit14", "kN/m²"}};
+constexpr SummaryValue kMullionSummary[] = {{"LP", "Edit1", "m"}, {"w", "Edit14", "kN/m²"}};
+constexpr MemberSummary kSummaries[] = {
+    {{"", "Riegel", "Transom"}, kTransomSummary, "RadioButton2"},
+    {{"", "Pfosten", "Mullion"}, kMullionSummary},
+};
+
+constexpr ProgramTables kTables{.program = 1,
+                                .captions = kCaptions,
                                 .modeCaptions = kModeCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
                                 .infoButtons = kInfoButtons,
-                                .sectionRequirements = kSectionIxWx};
+                                .sectionRequirements = kSectionIxWx,
+                                .summaries = kSummaries};
 
 } // namespace
 
@@ -206,12 +215,6 @@ Calculated TForm23::calculate() const
     return {r.failure,
             {r.memberDeflection * 10.0, r.edgeDeflection * 10.0, std::abs(r.inertia), r.moment,
              std::abs(r.sectionModulus)}};
-}
-
-std::optional<report::Sheet> TForm23::makeSheet() const
-{
-    // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
-    return report::makeDruck1(sheetTexts());
 }
 
 } // namespace vb

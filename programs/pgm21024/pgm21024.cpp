@@ -1,7 +1,6 @@
 #include "programs/pgm21024/pgm21024.h"
 
 #include "forms/fieldstate.h"
-#include "reports/druck2.h"
 #include "ui_pgm21024.h"
 
 #include <cmath>
@@ -55,12 +54,17 @@ constexpr CrossCondition kConditions[] = {
 // Information pages on the horizontal imposed load on barriers.
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {11, 10}}};
 
-constexpr ProgramTables kTables{.captions = kCaptions,
+constexpr SummaryValue kMullionSummary[] = {{"LP", "Edit1", "m"}, {"qk", "Edit14", "kN/m"}};
+constexpr MemberSummary kSummaries[] = {{{"", "Pfosten", "Mullion"}, kMullionSummary}};
+
+constexpr ProgramTables kTables{.program = 2,
+                                .captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
                                 .infoButtons = kInfoButtons,
-                                .sectionRequirements = kSectionIxWx};
+                                .sectionRequirements = kSectionIxWx,
+                                .summaries = kSummaries};
 
 } // namespace
 
@@ -101,13 +105,6 @@ Calculated TForm24::calculate() const
     // Allowable deflection cm → mm; section modulus and second moment of area as magnitudes.
     return {r.failure,
             {r.allowedDeflection * 10.0, std::abs(r.inertia), r.moment, std::abs(r.sectionModulus)}};
-}
-
-std::optional<report::Sheet> TForm24::makeSheet() const
-{
-    // "Drucken" and "Als PDF…" both take this sheet: every field copied exactly as it stands,
-    // with no new calculation.
-    return report::makeDruck2(sheetTexts());
 }
 
 } // namespace vb

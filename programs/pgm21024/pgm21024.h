@@ -25,7 +25,6 @@ public:
 
 protected:
     void build() override;
-    std::optional<report::Sheet> makeSheet() const override;
     void checkInputs(FieldChecker &check) override;
     Calculated calculate() const override;
 

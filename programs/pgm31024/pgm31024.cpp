@@ -1,7 +1,6 @@
 #include "programs/pgm31024/pgm31024.h"
 
 #include "forms/fieldstate.h"
-#include "reports/druck3.h"
 #include "ui_pgm31024.h"
 
 #include <cmath>
@@ -60,12 +59,17 @@ constexpr CrossCondition kConditions[] = {
     pitchTooSteep("Edit1"),
 };
 
-constexpr ProgramTables kTables{.captions = kCaptions,
+constexpr SummaryValue kRafterSummary[] = {{"LP", "Edit6", "m"}, {"α", "Edit1", "°"}};
+constexpr MemberSummary kSummaries[] = {{{"", "Sparren", "Rafter"}, kRafterSummary}};
+
+constexpr ProgramTables kTables{.program = 3,
+                                .captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
                                 .infoButtons = kRafterInfoButtons,
-                                .sectionRequirements = kSectionIxWx};
+                                .sectionRequirements = kSectionIxWx,
+                                .summaries = kSummaries};
 
 } // namespace
 
@@ -130,12 +134,6 @@ Calculated TForm25::calculate() const
     return {r.failure,
             {r.rafterDeflection * 10.0, r.edgeDeflection * 10.0, std::abs(r.inertia), r.moment,
              std::abs(r.sectionModulus)}};
-}
-
-std::optional<report::Sheet> TForm25::makeSheet() const
-{
-    // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
-    return report::makeDruck3(sheetTexts());
 }
 
 } // namespace vb

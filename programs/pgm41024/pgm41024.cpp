@@ -2,7 +2,6 @@
 
 #include "app/shell.h"
 #include "forms/fieldstate.h"
-#include "reports/druck4.h"
 #include "ui_pgm41024.h"
 
 namespace vb
@@ -67,12 +66,18 @@ constexpr SectionRequirement kSectionRequirements[] = {
     {"Edit14", sections::Quantity::Wx, {"", "Wx (Stütze)", "Wx (support)"}},
 };
 
-constexpr ProgramTables kTables{.captions = kCaptions,
+constexpr SummaryValue kMullionSummary[] = {
+    {"L1", "Edit1", "m"}, {"L2", "Edit6", "m"}, {"w", "Edit16", "kN/m²"}};
+constexpr MemberSummary kSummaries[] = {{{"", "Zweifeldpfosten", "Two-span mullion"}, kMullionSummary}};
+
+constexpr ProgramTables kTables{.program = 4,
+                                .captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
                                 .infoButtons = kInfoButtons,
-                                .sectionRequirements = kSectionRequirements};
+                                .sectionRequirements = kSectionRequirements,
+                                .summaries = kSummaries};
 
 } // namespace
 
@@ -127,12 +132,6 @@ Calculated TForm26::calculate() const
     return {r.failure,
             {r.memberDeflection * 10.0, r.edgeDeflection * 10.0, r.inertia, r.spanMoment, r.spanModulus,
              r.supportMoment, r.supportModulus}};
-}
-
-std::optional<report::Sheet> TForm26::makeSheet() const
-{
-    // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
-    return report::makeDruck4(sheetTexts());
 }
 
 } // namespace vb

@@ -1,7 +1,6 @@
 #include "programs/pgm51024/pgm51024.h"
 
 #include "forms/fieldstate.h"
-#include "reports/druck5.h"
 #include "ui_pgm51024.h"
 
 namespace vb
@@ -74,12 +73,17 @@ constexpr SectionRequirement kSectionRequirements[] = {
     {"Edit18", sections::Quantity::Wx, {"", "Wx (Stütze)", "Wx (support)"}},
 };
 
-constexpr ProgramTables kTables{.captions = kCaptions,
+constexpr SummaryValue kRafterSummary[] = {{"L1", "Edit6", "m"}, {"L2", "Edit3", "m"}, {"α", "Edit1", "°"}};
+constexpr MemberSummary kSummaries[] = {{{"", "Zweifeldsparren", "Two-span rafter"}, kRafterSummary}};
+
+constexpr ProgramTables kTables{.program = 5,
+                                .captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
                                 .infoButtons = kRafterInfoButtons,
-                                .sectionRequirements = kSectionRequirements};
+                                .sectionRequirements = kSectionRequirements,
+                                .summaries = kSummaries};
 
 } // namespace
 
@@ -137,12 +141,6 @@ Calculated TForm27::calculate() const
     return {r.failure,
             {r.rafterDeflection * 10.0, r.edgeDeflection * 10.0, r.inertia, r.supportMoment, r.spanMoment,
              r.spanModulus, r.supportModulus}};
-}
-
-std::optional<report::Sheet> TForm27::makeSheet() const
-{
-    // "Drucken" and "Als PDF…" copy every field exactly as it stands, with no new calculation.
-    return report::makeDruck5(sheetTexts());
 }
 
 } // namespace vb

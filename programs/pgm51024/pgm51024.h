@@ -28,7 +28,6 @@ public:
 
 protected:
     void build() override;
-    std::optional<report::Sheet> makeSheet() const override;
     void checkInputs(FieldChecker &check) override;
     Calculated calculate() const override;
 

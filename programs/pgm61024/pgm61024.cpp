@@ -3,7 +3,6 @@
 #include "app/shell.h"
 #include "forms/alternatefields.h"
 #include "forms/fieldstate.h"
-#include "reports/druck6.h"
 #include "ui_pgm61024.h"
 
 #include <QtGui/QFontMetrics>
@@ -68,12 +67,17 @@ constexpr SectionRequirement kSectionRequirements[] = {
     {"Edit8", sections::Quantity::Wy, {"", "Wy", "Wy"}},
 };
 
-constexpr ProgramTables kTables{.captions = kCaptions,
+constexpr SummaryValue kTransomSummary[] = {{"B", "Edit1", "m"}, {"c", "Edit3", "m"}};
+constexpr MemberSummary kSummaries[] = {{{"", "Riegel", "Transom"}, kTransomSummary}};
+
+constexpr ProgramTables kTables{.program = 6,
+                                .captions = kCaptions,
                                 .resetTexts = kResetTexts,
                                 .resultFields = kResults,
                                 .conditions = kConditions,
                                 .infoButtons = kInfoButtons,
                                 .sectionRequirements = kSectionRequirements,
+                                .summaries = kSummaries,
                                 .usesErrorWindow = false};
 
 } // namespace
@@ -141,13 +145,6 @@ Calculated TForm28::calculate() const
 {
     const pgm6::Result r = pgm6::calculate(m_input);
     return {r.failure, {r.inertia, r.reaction, r.sectionModulus, r.weight, r.moment}};
-}
-
-std::optional<report::Sheet> TForm28::makeSheet() const
-{
-    // "Drucken" and "Als PDF…" both take this sheet: every field copied exactly as it stands,
-    // with no new calculation.
-    return report::makeDruck6(sheetTexts());
 }
 
 } // namespace vb

@@ -29,7 +29,6 @@ public:
 protected:
     void build() override;
     void aufnr() override;
-    std::optional<report::Sheet> makeSheet() const override;
     void checkInputs(FieldChecker &check) override;
     Calculated calculate() const override;
 

@@ -1,0 +1,328 @@
+#include "forms/projectsession.h"
+
+#include "app/shell.h"
+#include "forms/programform.h"
+#include "reports/sheetitems.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QSaveFile>
+#include <QtCore/QStandardPaths>
+
+#include <memory>
+
+namespace vb
+{
+
+namespace
+{
+constexpr int kRecentCount = 5;
+
+constexpr Caption kProjectCaption = {"", "Projekt", "Project"};
+constexpr Caption kCannotOpen = {"", "Das Projekt %1 kann nicht geöffnet werden:\n%2",
+                                 "The project %1 cannot be opened:\n%2"};
+constexpr Caption kOpenElsewhere = {
+    "",
+    "Das Projekt %1 ist in einem anderen laufenden Programm geöffnet.\nEs wird schreibgeschützt "
+    "geöffnet: Positionen und Kopfdaten werden nicht gespeichert.",
+    "The project %1 is open in another running program.\nIt is opened read-only: positions and "
+    "header are not saved."};
+constexpr Caption kLockedForNew = {"", "Das Projekt %1 ist in einem anderen laufenden Programm geöffnet.",
+                                   "The project %1 is open in another running program."};
+constexpr Caption kReplaceQuestion = {"",
+                                      "Das Projekt enthält bereits eine Position %1.\nPosition %1 ersetzen?",
+                                      "The project already holds a position %1.\nReplace position %1?"};
+constexpr Caption kReplace = {"", "Ersetzen", "Replace"};
+constexpr Caption kKeepBoth = {"", "Beide behalten (neue Nummer %1)", "Keep both (new number %1)"};
+constexpr Caption kCancel = {"", "Abbrechen", "Cancel"};
+constexpr Caption kDeleteQuestion = {"", "Position %1 löschen?", "Delete position %1?"};
+constexpr Caption kDelete = {"", "Löschen", "Delete"};
+constexpr Caption kProgram = {"", "Programm %1", "Program %1"};
+
+QString text(const Caption &caption)
+{
+    return captionText(caption, shell::english());
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The first of "7-2", "7-3", … that no position of the project has.
+QString freeNumber(const project::Project &project, const QString &number)
+{
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1-%2").arg(number).arg(n);
+        if (std::none_of(project.positions.begin(), project.positions.end(),
+                         [&](const project::Position &p) { return p.number == candidate; }))
+            return candidate;
+    }
+}
+
+} // namespace
+
+ProjectSession &projectSession()
+{
+    static ProjectSession session;
+    return session;
+}
+
+project::KnownFields formFields()
+{
+    // The forms are built the first time a project names them; their fields do not change.
+    auto cache = std::make_shared<QHash<ProgramForm *, project::ProgramFields>>();
+    return [cache](int program) -> const project::ProgramFields * {
+        const auto &programs = shell::forms().programs;
+        if (program < 1 || program > int(programs.size()))
+            return nullptr;
+        ProgramForm *form = programs[std::size_t(program - 1)];
+        if (!form)
+            return nullptr;
+        auto found = cache->find(form);
+        if (found == cache->end())
+            found = cache->insert(form, form->projectFields());
+        return &*found;
+    };
+}
+
+bool ProjectSession::create(const QString &path, const project::Header &header)
+{
+    auto lock = std::make_unique<project::ProjectLock>(path);
+    if (!lock->tryLock()) {
+        shell::message({QMessageBox::Warning, text(kProjectCaption), text(kLockedForNew).arg(native(path))});
+        return false;
+    }
+    const project::Project fresh{header, {}};
+    QString error;
+    if (!project::saveProject(path, fresh, &error)) {
+        shell::message({QMessageBox::Critical, text(kProjectCaption), error});
+        return false;
+    }
+    m_lock = std::move(lock);
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_project = fresh;
+    m_readOnly = false;
+    remember(m_path);
+    emit opened();
+    emit changed();
+    return true;
+}
+
+bool ProjectSession::open(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const project::ReadResult read = project::loadProject(absolute, formFields());
+    if (!read.project) {
+        const QString reason = shell::english() ? read.problemEnglish : read.problem;
+        shell::message(
+            {QMessageBox::Critical, text(kProjectCaption), text(kCannotOpen).arg(native(absolute), reason)});
+        return false;
+    }
+    // The same project opened again keeps its own claim on the file.
+    std::unique_ptr<project::ProjectLock> lock;
+    bool readOnly = false;
+    if (absolute == m_path && m_lock) {
+        lock = std::move(m_lock);
+        readOnly = m_readOnly;
+    } else {
+        lock = std::make_unique<project::ProjectLock>(absolute);
+        readOnly = !lock->tryLock();
+        if (readOnly)
+            lock.reset();
+    }
+    m_lock = std::move(lock);
+    m_path = absolute;
+    m_project = *read.project;
+    m_readOnly = readOnly;
+    remember(m_path);
+    if (readOnly)
+        shell::message(
+            {QMessageBox::Information, text(kProjectCaption), text(kOpenElsewhere).arg(native(absolute))});
+    emit opened();
+    emit changed();
+    return true;
+}
+
+void ProjectSession::close()
+{
+    m_lock.reset();
+    m_path.clear();
+    m_project = {};
+    m_readOnly = false;
+    emit changed();
+}
+
+bool ProjectSession::write(const project::Project &next)
+{
+    if (!canWrite())
+        return false;
+    QString error;
+    if (!project::saveProject(m_path, next, &error)) {
+        shell::message({QMessageBox::Critical, text(kProjectCaption), error});
+        return false;
+    }
+    m_project = next;
+    emit changed();
+    return true;
+}
+
+std::optional<QString> ProjectSession::store(project::Position position)
+{
+    if (!canWrite())
+        return std::nullopt;
+    project::Project next = m_project;
+    const auto same = std::find_if(next.positions.begin(), next.positions.end(),
+                                   [&](const project::Position &p) { return p.number == position.number; });
+    if (same == next.positions.end()) {
+        next.positions.append(position);
+    } else {
+        const QString other = freeNumber(next, position.number);
+        const int answer = shell::ask({QMessageBox::Question,
+                                       text(kProjectCaption),
+                                       text(kReplaceQuestion).arg(position.number),
+                                       {text(kReplace), text(kKeepBoth).arg(other), text(kCancel)}});
+        if (answer == 0) {
+            *same = position;
+        } else if (answer == 1) {
+            position.number = other;
+            next.positions.append(position);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!write(next))
+        return std::nullopt;
+    return position.number;
+}
+
+bool ProjectSession::remove(qsizetype index)
+{
+    if (!canWrite() || index < 0 || index >= m_project.positions.size())
+        return false;
+    const int answer = shell::ask({QMessageBox::Question,
+                                   text(kProjectCaption),
+                                   text(kDeleteQuestion).arg(m_project.positions[index].number),
+                                   {text(kDelete), text(kCancel)}});
+    if (answer != 0)
+        return false;
+    project::Project next = m_project;
+    next.positions.removeAt(index);
+    return write(next);
+}
+
+void ProjectSession::setHeader(const project::Header &header)
+{
+    if (!canWrite() || header == m_project.header)
+        return;
+    project::Project next = m_project;
+    next.header = header;
+    write(next);
+}
+
+QString ProjectSession::recentListFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/vorbemessung/projekte-zuletzt.txt");
+}
+
+QStringList ProjectSession::recentProjects()
+{
+    // A list the planner never sees as a file: read what reads, ignore the rest.
+    QFile file(recentListFile());
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * 1024)
+        return {};
+    QStringList paths;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QString path = QString::fromUtf8(line).trimmed();
+        if (!path.isEmpty() && QFileInfo(path).isAbsolute() && !paths.contains(path))
+            paths << path;
+        if (paths.size() == kRecentCount)
+            break;
+    }
+    return paths;
+}
+
+void ProjectSession::remember(const QString &path)
+{
+    QStringList paths = recentProjects();
+    paths.removeAll(path);
+    paths.prepend(path);
+    while (paths.size() > kRecentCount)
+        paths.removeLast();
+    const QString listFile = recentListFile();
+    QDir().mkpath(QFileInfo(listFile).absolutePath());
+    QSaveFile file(listFile);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(paths.join(QLatin1Char('\n')).toUtf8() + '\n');
+        file.commit();
+    }
+}
+
+QString programName(int program, bool english)
+{
+    return captionText(kProgram, english).arg(program);
+}
+
+QString memberDescription(const ProgramTables &tables, const project::Position &position, bool english)
+{
+    for (const MemberSummary &summary : tables.summaries) {
+        if (summary.option && !position.options.value(QString::fromLatin1(summary.option)))
+            continue;
+        QStringList values;
+        for (const SummaryValue &value : summary.values) {
+            const QString typed = position.inputs.value(QString::fromLatin1(value.field)).trimmed();
+            if (!typed.isEmpty())
+                values << QStringLiteral("%1 %2 %3")
+                              .arg(QString::fromUtf8(value.symbol), typed, QString::fromUtf8(value.unit));
+        }
+        const QString member = captionText(summary.member, english);
+        return values.isEmpty() ? member : member + QLatin1Char(' ') + values.join(QStringLiteral(", "));
+    }
+    return {};
+}
+
+QString requiredValues(const ProgramTables &tables, const project::Position &position, bool english)
+{
+    QStringList values;
+    for (const SectionRequirement &requirement : tables.sectionRequirements) {
+        values << QStringLiteral("%1 %2 %3")
+                      .arg(captionText(requirement.label, english),
+                           position.results.value(QString::fromLatin1(requirement.field)),
+                           sections::unitOf(requirement.quantity));
+    }
+    return values.join(QStringLiteral(", "));
+}
+
+QString sectionText(const project::Position &position)
+{
+    // The list and the cover name the section and its utilisation only; the sheet has its line.
+    if (position.section.isEmpty())
+        return {};
+    return QStringLiteral("%1 (%2 %)").arg(position.section).arg(position.sectionUtilisation);
+}
+
+report::FormTexts positionTexts(const project::Header &header, const project::Position &position,
+                                bool english)
+{
+    report::FormTexts texts;
+    texts.english = english;
+    texts.header.project = header.project;
+    texts.header.positionNumber = position.number;
+    texts.header.company = header.company;
+    texts.header.creator = header.creator;
+    texts.header.date = position.date;
+    texts.header.time = position.time;
+    for (auto it = position.inputs.begin(); it != position.inputs.end(); ++it)
+        texts.fields.insert(it.key(), it.value());
+    for (auto it = position.results.begin(); it != position.results.end(); ++it)
+        texts.fields.insert(it.key(), it.value());
+    for (auto it = position.options.begin(); it != position.options.end(); ++it)
+        texts.options.insert(it.key(), it.value());
+    texts.sectionName = position.section;
+    texts.sectionUtilisation = position.sectionUtilisation;
+    return texts;
+}
+
+} // namespace vb

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/projectfile.h"
+#include "forms/programtables.h"
+#include "reports/sheetitems.h"
+
+#include <QtCore/QObject>
+#include <QtCore/QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace vb
+{
+
+// The project open in this run: its file, its header and positions as stored, and the claim on
+// the file that keeps a second running copy from writing it. Every change is written to the file
+// at once; a change the file does not take is not made. Failures are reported in message boxes
+// that name the file.
+class ProjectSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    bool isOpen() const { return !m_path.isEmpty(); }
+    // Opened while another running copy holds it: shown, printed, never written.
+    bool readOnly() const { return m_readOnly; }
+    bool canWrite() const { return isOpen() && !m_readOnly; }
+    QString path() const { return m_path; }
+    const project::Project &project() const { return m_project; }
+
+    // A new project with `header` and no positions, written to `path` at once.
+    bool create(const QString &path, const project::Header &header);
+    // Reads the project at `path`; a file that does not read leaves the open project as it is.
+    bool open(const QString &path);
+    void close();
+
+    // Stores a position under its number. Where the project holds that number already, the
+    // planner is asked first: replace it, keep both with a new number, or cancel. Returns the
+    // number it was stored under; nothing when cancelled or not written.
+    std::optional<QString> store(project::Position position);
+    // Deletes the position at `index` after asking.
+    bool remove(qsizetype index);
+    // The header typed in the main menu belongs to the open project.
+    void setHeader(const project::Header &header);
+
+    // The projects last opened, newest first, at most five.
+    static QStringList recentProjects();
+    static QString recentListFile();
+
+signals:
+    // The project, its file or its positions changed.
+    void changed();
+    // Another project was opened or made: its header goes into the menu.
+    void opened();
+
+private:
+    bool write(const project::Project &next);
+    static void remember(const QString &path);
+
+    QString m_path;
+    project::Project m_project;
+    bool m_readOnly = false;
+    std::unique_ptr<project::ProjectLock> m_lock;
+};
+
+ProjectSession &projectSession();
+
+// The fields and option buttons of the six forms, as a project file may name them.
+project::KnownFields formFields();
+
+// The list's and the cover's texts of a stored position.
+QString programName(int program, bool english);
+QString memberDescription(const ProgramTables &tables, const project::Position &position, bool english);
+QString requiredValues(const ProgramTables &tables, const project::Position &position, bool english);
+QString sectionText(const project::Position &position);
+
+// The record a position's sheet is filled from: as "Drucken" fills it from its form, with the
+// project's header and the date and time of the position's calculation.
+report::FormTexts positionTexts(const project::Header &header, const project::Position &position,
+                                bool english);
+
+} // namespace vb

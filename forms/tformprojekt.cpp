@@ -1,0 +1,318 @@
+#include "forms/tformprojekt.h"
+
+#include "app/shell.h"
+#include "forms/captions.h"
+#include "forms/programform.h"
+#include "forms/projectsession.h"
+#include "reports/booklet.h"
+#include "reports/programsheet.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+#include <QtCore/QStandardPaths>
+#include <QtGui/QKeyEvent>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTableWidget>
+#include <QtWidgets/QVBoxLayout>
+
+namespace vb
+{
+
+namespace
+{
+
+constexpr Caption kCaptions[] = {
+    {"TFormProjekt", "Projekt", "Project"},
+    {"ButtonNeu", "Neu…", "New…"},
+    {"ButtonOeffnen", "Öffnen…", "Open…"},
+    {"ButtonPositionOeffnen", "Position öffnen", "Open position"},
+    {"ButtonPositionLoeschen", "Position löschen", "Delete position"},
+    {"ButtonAlleDrucken", "Alle drucken", "Print all"},
+    {"ButtonAlleAlsPdf", "Alle als PDF…", "Save all as PDF…"},
+    {"ButtonSchliessen", "Schließen", "Close"},
+    {"LabelZuletzt", "Zuletzt geöffnet:", "Recently opened:"},
+};
+
+constexpr Caption kColumns[] = {
+    {"", "Pos.", "Pos."},      {"", "Programm", "Program"},
+    {"", "Bauteil", "Member"}, {"", "Erforderlich", "Required"},
+    {"", "Profil", "Section"}, {"", "Datum", "Date"},
+};
+
+constexpr Caption kNoProject = {"", "Kein Projekt geöffnet", "No project open"};
+constexpr Caption kReadOnly = {"", "%1 (schreibgeschützt)", "%1 (read-only)"};
+constexpr Caption kNewCaption = {"", "Neues Projekt", "New project"};
+constexpr Caption kOpenCaption = {"", "Projekt öffnen", "Open project"};
+constexpr Caption kPdfCaption = {"", "Projekt als PDF speichern", "Save project as PDF"};
+constexpr Caption kFilter = {"", "Projekte (*.vorbemessung)", "Projects (*.vorbemessung)"};
+constexpr Caption kProjectWord = {"", "Projekt", "Project"};
+
+QString text(const Caption &caption)
+{
+    return captionText(caption, shell::english());
+}
+
+const ProgramTables &tablesOf(int program)
+{
+    return shell::forms().programs.at(std::size_t(program - 1))->tables();
+}
+
+// A folder to start a file dialog in: the open project's, else the documents, else home.
+QString startFolder()
+{
+    const QString open = projectSession().path();
+    if (!open.isEmpty())
+        return QFileInfo(open).absolutePath();
+    for (const QString &folder :
+         {shell::lastSaveFolder(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
+}
+
+report::Booklet makeBooklet(bool english)
+{
+    const project::Project &project = projectSession().project();
+    report::Booklet booklet;
+    shell::refreshDateTime();
+    booklet.cover = {
+        english, project.header.project, project.header.company, project.header.creator, shell::menuDate(),
+        {}};
+    for (const project::Position &position : project.positions) {
+        const ProgramTables &tables = tablesOf(position.program);
+        booklet.cover.rows.append({position.number, programName(position.program, english),
+                                   memberDescription(tables, position, english),
+                                   requiredValues(tables, position, english), sectionText(position)});
+    }
+    booklet.sheetCount = int(project.positions.size());
+    // The sheets are made one at a time as they are painted, from a copy of the positions.
+    booklet.sheet = [positions = project.positions, header = project.header, english](int index) {
+        const project::Position &position = positions.at(index);
+        return *report::makeProgramSheet(position.program, positionTexts(header, position, english));
+    };
+    return booklet;
+}
+
+} // namespace
+
+TFormProjekt::TFormProjekt(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TFormProjekt"));
+    resize(900, 520);
+    const auto named = [this](auto *widget, const char *name) {
+        widget->setParent(this);
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+    m_file = named(new QLabel, "LabelDatei");
+    m_file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_positions = named(new QTableWidget, "ListPositionen");
+    m_positions->setColumnCount(int(std::size(kColumns)));
+    m_positions->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_positions->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_positions->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_positions->verticalHeader()->hide();
+    m_positions->horizontalHeader()->setStretchLastSection(true);
+    auto *create = named(new QPushButton, "ButtonNeu");
+    auto *open = named(new QPushButton, "ButtonOeffnen");
+    m_openPosition = named(new QPushButton, "ButtonPositionOeffnen");
+    m_deletePosition = named(new QPushButton, "ButtonPositionLoeschen");
+    m_printAll = named(new QPushButton, "ButtonAlleDrucken");
+    m_pdfAll = named(new QPushButton, "ButtonAlleAlsPdf");
+    auto *close = named(new QPushButton, "ButtonSchliessen");
+    auto *recent = named(new QLabel, "LabelZuletzt");
+    m_recent = named(new QListWidget, "ListZuletzt");
+    m_recent->setMaximumHeight(96);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_file);
+    layout->addWidget(m_positions, 1);
+    auto *positionButtons = new QHBoxLayout;
+    for (QPushButton *button : {m_openPosition, m_deletePosition, m_printAll, m_pdfAll})
+        positionButtons->addWidget(button);
+    positionButtons->addStretch();
+    layout->addLayout(positionButtons);
+    layout->addWidget(recent);
+    layout->addWidget(m_recent);
+    auto *fileButtons = new QHBoxLayout;
+    fileButtons->addWidget(create);
+    fileButtons->addWidget(open);
+    fileButtons->addStretch();
+    fileButtons->addWidget(close);
+    layout->addLayout(fileButtons);
+
+    for (QPushButton *button : {create, open, m_openPosition, m_deletePosition, m_printAll, m_pdfAll, close})
+        button->setAutoDefault(false);
+    connect(create, &QPushButton::clicked, this, &TFormProjekt::ButtonNeuClick);
+    connect(open, &QPushButton::clicked, this, &TFormProjekt::ButtonOeffnenClick);
+    connect(m_openPosition, &QPushButton::clicked, this, &TFormProjekt::ButtonPositionOeffnenClick);
+    connect(m_deletePosition, &QPushButton::clicked, this, &TFormProjekt::ButtonPositionLoeschenClick);
+    connect(m_printAll, &QPushButton::clicked, this, &TFormProjekt::ButtonAlleDruckenClick);
+    connect(m_pdfAll, &QPushButton::clicked, this, &TFormProjekt::ButtonAlleAlsPdfClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // A double-click or Return on a row opens the position.
+    connect(m_positions, &QTableWidget::activated, this, &TFormProjekt::ButtonPositionOeffnenClick);
+    connect(m_positions, &QTableWidget::doubleClicked, this, &TFormProjekt::ButtonPositionOeffnenClick);
+    connect(m_positions, &QTableWidget::itemSelectionChanged, this, &TFormProjekt::fill);
+    connect(m_recent, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { openRecent(item->data(Qt::UserRole).toString()); });
+    connect(&projectSession(), &ProjectSession::changed, this, &TFormProjekt::fill);
+}
+
+std::span<const Caption> TFormProjekt::captions()
+{
+    return kCaptions;
+}
+
+int TFormProjekt::run()
+{
+    m_requested = -1;
+    applyLanguage();
+    fill();
+    exec();
+    return m_requested;
+}
+
+void TFormProjekt::applyLanguage()
+{
+    const bool english = shell::english();
+    applyCaptions(this, kCaptions, english);
+    QStringList headers;
+    for (const Caption &column : kColumns)
+        headers << captionText(column, english);
+    m_positions->setHorizontalHeaderLabels(headers);
+}
+
+int TFormProjekt::selectedRow() const
+{
+    const QList<QTableWidgetItem *> selected = m_positions->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->row();
+}
+
+void TFormProjekt::fill()
+{
+    const ProjectSession &session = projectSession();
+    const bool english = shell::english();
+    if (!session.isOpen())
+        m_file->setText(text(kNoProject));
+    else if (session.readOnly())
+        m_file->setText(text(kReadOnly).arg(QDir::toNativeSeparators(session.path())));
+    else
+        m_file->setText(QDir::toNativeSeparators(session.path()));
+
+    const QList<project::Position> &positions = session.project().positions;
+    if (sender() != m_positions) {
+        const int keep = selectedRow();
+        const QSignalBlocker blocker(m_positions);
+        m_positions->setRowCount(int(positions.size()));
+        for (int row = 0; row < positions.size(); ++row) {
+            const project::Position &position = positions[row];
+            const ProgramTables &tables = tablesOf(position.program);
+            const QStringList cells = {position.number,
+                                       programName(position.program, english),
+                                       memberDescription(tables, position, english),
+                                       requiredValues(tables, position, english),
+                                       sectionText(position),
+                                       position.date};
+            for (int column = 0; column < cells.size(); ++column)
+                m_positions->setItem(row, column, new QTableWidgetItem(cells[column]));
+        }
+        m_positions->resizeColumnsToContents();
+        if (keep >= 0 && keep < positions.size())
+            m_positions->selectRow(keep);
+        else if (!positions.isEmpty())
+            m_positions->selectRow(0);
+
+        m_recent->clear();
+        for (const QString &path : ProjectSession::recentProjects()) {
+            auto *item = new QListWidgetItem(QDir::toNativeSeparators(path), m_recent);
+            item->setData(Qt::UserRole, path);
+        }
+    }
+    const bool chosen = selectedRow() >= 0;
+    m_openPosition->setEnabled(chosen);
+    m_deletePosition->setEnabled(chosen && session.canWrite());
+    m_printAll->setEnabled(!positions.isEmpty());
+    m_pdfAll->setEnabled(!positions.isEmpty());
+}
+
+void TFormProjekt::ButtonNeuClick()
+{
+    // The project lives on disk from its first moment: its file is asked for at once.
+    QString path = shell::askSaveFileName(
+        this, text(kNewCaption),
+        QDir(startFolder()).filePath(text(kProjectWord) + QLatin1String(project::kFileSuffix)),
+        text(kFilter));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(project::kFileSuffix)))
+        path += QLatin1String(project::kFileSuffix);
+    projectSession().create(path, {shell::menuProject(), shell::menuCompany(), shell::menuCreator()});
+}
+
+void TFormProjekt::ButtonOeffnenClick()
+{
+    const QString path = shell::askOpenFileName(this, text(kOpenCaption), startFolder(), text(kFilter));
+    if (!path.isEmpty())
+        projectSession().open(path);
+}
+
+void TFormProjekt::openRecent(const QString &path)
+{
+    if (!path.isEmpty())
+        projectSession().open(path);
+}
+
+void TFormProjekt::ButtonPositionOeffnenClick()
+{
+    const int row = selectedRow();
+    if (row < 0 || m_requested >= 0)
+        return;
+    m_requested = row;
+    accept();
+}
+
+void TFormProjekt::ButtonPositionLoeschenClick()
+{
+    const int row = selectedRow();
+    if (row >= 0)
+        projectSession().remove(row);
+}
+
+void TFormProjekt::ButtonAlleDruckenClick()
+{
+    if (projectSession().project().positions.isEmpty())
+        return;
+    reportPrintOutcome(report::printBooklet(makeBooklet(shell::english()), this));
+}
+
+void TFormProjekt::ButtonAlleAlsPdfClick()
+{
+    const ProjectSession &session = projectSession();
+    if (session.project().positions.isEmpty())
+        return;
+    const bool english = shell::english();
+    QString folder = shell::lastSaveFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QFileInfo(session.path()).absolutePath();
+    const QString proposed =
+        QDir(folder).filePath(QFileInfo(session.path()).completeBaseName() + QStringLiteral(".pdf"));
+    QString path = shell::askSaveFileName(this, text(kPdfCaption), proposed, QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    QString error;
+    if (!report::writeBookletPdf(makeBooklet(english), path, &error, QFileInfo(path).completeBaseName())) {
+        shell::message({QMessageBox::Critical, text(kPdfCaption), error});
+        return;
+    }
+    shell::setLastSaveFolder(QFileInfo(path).absolutePath());
+}
+
+} // namespace vb

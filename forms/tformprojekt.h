@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/caption.h"
+
+#include <QtWidgets/QDialog>
+
+#include <span>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace vb
+{
+
+// "Projekt": the open project's file and its positions in order, with what each sizes, what it
+// requires, its section and the date of its calculation. Makes and opens projects, opens and
+// deletes positions, and prints or saves the whole project as one booklet.
+class TFormProjekt : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFormProjekt(QWidget *parent = nullptr);
+
+    // Shows the window until it is closed; returns the index of the position the planner asked
+    // to open, or -1.
+    int run();
+
+    void ButtonNeuClick();
+    void ButtonOeffnenClick();
+    void openRecent(const QString &path);
+    void ButtonPositionOeffnenClick();
+    void ButtonPositionLoeschenClick();
+    void ButtonAlleDruckenClick();
+    void ButtonAlleAlsPdfClick();
+
+    static std::span<const Caption> captions();
+
+private:
+    void applyLanguage();
+    void fill();
+    int selectedRow() const;
+
+    QLabel *m_file = nullptr;
+    QTableWidget *m_positions = nullptr;
+    QListWidget *m_recent = nullptr;
+    QPushButton *m_openPosition = nullptr;
+    QPushButton *m_deletePosition = nullptr;
+    QPushButton *m_printAll = nullptr;
+    QPushButton *m_pdfAll = nullptr;
+    int m_requested = -1;
+};
+
+} // namespace vb

@@ -1,0 +1,64 @@
+#pragma once
+
+// A project's booklet: a cover with the project header and the table of its positions, then the
+// sheet of every position as "Drucken" prints it, every page numbered below the sheet's frame.
+// Written as one PDF file or sent as one print job. The sheets are made and painted one after
+// another, never all held at once.
+
+#include "reports/printflow.h"
+#include "reports/sheet.h"
+
+#include <QtCore/QList>
+#include <QtCore/QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace report
+{
+
+// One line of the cover's table of positions.
+struct CoverRow {
+    QString number;   // position number
+    QString program;  // e.g. "Programm 1"
+    QString member;   // short description, e.g. "Pfosten LP 4.64 m, w 1.64 kN/m²"
+    QString required; // governing required values, e.g. "Ix 112.1 cm⁴, Wx 22.4 cm³"
+    QString section;  // chosen section with its utilisation, or empty
+    int page = 0;     // filled in by the booklet: the page the position's sheet is on
+};
+
+struct BookletCover {
+    bool english = false;
+    QString project, company, creator;
+    QString date; // the day the booklet is made
+    QList<CoverRow> rows;
+};
+
+struct Booklet {
+    BookletCover cover;
+    int sheetCount = 0;
+    // Makes the sheet of position `index` (0 … sheetCount - 1) when it is painted.
+    std::function<Sheet(int index)> sheet;
+};
+
+// Pages the cover takes for `rows` positions (at least one).
+int coverPageCount(qsizetype rows);
+
+// "Seite n von m" / "Page n of m".
+QString pageNumberText(int page, int pages, bool english);
+
+// Cover page `coverPage` (0 … coverPageCount() - 1) with its share of the rows; a row's page
+// prints as it stands (none for 0). The booklet fills the pages in before it makes its cover.
+Sheet makeCoverSheet(const BookletCover &cover, int coverPage);
+
+// Writes the booklet as one PDF file; the file appears only complete. False with the file's
+// name and the reason in *error when it cannot.
+bool writeBookletPdf(const Booklet &booklet, const QString &fileName, QString *error = nullptr,
+                     const QString &title = QString());
+
+// Sends the booklet to the default printer as one job, with the progress window and the
+// outcomes of printSheet().
+PrintOutcome printBooklet(const Booklet &booklet, QWidget *parent);
+
+} // namespace report
