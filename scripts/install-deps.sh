@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           fonts-liberation cups cups-client cups-bsd libcups2-dev poppler-utils
-          desktop-file-utils appstream dpkg-dev)
+          desktop-file-utils appstream dpkg-dev shared-mime-info)
 case "${1:-}" in
 --with-fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
 --with-format) packages=(clang-format-14) ;;

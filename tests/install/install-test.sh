@@ -13,7 +13,7 @@ sizes=(16 24 32 48 64 128 256)
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" || { cat "$work/install.log"; fail "cmake --install"; }
 prefix=$work/prefix
 files=(bin/vorbemessung lib/vorbemessung/libvb_cupsqueue.so "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml"
-       "share/icons/hicolor/scalable/apps/$app.svg")
+       "share/icons/hicolor/scalable/apps/$app.svg" "share/mime/packages/$app.xml")
 for s in "${sizes[@]}"; do files+=("share/icons/hicolor/${s}x${s}/apps/$app.png"); done
 for f in "${files[@]}"; do
     [ -s "$prefix/$f" ] || fail "the install lacks $f"
@@ -25,7 +25,14 @@ for s in "${sizes[@]}"; do
     [ "$w" = "$s" ] && [ "$h" = "$s" ] || fail "$png is $w x $h, not $s x $s"
 done
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "the desktop entry does not validate"
-grep -qx "Exec=vorbemessung" "$prefix/share/applications/$app.desktop" || fail "the entry does not start vorbemessung"
+grep -qx "Exec=vorbemessung %f" "$prefix/share/applications/$app.desktop" || fail "the entry does not start vorbemessung with the file"
+grep -qx "MimeType=application/x-vorbemessung-projekt;" "$prefix/share/applications/$app.desktop" ||
+    fail "the entry does not open project files"
+# The project type: the database built from the install knows the file name and the icon.
+update-mime-database "$prefix/share/mime" || fail "the project type does not build into a MIME database"
+grep -q '\*\.vorbemessung' "$prefix/share/mime/globs2" || fail "the MIME database does not know *.vorbemessung"
+grep -q "application/x-vorbemessung-projekt:$app" "$prefix/share/mime/generic-icons" "$prefix/share/mime/icons" 2>/dev/null ||
+    fail "the project type has not the program's icon"
 grep -qx "Name=Statische Vorbemessung" "$prefix/share/applications/$app.desktop" || fail "no German name"
 grep -qx "Name\[en\]=Static predimensioning" "$prefix/share/applications/$app.desktop" || fail "no English name"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" || fail "the metainfo does not validate"
@@ -60,4 +67,20 @@ kill -0 "$pid" 2>/dev/null || { cat "$work/run.log"; fail "the packaged program 
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 [ -s "$work/home/.msdos2.ini" ] || fail "the packaged program wrote no language file"
+
+# Given a project file, as the desktop does on a double-click, the program opens that project
+# (and names it first among those opened last).
+project="$work/Muster Nord.vorbemessung"
+printf '{\n    "format": "vorbemessung-projekt",\n    "version": 1,\n    "header": {\n        "project": "Muster Nord",\n        "company": "",\n        "creator": ""\n    },\n    "positions": [\n    ]\n}\n' >"$project"
+HOME="$work/home" QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/vorbemessung" "$project" >"$work/run2.log" 2>&1 &
+pid=$!
+recent="$work/home/.local/share/vorbemessung/projekte-zuletzt.txt"
+for _ in $(seq 100); do
+    [ -s "$recent" ] && break
+    kill -0 "$pid" 2>/dev/null || { cat "$work/run2.log"; fail "the program ended when given a project"; }
+    sleep 0.1
+done
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+[ "$(head -n1 "$recent" 2>/dev/null)" = "$project" ] || { cat "$work/run2.log"; fail "the program did not open the project it was given"; }
 echo "install, package and start: ok"
