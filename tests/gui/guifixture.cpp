@@ -3,6 +3,7 @@
 #include "app/bild.h"
 #include "app/mainmenu.h"
 #include "forms/programform.h"
+#include "forms/projectsession.h"
 #include "reports/resources.h"
 
 #include <QtCore/QDir>
@@ -43,6 +44,7 @@ GuiFixture::~GuiFixture()
 
 void resetShellState()
 {
+    vb::projectSession().close();
     vb::shell::forms() = vb::FormRegistry{};
     vb::shell::header() = vb::HeaderSnapshot{};
     vb::shell::setEnglish(false);

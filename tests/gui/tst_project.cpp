@@ -1,0 +1,353 @@
+// Projects on the real forms: positions of all six programs stored, the program closed, the
+// project opened again and every position reopened with its results and its section; what is
+// asked before a number is stored twice; inputs changed after the calculation; a result that
+// differs from the stored one; a project a second copy holds; a file that is not a project; the
+// whole project as one booklet.
+#include "formdriver.h"
+#include "guifixture.h"
+
+#include "app/stat1024.h"
+#include "core/projectfile.h"
+#include "forms/programform.h"
+#include "forms/projectsession.h"
+#include "forms/tformprofil.h"
+#include "forms/tformprojekt.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QProcess>
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTableWidget>
+
+namespace
+{
+using namespace formtest;
+
+// One member of each program, with inputs that calculate (those of the section test).
+const Fields kInputs[] = {
+    {{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1.2"}, {"Edit3", "1.2"}, {"Edit4", "200"}, {"Edit14", "1"}},
+    {{"Edit1", "3"},
+     {"Edit2", "1.2"},
+     {"Edit3", "1.2"},
+     {"Edit5", "200"},
+     {"Edit6", "15"},
+     {"Edit7", "1"},
+     {"Edit14", "1"}},
+    {{"Edit6", "4"},
+     {"Edit4", "1"},
+     {"Edit5", "1"},
+     {"Edit2", "2"},
+     {"Edit1", "0"},
+     {"Edit3", "200"},
+     {"Edit14", "8"},
+     {"Edit7", "0.5"},
+     {"Edit13", "0.75"},
+     {"Edit15", "0.5"}},
+    {{"Edit1", "3"},
+     {"Edit6", "2"},
+     {"Edit2", "1.5"},
+     {"Edit4", "1.2"},
+     {"Edit5", "1.2"},
+     {"Edit7", "200"},
+     {"Edit15", "15"},
+     {"Edit9", "300"},
+     {"Edit10", "8"},
+     {"Edit16", "0.8"}},
+    {{"Edit6", "3"},
+     {"Edit3", "2.5"},
+     {"Edit4", "1.2"},
+     {"Edit5", "1.2"},
+     {"Edit2", "1.5"},
+     {"Edit1", "15"},
+     {"Edit9", "200"},
+     {"Edit10", "15"},
+     {"Edit14", "300"},
+     {"Edit16", "8"},
+     {"Edit7", "0.5"},
+     {"Edit13", "0.75"},
+     {"Edit19", "0.8"}},
+    {{"Edit1", "1.5"}, {"Edit13", "2"}, {"Edit14", "8"}},
+};
+
+vb::ProgramForm *programForm(int program)
+{
+    return vb::shell::forms().programs.at(std::size_t(program - 1));
+}
+
+QStringList resultTexts(vb::ProgramForm *form)
+{
+    QStringList out;
+    for (const vb::ResultField &result : form->tables().resultFields)
+        out << text(form, QString::fromLatin1(result.field));
+    return out;
+}
+
+} // namespace
+
+class TestProject : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The list of projects opened last goes to a data folder of the test's own.
+        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
+    }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_app = std::make_unique<GuiFixture>();
+        vb::shell::sectionWindow()->setCatalogueFolder(m_dir->filePath(QStringLiteral("kataloge")));
+    }
+    void cleanup()
+    {
+        m_app.reset();
+        m_dir.reset();
+    }
+    void positionsOfAllProgramsReopenWithTheirResults();
+    void numberTakenAsksFirst_data();
+    void numberTakenAsksFirst();
+    void inputsChangedAfterTheCalculationAreNotStored();
+    void changedResultIsNamedWithBothValues();
+    void projectHeldByAnotherCopyOpensReadOnly();
+    void fileThatIsNoProjectChangesNothing();
+    void wholeProjectIsOneNumberedBooklet();
+
+private:
+    QString projectPath() const { return m_dir->filePath(QStringLiteral("Bürohaus Nord.vorbemessung")); }
+    // A new project with one calculated position of `program` stored under `number`.
+    void storePosition(int program, const QString &number, const std::function<void(QWidget *)> &before = {});
+    // Opens row `row` of the project window as the planner does and runs `inside` in its form.
+    void reopen(int row, const std::function<void(vb::ProgramForm *)> &inside);
+
+    QTemporaryDir m_data;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<GuiFixture> m_app;
+};
+
+void TestProject::storePosition(int program, const QString &number,
+                                const std::function<void(QWidget *)> &before)
+{
+    m_app->withProgramOpen(program, [&](QWidget *form) {
+        typeAll(form, kInputs[program - 1]);
+        click(form, "Button1");
+        GuiFixture::type(form,
+                         vb::shell::forms()
+                             .programs[std::size_t(program - 1)]
+                             ->positionField()
+                             ->objectName()
+                             .toLatin1()
+                             .constData(),
+                         number);
+        if (before)
+            before(form);
+        auto *save = form->findChild<QPushButton *>(QStringLiteral("ButtonSpeichern"));
+        QVERIFY(save && save->isEnabled());
+        click(form, "ButtonSpeichern");
+    });
+}
+
+void TestProject::reopen(int row, const std::function<void(vb::ProgramForm *)> &inside)
+{
+    auto *menu = static_cast<vb::TForm22 *>(m_app->menu());
+    if (!vb::shell::forms().project)
+        vb::shell::forms().project = new vb::TFormProjekt(menu);
+    QWidget *window = vb::shell::forms().project;
+    whenShown(window, [&] {
+        window->findChild<QTableWidget *>(QStringLiteral("ListPositionen"))->selectRow(row);
+        click(window, "ButtonPositionOeffnen");
+    });
+    const int program = vb::projectSession().project().positions.at(row).program;
+    vb::ProgramForm *form = programForm(program);
+    whenShown(form, [&] {
+        // The reopened position is calculated as soon as its form is on screen.
+        QTest::qWait(50);
+        inside(form);
+        form->close();
+    });
+    menu->ButtonProjektClick();
+}
+
+void TestProject::positionsOfAllProgramsReopenWithTheirResults()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {"Bürohaus Nord", "Musterbau", "A. Planer"}));
+    QList<QStringList> results;
+    QString section;
+    for (int program = 1; program <= 6; ++program) {
+        storePosition(program, QString::number(program), [&](QWidget *form) {
+            results << resultTexts(programForm(program));
+            if (program == 1) {
+                whenShown(vb::shell::sectionWindow(),
+                          [&] { click(vb::shell::sectionWindow(), "ButtonUebernehmen"); });
+                click(form, "ButtonProfil");
+                section = programForm(1)->sectionChoice()->name;
+            }
+        });
+    }
+    QCOMPARE(vb::projectSession().project().positions.size(), 6);
+    QVERIFY(m_app->messages.isEmpty());
+
+    // The program ends; the project is opened again in a new run.
+    m_app.reset();
+    m_app = std::make_unique<GuiFixture>();
+    vb::shell::sectionWindow()->setCatalogueFolder(m_dir->filePath(QStringLiteral("kataloge")));
+    QVERIFY(vb::projectSession().open(projectPath()));
+    QCOMPARE(GuiFixture::textOf(m_app->menu(), "Edit1"), QStringLiteral("Bürohaus Nord"));
+    QCOMPARE(GuiFixture::textOf(m_app->menu(), "Edit6"), QStringLiteral("A. Planer"));
+    int reopened = 0;
+    for (int row = 0; row < 6; ++row) {
+        reopen(row, [&](vb::ProgramForm *form) {
+            ++reopened;
+            QCOMPARE(form->positionField()->text(), QString::number(row + 1));
+            QCOMPARE(resultTexts(form), results[row]);
+            if (row == 0) {
+                QVERIFY(form->sectionChoice());
+                QCOMPARE(form->sectionChoice()->name, section);
+                QVERIFY(form->findChild<QLabel *>(QStringLiteral("LabelProfil"))->isVisible());
+            }
+        });
+    }
+    QCOMPARE(reopened, 6);
+    QVERIFY2(m_app->messages.isEmpty(), qPrintable(m_app->messages.value(0).text));
+    QCOMPARE(GuiFixture::textOf(m_app->menu(), "Edit2"), QStringLiteral("6"));
+}
+
+void TestProject::numberTakenAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QString>("firstWind"); // Edit14 of the first position afterwards
+    QTest::newRow("replace") << 0 << QStringList{"7"} << "2";
+    QTest::newRow("keep both") << 1 << QStringList{"7", "7-2"} << "1";
+    QTest::newRow("cancel") << 2 << QStringList{"7"} << "1";
+}
+
+void TestProject::numberTakenAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(QStringList, numbers);
+    QFETCH(QString, firstWind);
+    QVERIFY(vb::projectSession().create(projectPath(), {}));
+    storePosition(1, QStringLiteral("7"));
+    QStringList asked;
+    vb::shell::setQuestionHook([&](const vb::Question &q) {
+        asked << q.text;
+        return answer;
+    });
+    storePosition(1, QStringLiteral("7"), [](QWidget *form) {
+        typeAll(form, {{"Edit14", "2"}});
+        click(form, "Button1");
+    });
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked[0].contains(QStringLiteral("Position 7 ersetzen?")));
+    QStringList stored;
+    const vb::project::ReadResult file = vb::project::loadProject(projectPath(), vb::formFields());
+    QVERIFY(file.project);
+    for (const vb::project::Position &p : file.project->positions)
+        stored << p.number;
+    QCOMPARE(stored, numbers);
+    QCOMPARE(file.project->positions[0].inputs.value(QStringLiteral("Edit14")), firstWind);
+}
+
+void TestProject::inputsChangedAfterTheCalculationAreNotStored()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {}));
+    m_app->withProgramOpen(2, [&](QWidget *form) {
+        auto *save = form->findChild<QPushButton *>(QStringLiteral("ButtonSpeichern"));
+        QVERIFY(!save->isEnabled()); // nothing calculated yet
+        typeAll(form, kInputs[1]);
+        click(form, "Button1");
+        QVERIFY(save->isEnabled());
+        typeAll(form, {{"Edit1", "4"}});
+        click(form, "ButtonSpeichern");
+    });
+    QCOMPARE(m_app->messages.size(), 1);
+    QVERIFY(m_app->messages[0].text.contains(QStringLiteral("nach der letzten Berechnung geändert")));
+    QVERIFY(vb::projectSession().project().positions.isEmpty());
+}
+
+void TestProject::changedResultIsNamedWithBothValues()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {}));
+    storePosition(1, QStringLiteral("3"));
+    // The file says the arithmetic once gave another second moment of area.
+    vb::project::Project tampered = vb::projectSession().project();
+    const QString computed = tampered.positions[0].results.value(QStringLiteral("Edit8"));
+    tampered.positions[0].results[QStringLiteral("Edit8")] = QStringLiteral("1.0");
+    QString error;
+    QVERIFY2(vb::project::saveProject(projectPath(), tampered, &error), qPrintable(error));
+    QVERIFY(vb::projectSession().open(projectPath()));
+    reopen(0, [](vb::ProgramForm *) {});
+    QCOMPARE(m_app->messages.size(), 1);
+    const QString message = m_app->messages[0].text;
+    QVERIFY2(message.contains(QStringLiteral("Ix (Edit8): gespeichert 1.0, jetzt %1").arg(computed)),
+             qPrintable(message));
+}
+
+void TestProject::projectHeldByAnotherCopyOpensReadOnly()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {"Nord", "", ""}));
+    vb::projectSession().close();
+    const QByteArray before = [&] {
+        QFile f(projectPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    // A second running copy holds the project.
+    vb::project::ProjectLock held(projectPath());
+    QVERIFY(held.tryLock());
+    QVERIFY(vb::projectSession().open(projectPath()));
+    QVERIFY(vb::projectSession().readOnly());
+    QCOMPARE(m_app->messages.size(), 1);
+    QVERIFY(m_app->messages[0].text.contains(QStringLiteral("schreibgeschützt")));
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        typeAll(form, kInputs[0]);
+        click(form, "Button1");
+        QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("ButtonSpeichern"))->isEnabled());
+    });
+    vb::projectSession().setHeader({"Süd", "", ""});
+    QFile f(projectPath());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+}
+
+void TestProject::fileThatIsNoProjectChangesNothing()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {"Nord", "", ""}));
+    const QString bad = m_dir->filePath(QStringLiteral("kaputt.vorbemessung"));
+    QFile f(bad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("{\"format\": \"vorbemessung-projekt\", \"version\": 1, \"header\": ");
+    f.close();
+    QVERIFY(!vb::projectSession().open(bad));
+    QCOMPARE(m_app->messages.size(), 1);
+    QVERIFY(m_app->messages[0].text.contains(QStringLiteral("kaputt.vorbemessung")));
+    QCOMPARE(vb::projectSession().path(), QFileInfo(projectPath()).absoluteFilePath());
+    QCOMPARE(GuiFixture::textOf(m_app->menu(), "Edit1"), QStringLiteral("Nord"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.size(), 59);
+}
+
+void TestProject::wholeProjectIsOneNumberedBooklet()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {"Bürohaus Nord", "Musterbau", "A. Planer"}));
+    storePosition(1, QStringLiteral("1.01"));
+    storePosition(6, QStringLiteral("1.02"));
+    const QString pdf = m_dir->filePath(QStringLiteral("Bürohaus Nord.pdf"));
+    vb::shell::setSaveDialogHook([&](const QString &, const QString &) { return pdf; });
+    vb::TFormProjekt window;
+    window.ButtonAlleAlsPdfClick();
+    QVERIFY2(m_app->messages.isEmpty(), qPrintable(m_app->messages.value(0).text));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(20000));
+    const QString words = cupsfixture::words(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+    for (const char *expected :
+         {"Bürohaus Nord", "1.01", "1.02", "Seite 1 von 3", "Seite 2 von 3", "Seite 3 von 3"})
+        QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
+}
+
+QTEST_MAIN(TestProject)
+#include "tst_project.moc"
