@@ -19,6 +19,7 @@
 #include <QtCore/QStandardPaths>
 #include <QtCore/QTimer>
 #include <QtGui/QCloseEvent>
+#include <QtGui/QFontMetrics>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QLabel>
@@ -367,12 +368,19 @@ void ProgramForm::addSectionControls()
                                 nearRow, m_sectionLine);
     m_sectionLine->setGeometry(line);
 
-    // "Position speichern" beside "Profil wählen…", clear of the section line.
-    const QRect save = freeSpot(buttonSize,
+    // "Position speichern" beside "Profil wählen…", clear of the section line; as high as the
+    // command buttons and wide enough for its text in either language.
+    const QFontMetrics metrics(pdf->font());
+    const Caption &saveText = kCommandCaptions[6];
+    const QSize saveSize(
+        std::max({buttonSize.width(), metrics.horizontalAdvance(captionText(saveText, false)) + 16,
+                  metrics.horizontalAdvance(captionText(saveText, true)) + 16}),
+        buttonSize.height());
+    const QRect save = freeSpot(saveSize,
                                 {{button.right() + 9, button.top()},
                                  {button.left(), button.bottom() + 7},
                                  {button.left(), button.top() - buttonSize.height() - 6},
-                                 {button.left() - buttonSize.width() - 8, button.top()}},
+                                 {button.left() - saveSize.width() - 8, button.top()}},
                                 nearRow);
     m_saveButton = new QPushButton(pdf->parentWidget());
     m_saveButton->setObjectName(QStringLiteral("ButtonSpeichern"));

@@ -103,7 +103,7 @@ report::Booklet makeBooklet(bool english)
 TFormProjekt::TFormProjekt(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFormProjekt"));
-    resize(900, 520);
+    resize(1040, 520);
     const auto named = [this](auto *widget, const char *name) {
         widget->setParent(this);
         widget->setObjectName(QString::fromLatin1(name));
