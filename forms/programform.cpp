@@ -376,12 +376,16 @@ void ProgramForm::addSectionControls()
         std::max({buttonSize.width(), metrics.horizontalAdvance(captionText(saveText, false)) + 16,
                   metrics.horizontalAdvance(captionText(saveText, true)) + 16}),
         buttonSize.height());
-    const QRect save = freeSpot(saveSize,
-                                {{button.right() + 9, button.top()},
-                                 {button.left(), button.bottom() + 7},
-                                 {button.left(), button.top() - buttonSize.height() - 6},
-                                 {button.left() - saveSize.width() - 8, button.top()}},
-                                nearRow);
+    const QList<QPoint> beside = {{button.right() + 9, button.top()},
+                                  {button.left(), button.bottom() + 7},
+                                  {button.left(), button.top() - saveSize.height() - 6},
+                                  {button.left() - saveSize.width() - 8, button.top()}};
+    QRect save = freeSpot(saveSize, beside, nearRow);
+    // A design with no room near the command buttons still gets the button somewhere free.
+    if (save.isEmpty())
+        save = freeSpot(saveSize, {}, rect());
+    if (save.isEmpty())
+        save = freeSpot(buttonSize, beside, rect());
     m_saveButton = new QPushButton(pdf->parentWidget());
     m_saveButton->setObjectName(QStringLiteral("ButtonSpeichern"));
     m_saveButton->setGeometry(save);

@@ -376,7 +376,7 @@ void TestSectionChoice::newControlsFitTheDesign()
     QFETCH(int, program);
     vb::ProgramForm *form = vb::shell::forms().programs.at(std::size_t(program - 1));
     form->ensureBuilt();
-    for (const char *name : {"ButtonProfil", "LabelProfil"}) {
+    for (const char *name : {"ButtonProfil", "LabelProfil", "ButtonSpeichern"}) {
         const auto *added = form->findChild<QWidget *>(QLatin1String(name));
         const QRect place(added->mapTo(form, QPoint(0, 0)), added->size());
         QVERIFY2(!place.isEmpty() && form->rect().contains(place), name);
