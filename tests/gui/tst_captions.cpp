@@ -7,6 +7,7 @@
 #include "app/shell.h"
 #include "forms/programform.h"
 #include "forms/tformprofil.h"
+#include "forms/tformprojekt.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QHash>
@@ -69,7 +70,7 @@ private slots:
     void cleanup() { m_app.reset(); }
     void everyNamedControlExists_data();
     void everyNamedControlExists();
-    void sectionWindowCaptionsNameItsControls();
+    void sectionWindowCaptionsNameItsControls(); // and the project window's
     void germanTextsAreTheDesignTexts_data();
     void germanTextsAreTheDesignTexts();
 
@@ -122,10 +123,16 @@ void TestCaptions::everyNamedControlExists()
 
 void TestCaptions::sectionWindowCaptionsNameItsControls()
 {
-    const QWidget *window = vb::shell::sectionWindow();
-    for (const vb::Caption &row : vb::TFormProfil::captions()) {
-        const QString name = QLatin1String(row.control);
-        QVERIFY2(name == window->objectName() || window->findChild<QWidget *>(name), qPrintable(name));
+    const vb::TFormProjekt project;
+    const std::pair<const QWidget *, std::span<const vb::Caption>> windows[] = {
+        {vb::shell::sectionWindow(), vb::TFormProfil::captions()},
+        {&project, vb::TFormProjekt::captions()},
+    };
+    for (const auto &[window, captions] : windows) {
+        for (const vb::Caption &row : captions) {
+            const QString name = QLatin1String(row.control);
+            QVERIFY2(name == window->objectName() || window->findChild<QWidget *>(name), qPrintable(name));
+        }
     }
 }
 
