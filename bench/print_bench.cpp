@@ -1,7 +1,8 @@
 // Times printing each program's sheet through the print flow against a bare QPrinter job of one
 // line of text (once on a printer looked up beforehand, once on a QPrinter that finds the default
-// printer itself, as a bare program does), all to the default queue of a CUPS server whose backend stores
-// each job (the private test server of scripts/cups-test-server.sh).
+// printer itself, as a bare program does) and a bare job of three lines in the sheets' three fonts,
+// against which each sheet is also given as a ratio, all to the default queue of a CUPS server whose backend
+// stores each job (the private test server of scripts/cups-test-server.sh).
 //
 //   scripts/cups-test-server.sh start /tmp/vbbench
 //   env $(cat /tmp/vbbench/env) print_bench /tmp/vbbench/jobs [prints]
@@ -64,8 +65,10 @@ struct Figures {
 };
 
 // print() prints once and returns the milliseconds from its start until CUPS had accepted the job,
-// or a negative number when printing failed.
-bool measure(const char *name, const QDir &dir, int prints, const std::function<double()> &print)
+// or a negative number when printing failed. The medians go to *medians when asked for; with
+// `against`, the ratios of time and size to those figures are printed too.
+bool measure(const char *name, const QDir &dir, int prints, const std::function<double()> &print,
+             Figures *medians = nullptr, const Figures *against = nullptr)
 {
     Figures figures;
     for (int i = 0; i <= prints; ++i) {
@@ -99,6 +102,12 @@ bool measure(const char *name, const QDir &dir, int prints, const std::function<
         "PDF %lld bytes\n",
         name, prints, median(figures.accepted), median(figures.returned), median(figures.stored),
         static_cast<long long>(figures.pdfBytes));
+    if (against && !against->accepted.empty() && against->pdfBytes > 0)
+        std::printf("%-13s against the bare three-font job: %.2f x the time to acceptance, %.2f x the size\n",
+                    name, median(figures.accepted) / median(against->accepted),
+                    double(figures.pdfBytes) / double(against->pdfBytes));
+    if (medians)
+        *medians = figures;
     return true;
 }
 
@@ -141,19 +150,38 @@ int main(int argc, char **argv)
     };
     const bool bareOk = measure("bare QPrinter", dir, prints, bare(true));
     const bool bareDefaultOk = measure("bare default", dir, prints, bare(false));
-    bool sheetsOk = true;
+    // The bare job once more with a line in each of the sheets' three fonts, on the printer looked up
+    // above: what sending those fonts costs any program that prints them.
+    Figures threeFonts;
+    const bool threeFontsOk = measure(
+        "bare 3 fonts", dir, prints,
+        [&] {
+            QElapsedTimer clock;
+            clock.start();
+            QPrinter bare(printer, QPrinter::HighResolution);
+            bare.setDocName(QStringLiteral("bare"));
+            QPainter painter;
+            if (!painter.begin(&bare))
+                return -1.0;
+            paintThreeFontLines(painter);
+            return painter.end() ? clock.nsecsElapsed() / 1e6 : -1.0;
+        },
+        &threeFonts);
+    bool sheetsOk = threeFontsOk;
     for (const auto &[name, make] : sampleSheets()) {
-        sheetsOk = measure(name, dir, prints,
-                           [&make] {
-                               QElapsedTimer clock;
-                               clock.start();
-                               const report::Sheet sheet = make();
-                               const double filled = clock.nsecsElapsed() / 1e6;
-                               const report::PrintOutcome outcome = report::printSheet(sheet, nullptr);
-                               return outcome.status == report::PrintStatus::Printed
-                                          ? filled + outcome.handedOverMs
-                                          : -1.0;
-                           }) &&
+        sheetsOk = measure(
+                       name, dir, prints,
+                       [&make] {
+                           QElapsedTimer clock;
+                           clock.start();
+                           const report::Sheet sheet = make();
+                           const double filled = clock.nsecsElapsed() / 1e6;
+                           const report::PrintOutcome outcome = report::printSheet(sheet, nullptr);
+                           return outcome.status == report::PrintStatus::Printed
+                                      ? filled + outcome.handedOverMs
+                                      : -1.0;
+                       },
+                       nullptr, threeFontsOk ? &threeFonts : nullptr) &&
                    sheetsOk;
     }
     return bareOk && bareDefaultOk && sheetsOk ? 0 : 1;

@@ -8,6 +8,11 @@
 #include "reports/druck4.h"
 #include "reports/druck5.h"
 #include "reports/druck6.h"
+#include "reports/frame.h"
+#include "reports/sheetpainter.h"
+
+#include <QtGui/QFont>
+#include <QtGui/QPainter>
 
 #include <functional>
 #include <utility>
@@ -33,4 +38,25 @@ inline std::vector<std::pair<const char *, std::function<report::Sheet()>>> samp
         {"druck5 sheet", [texts] { return report::makeDruck5(texts); }},
         {"druck6 sheet", [texts] { return report::makeDruck6(texts); }},
     };
+}
+
+// The bare job's text in the three fonts of the sheets (reports/frame.cpp): the body's Times New
+// Roman, its bold and underlined variant of the headings, and the Arial of the rules, each as the
+// sheets resolve it. One line each, at the sheets' sizes, from the painter's origin.
+inline void paintThreeFontLines(QPainter &painter)
+{
+    const auto font = [](const report::LabelFont &style) {
+        QFont f(report::resolvedFamily(style.family));
+        f.setPointSizeF(style.pixelSize * 72.0 / 96.0);
+        f.setBold(style.bold);
+        f.setUnderline(style.underline);
+        return f;
+    };
+    const double dot = painter.device() ? painter.device()->logicalDpiY() / 96.0 : 1.0;
+    painter.setFont(font(report::headingFont(21)));
+    painter.drawText(QPointF(100 * dot, 100 * dot), QStringLiteral("Statische Vorbemessung"));
+    painter.setFont(font(report::textFont()));
+    painter.drawText(QPointF(100 * dot, 140 * dot), QStringLiteral("Statische Vorbemessung im Metallbau"));
+    painter.setFont(font(report::ruleFont()));
+    painter.drawText(QPointF(100 * dot, 170 * dot), QString(78, QLatin1Char('_')));
 }

@@ -86,7 +86,6 @@ report::Booklet makeBooklet(bool english)
     for (const project::Position &position : project.positions) {
         const ProgramTables &tables = tablesOf(position.program);
         booklet.cover.rows.append({position.number, programName(position.program, english),
-                                   memberDescription(tables, position, english),
                                    requiredValues(tables, position, english), sectionText(position)});
     }
     booklet.sheetCount = int(project.positions.size());

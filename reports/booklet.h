@@ -22,7 +22,6 @@ namespace report
 struct CoverRow {
     QString number;   // position number
     QString program;  // e.g. "Programm 1"
-    QString member;   // short description, e.g. "Pfosten LP 4.64 m, w 1.64 kN/m²"
     QString required; // governing required values, e.g. "Ix 112.1 cm⁴, Wx 22.4 cm³"
     QString section;  // chosen section with its utilisation, or empty
     int page = 0;     // filled in by the booklet: the page the position's sheet is on

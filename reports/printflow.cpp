@@ -8,6 +8,7 @@
 #include <QtGui/QPainter>
 #include <QtPrintSupport/QPrinter>
 #include <QtPrintSupport/QPrinterInfo>
+#include <QtWidgets/QProgressBar>
 #include <QtWidgets/QProgressDialog>
 
 #ifdef VB_ASK_CUPS
@@ -183,6 +184,19 @@ PrintOutcome failed(const QString &text)
     return PrintOutcome{PrintStatus::Failed, text};
 }
 
+// The one page of "Drucken": the sheet as the form made it, its drawings loaded.
+class SheetPage final : public PrintPage
+{
+public:
+    explicit SheetPage(const Sheet &sheet) : m_sheet(sheet), m_painter(sheet) {}
+    QPageLayout pageLayout() const override { return m_sheet.layout().page.pageLayout(); }
+    void paint(QPainter &painter) const override { m_painter.paint(painter); }
+
+private:
+    const Sheet &m_sheet;
+    const SheetPainter m_painter;
+};
+
 } // namespace
 
 QString printJobName()
@@ -192,17 +206,29 @@ QString printJobName()
 
 PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
 {
+    return printPages(
+        1, [&sheet](int) -> std::unique_ptr<PrintPage> { return std::make_unique<SheetPage>(sheet); },
+        parent);
+}
+
+PrintOutcome printPages(int pages, const PrintPageMaker &makePage, QWidget *parent)
+{
     QElapsedTimer sincePress;
     sincePress.start();
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return PrintOutcome{PrintStatus::NoPrinter, {}};
+    if (pages < 1 || !makePage)
+        return failed(QStringLiteral("Der Druckauftrag hat keine Seiten."));
 
+    // The bar: the window shown, the first page ready, the printer opened, then one step for every
+    // further page painted, and the hand-over. One page gives the steps of Step.
+    const int handedOver = HandedOver + pages - 1;
     QProgressDialog progress(parent);
     progress.setWindowTitle(QStringLiteral("Drucken"));
     progress.setLabelText(printJobName());
     progress.setCancelButtonText(QStringLiteral("Abbrechen"));
-    progress.setRange(0, HandedOver);
+    progress.setRange(0, handedOver);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
@@ -214,7 +240,7 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
     if (progress.wasCanceled())
         return PrintOutcome{PrintStatus::Cancelled, {}};
 
-    const SheetPainter sheetPainter(sheet);
+    std::unique_ptr<PrintPage> page = makePage(0);
     progress.setValue(DrawingsLoaded); // modal: processes events
     if (progress.wasCanceled())
         return PrintOutcome{PrintStatus::Cancelled, {}};
@@ -225,7 +251,7 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
     printer.setDocName(printJobName());
     printer.setCreator(QStringLiteral("vorbemessung"));
     printer.setFullPage(true);
-    if (!printer.setPageLayout(sheet.layout().page.pageLayout()))
+    if (!printer.setPageLayout(page->pageLayout()))
         return failed(
             QStringLiteral("Der Drucker \"%1\" kann nicht auf A4 hochkant drucken.").arg(info.printerName()));
 
@@ -243,16 +269,34 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
 #endif
 
     // From here on the job exists. Qt's CUPS engine cannot take a job back (QPrinter::abort() fails
-    // there), so the window takes no more input until the job is handed over.
+    // there), so the window takes no more input until the job is handed over: the bar of a longer
+    // job is moved directly, as QProgressDialog::setValue() would let a press of "Abbrechen" through.
     QPainter painter;
     if (!painter.begin(&printer)) {
         printer.abort();
         return failed(QStringLiteral("Der Druckauftrag für \"%1\" kann nicht angelegt werden.")
                           .arg(info.printerName()));
     }
-    sheetPainter.paint(painter);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const bool ended = painter.end();
+    QProgressBar *bar = pages > 1 ? progress.findChild<QProgressBar *>() : nullptr;
+    bool allPages = true;
+    for (int index = 0;;) {
+        page->paint(painter);
+        page.reset();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (++index == pages)
+            break;
+        if (bar)
+            bar->setValue(PrinterOpened + index);
+        page = makePage(index);
+        // A page of another paper takes its layout just before it begins.
+        if (!page->pageLayout().isEquivalentTo(printer.pageLayout()))
+            printer.setPageLayout(page->pageLayout());
+        if (!printer.newPage()) {
+            allPages = false;
+            break;
+        }
+    }
+    const bool ended = painter.end() && allPages;
     const double handedOverMs = sincePress.nsecsElapsed() / 1e6;
 #ifdef VB_ASK_CUPS
     const QString refusal = queue.lastRefusal();
@@ -277,7 +321,7 @@ PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
         return outcome;
     }
 #endif
-    progress.setValue(HandedOver);
+    progress.setValue(handedOver);
     return printed;
 }
 

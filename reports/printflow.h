@@ -3,7 +3,12 @@
 #include "reports/sheet.h"
 
 #include <QtCore/QString>
+#include <QtGui/QPageLayout>
 
+#include <functional>
+#include <memory>
+
+class QPainter;
 class QWidget;
 
 namespace report
@@ -32,5 +37,24 @@ QString printJobName();
 // printer works on it), so that a stopped queue or a failing backend is reported, not passed for
 // printed. Shows no message box of its own: the caller reports NoPrinter and Failed.
 PrintOutcome printSheet(const Sheet &sheet, QWidget *parent);
+
+// One page of a print job, ready to paint: whatever its painting needs (the drawings) is loaded.
+class PrintPage
+{
+public:
+    virtual ~PrintPage() = default;
+    virtual QPageLayout pageLayout() const = 0;
+    // Paints with the painter's origin at the paper's top left corner.
+    virtual void paint(QPainter &painter) const = 0;
+};
+
+// Makes page `index` (0 … pages - 1) of a job when the flow comes to it; the flow drops each page
+// once it is painted, so that a long job never holds more than one.
+using PrintPageMaker = std::function<std::unique_ptr<PrintPage>(int index)>;
+
+// Prints `pages` pages as one job, with the window, the checks and the outcomes of printSheet().
+// The first page is made before the printer is opened (its layout sets the job's paper); the bar
+// advances page by page. Once the job exists the window takes no more input, as in printSheet().
+PrintOutcome printPages(int pages, const PrintPageMaker &makePage, QWidget *parent);
 
 } // namespace report

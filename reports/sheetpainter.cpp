@@ -1,5 +1,7 @@
 #include "reports/sheetpainter.h"
 
+#include "reports/checkedoutput.h"
+
 #include "reports/resources.h"
 
 #include <QtCore/QDebug>
@@ -403,7 +405,9 @@ bool writePdf(const Sheet &sheet, const QString &fileName, QString *error, const
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
     {
-        QPdfWriter writer(&file);
+        // The writer goes through a device that notices a write the disk did not take.
+        CheckedOutput output(file);
+        QPdfWriter writer(&output);
         setUpPdfWriter(writer, sheet);
         if (!title.isEmpty())
             writer.setTitle(title);
@@ -412,10 +416,12 @@ bool writePdf(const Sheet &sheet, const QString &fileName, QString *error, const
         if (!painter.begin(&writer))
             return fail(file.errorString());
         sheetPainter.paint(painter);
-        if (!painter.end())
-            return fail(file.errorString());
+        if (!painter.end() || !output.failure().isEmpty())
+            return fail(output.failure().isEmpty() ? file.errorString() : output.failure());
     }
-    if (file.error() != QFileDevice::NoError)
+    // The end of the file is written when it is flushed; QSaveFile::commit() would rename the file
+    // over the target even when that last write fails.
+    if (!file.flush() || file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     if (!file.commit())
         return fail(file.errorString());
