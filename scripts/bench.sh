@@ -15,7 +15,7 @@ builddir=${BUILD_DIR:-build-bench}
 runs=${RUNS:-21}
 cmake -S . -B "$builddir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 calcs=(bench_pgm1calc bench_pgm2calc bench_pgm3calc bench_pgm4calc bench_pgm5calc bench_pgm6calc)
-cmake --build "$builddir" --target "${calcs[@]}" bench_sections bench_projectfile bench_startup_program \
+cmake --build "$builddir" --target "${calcs[@]}" bench_sections bench_projectfile bench_projectopen bench_startup_program \
     bench_startup_bare bench_startup_text bench_startup_menu pdf_bench bench_booklet print_bench >/dev/null
 export QT_QPA_PLATFORM=offscreen
 home=$(mktemp -d)
@@ -72,6 +72,8 @@ echo "bench_sections:"
 "$builddir/bench/bench_sections" -iterations 100 | grep -E 'RESULT' -A1 || true
 echo "bench_projectfile:"
 "$builddir/bench/bench_projectfile" -iterations 100 | grep -E 'RESULT' -A1 || true
+echo "bench_projectopen (500 positions in the running program; goals: open 50 ms, store one 20 ms):"
+HOME="$home" "$builddir/bench/bench_projectopen" -iterations 20 2>/dev/null | grep -E 'RESULT|first open' -A1 || true
 echo "pdf_bench (\"Als PDF…\" from the filled sheet to the file):"
 "$builddir/bench/pdf_bench" "$runs" 2>/dev/null
 echo "bench_booklet:"
