@@ -1,7 +1,8 @@
 // A bare Qt Widgets program that shows only the main menu's own form: the form of app/stat1024.ui
 // as uic makes it, on a QMainWindow, in the program's fonts (Arial 13 px for the application, the
-// form's own font properties for its controls), with none of the program's work behind it. It is
-// the floor for the program's start-up: what showing that content costs any program.
+// form's own font properties for its controls) and with its logo drawn from its SVG, with none of
+// the program's work behind it. It is the floor for the program's start-up: what showing that
+// content costs any program.
 #include "peakmemory.h"
 #include "ui_stat1024.h"
 
@@ -9,7 +10,11 @@
 #include <QtCore/QTimer>
 #include <QtCore/QVariant>
 #include <QtGui/QFont>
+#include <QtGui/QPainter>
+#include <QtGui/QPixmap>
+#include <QtSvg/QSvgRenderer>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QMainWindow>
 
 namespace
@@ -43,6 +48,21 @@ void applyFormFonts(QMainWindow &form)
     }
 }
 
+// The logo of the form, drawn at the label's size as the program draws its pictures.
+void drawLogo(QLabel *label)
+{
+    QSvgRenderer renderer(label->property("vbSvg").toString());
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap pixmap(label->size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(label->size())));
+    painter.end();
+    label->setScaledContents(false);
+    label->setPixmap(pixmap);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -55,6 +75,7 @@ int main(int argc, char *argv[])
     Ui::TForm22 form;
     form.setupUi(&window);
     applyFormFonts(window);
+    drawLogo(form.Image1);
     QTimer::singleShot(0, &app, [&window] {
         window.show();
         QTimer::singleShot(0, &window, [&window] {
