@@ -562,6 +562,29 @@ project::ProgramFields ProgramForm::projectFields()
     return fields;
 }
 
+QString ProgramForm::rowCaption(const QLineEdit *field) const
+{
+    // The caption of a field is the nearest text left of it on its row that is a word, not a
+    // symbol, index or unit such as "W", "x (f)" or "[kNcm]".
+    const QRect place(field->mapTo(this, QPoint(0, 0)), field->size());
+    const QLabel *nearest = nullptr;
+    int nearestRight = -1;
+    for (const QLabel *label : findChildren<QLabel *>()) {
+        const QRect at(label->mapTo(this, QPoint(0, 0)), label->size());
+        const QString text = label->text();
+        const int letters =
+            int(std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }));
+        if (!label->isVisible() || letters < 6 || at.right() > place.left() ||
+            std::abs(at.center().y() - place.center().y()) > place.height() / 2 + 2)
+            continue;
+        if (at.right() > nearestRight) {
+            nearest = label;
+            nearestRight = at.right();
+        }
+    }
+    return nearest ? nearest->text().simplified() : QString();
+}
+
 project::Position ProgramForm::currentRecord() const
 {
     project::Position record;
@@ -649,11 +672,8 @@ void ProgramForm::recalculateReopened()
         const QString before = stored.results.value(name);
         if (now == before)
             continue;
-        QString label = name;
-        for (const SectionRequirement &requirement : m_tables.sectionRequirements) {
-            if (qstrcmp(requirement.field, result.field) == 0)
-                label = QStringLiteral("%1 (%2)").arg(captionText(requirement.label, english), name);
-        }
+        const QString caption = rowCaption(field(result.field));
+        const QString label = caption.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(caption, name);
         differences << captionText(kDifference, english).arg(label, before, now);
     }
     const QString caption = captionText(kOpenCaption, english);

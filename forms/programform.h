@@ -137,6 +137,8 @@ private:
     // free, else the lowest free one in `area`; empty when there is none.
     QRect freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area,
                    const QWidget *placing = nullptr) const;
+    // What the form's design calls a field: the caption on its row, empty where it has none.
+    QString rowCaption(const QLineEdit *field) const;
     // The form's state as a position record: options, inputs and results as they stand.
     project::Position currentRecord() const;
     void updateSaveButton();

@@ -286,7 +286,8 @@ void TestProject::changedResultIsNamedWithBothValues()
     reopen(0, [](vb::ProgramForm *) {});
     QCOMPARE(m_app->messages.size(), 1);
     const QString message = m_app->messages[0].text;
-    QVERIFY2(message.contains(QStringLiteral("Ix (Edit8): gespeichert 1.0, jetzt %1").arg(computed)),
+    QVERIFY2(message.contains(
+                 QStringLiteral("erf. Trägheitsmoment (Edit8): gespeichert 1.0, jetzt %1").arg(computed)),
              qPrintable(message));
 }
 
