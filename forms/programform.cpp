@@ -549,17 +549,11 @@ void reportPrintOutcome(const report::PrintOutcome &outcome)
 
 project::ProgramFields ProgramForm::projectFields()
 {
+    // The names a record of this form holds are the names a project file may use.
     ensureBuilt();
-    project::ProgramFields fields;
-    for (const ResultField &result : m_tables.resultFields)
-        fields.results.insert(QString::fromLatin1(result.field));
-    for (const QLineEdit *edit : findChildren<QLineEdit *>()) {
-        if (edit != m_position && !fields.results.contains(edit->objectName()))
-            fields.inputs.insert(edit->objectName());
-    }
-    for (const QRadioButton *option : findChildren<QRadioButton *>())
-        fields.options.insert(option->objectName());
-    return fields;
+    const project::Position record = currentRecord();
+    const auto names = [](const auto &map) { return QSet<QString>(map.keyBegin(), map.keyEnd()); };
+    return {names(record.inputs), names(record.results), names(record.options)};
 }
 
 QString ProgramForm::rowCaption(const QLineEdit *field) const
