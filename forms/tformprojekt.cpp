@@ -157,7 +157,7 @@ TFormProjekt::TFormProjekt(QWidget *parent) : QDialog(parent)
     // A double-click or Return on a row opens the position.
     connect(m_positions, &QTableWidget::activated, this, &TFormProjekt::ButtonPositionOeffnenClick);
     connect(m_positions, &QTableWidget::doubleClicked, this, &TFormProjekt::ButtonPositionOeffnenClick);
-    connect(m_positions, &QTableWidget::itemSelectionChanged, this, &TFormProjekt::fill);
+    connect(m_positions, &QTableWidget::itemSelectionChanged, this, &TFormProjekt::updateButtons);
     connect(m_recent, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { openRecent(item->data(Qt::UserRole).toString()); });
     connect(&projectSession(), &ProjectSession::changed, this, &TFormProjekt::fill);
@@ -205,8 +205,8 @@ void TFormProjekt::fill()
         m_file->setText(QDir::toNativeSeparators(session.path()));
 
     const QList<project::Position> &positions = session.project().positions;
-    if (sender() != m_positions) {
-        const int keep = selectedRow();
+    const int keep = selectedRow();
+    {
         const QSignalBlocker blocker(m_positions);
         m_positions->setRowCount(int(positions.size()));
         for (int row = 0; row < positions.size(); ++row) {
@@ -226,18 +226,25 @@ void TFormProjekt::fill()
             m_positions->selectRow(keep);
         else if (!positions.isEmpty())
             m_positions->selectRow(0);
-
-        m_recent->clear();
-        for (const QString &path : ProjectSession::recentProjects()) {
-            auto *item = new QListWidgetItem(QDir::toNativeSeparators(path), m_recent);
-            item->setData(Qt::UserRole, path);
-        }
     }
+
+    m_recent->clear();
+    for (const QString &path : ProjectSession::recentProjects()) {
+        auto *item = new QListWidgetItem(QDir::toNativeSeparators(path), m_recent);
+        item->setData(Qt::UserRole, path);
+    }
+    updateButtons();
+}
+
+void TFormProjekt::updateButtons()
+{
+    const ProjectSession &session = projectSession();
+    const bool any = !session.project().positions.isEmpty();
     const bool chosen = selectedRow() >= 0;
     m_openPosition->setEnabled(chosen);
     m_deletePosition->setEnabled(chosen && session.canWrite());
-    m_printAll->setEnabled(!positions.isEmpty());
-    m_pdfAll->setEnabled(!positions.isEmpty());
+    m_printAll->setEnabled(any);
+    m_pdfAll->setEnabled(any);
 }
 
 void TFormProjekt::ButtonNeuClick()

@@ -40,7 +40,10 @@ public:
 
 private:
     void applyLanguage();
+    // The file's name, the positions and the projects opened last, as the session holds them.
     void fill();
+    // What the buttons can do for the chosen row and the project.
+    void updateButtons();
     int selectedRow() const;
 
     QLabel *m_file = nullptr;
