@@ -470,22 +470,33 @@ void ProgramForm::ButtonPdfClick()
     const std::optional<report::Sheet> sheet = makeSheet();
     if (!sheet)
         return;
-    QString folder = shell::lastSaveFolder();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    const bool english = shell::english();
-    const QString caption = english ? QStringLiteral("Save calculation sheet as PDF")
-                                    : QStringLiteral("Rechenblatt als PDF speichern");
-    QString path = shell::askSaveFileName(this, caption, QDir(folder).filePath(proposedPdfName()),
-                                          QStringLiteral("PDF (*.pdf)"));
+    const QString caption = shell::english() ? QStringLiteral("Save calculation sheet as PDF")
+                                             : QStringLiteral("Rechenblatt als PDF speichern");
+    savePdfAs(this, caption, proposedPdfName(), QString(), [&](const QString &path, QString *error) {
+        return report::writePdf(*sheet, path, error, QFileInfo(path).completeBaseName());
+    });
+}
+
+void savePdfAs(QWidget *parent, const QString &caption, const QString &name, const QString &fallbackFolder,
+               const std::function<bool(const QString &path, QString *error)> &write)
+{
+    QString folder;
+    for (const QString &candidate :
+         {shell::lastSaveFolder(), fallbackFolder,
+          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) {
+            folder = candidate;
+            break;
+        }
+    }
+    QString path =
+        shell::askSaveFileName(parent, caption, QDir(folder).filePath(name), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     QString error;
-    if (!report::writePdf(*sheet, path, &error, QFileInfo(path).completeBaseName())) {
+    if (!write(path, &error)) {
         shell::message({QMessageBox::Critical, caption, error});
         return;
     }

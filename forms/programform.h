@@ -9,6 +9,7 @@
 #include <QtCore/QList>
 #include <QtWidgets/QDialog>
 
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -168,6 +169,12 @@ private:
     std::optional<project::Position> m_calculated;
     std::optional<project::Position> m_reopened; // loaded, its calculation still to run
 };
+
+// "Als PDF…" of a sheet or a project: asks for the file, proposing `name` in the folder a PDF was
+// last saved to in this run (else `fallbackFolder`, the documents, home), writes it with `write`,
+// reports a failure in a message box under `caption` and remembers the folder.
+void savePdfAs(QWidget *parent, const QString &caption, const QString &name, const QString &fallbackFolder,
+               const std::function<bool(const QString &path, QString *error)> &write);
 
 // The message boxes of a print: a missing printer, a failure with the system's reason.
 void reportPrintOutcome(const report::PrintOutcome &outcome);

@@ -302,23 +302,12 @@ void TFormProjekt::ButtonAlleAlsPdfClick()
     const ProjectSession &session = projectSession();
     if (session.project().positions.isEmpty())
         return;
-    const bool english = shell::english();
-    QString folder = shell::lastSaveFolder();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QFileInfo(session.path()).absolutePath();
-    const QString proposed =
-        QDir(folder).filePath(QFileInfo(session.path()).completeBaseName() + QStringLiteral(".pdf"));
-    QString path = shell::askSaveFileName(this, text(kPdfCaption), proposed, QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    QString error;
-    if (!report::writeBookletPdf(makeBooklet(english), path, &error, QFileInfo(path).completeBaseName())) {
-        shell::message({QMessageBox::Critical, text(kPdfCaption), error});
-        return;
-    }
-    shell::setLastSaveFolder(QFileInfo(path).absolutePath());
+    const QFileInfo file(session.path());
+    savePdfAs(this, text(kPdfCaption), file.completeBaseName() + QStringLiteral(".pdf"), file.absolutePath(),
+              [](const QString &path, QString *error) {
+                  return report::writeBookletPdf(makeBooklet(shell::english()), path, error,
+                                                 QFileInfo(path).completeBaseName());
+              });
 }
 
 } // namespace vb
