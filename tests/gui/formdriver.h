@@ -32,6 +32,52 @@ inline QString text(QWidget *form, const QString &name)
     return edit(form, name)->text();
 }
 
+// One member of each program, Programm 1 to 6, with inputs that calculate and write results.
+inline const Fields kCalculatingInputs[6] = {
+    {{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1.2"}, {"Edit3", "1.2"}, {"Edit4", "200"}, {"Edit14", "1"}},
+    {{"Edit1", "3"},
+     {"Edit2", "1.2"},
+     {"Edit3", "1.2"},
+     {"Edit5", "200"},
+     {"Edit6", "15"},
+     {"Edit7", "1"},
+     {"Edit14", "1"}},
+    {{"Edit6", "4"},
+     {"Edit4", "1"},
+     {"Edit5", "1"},
+     {"Edit2", "2"},
+     {"Edit1", "0"},
+     {"Edit3", "200"},
+     {"Edit14", "8"},
+     {"Edit7", "0.5"},
+     {"Edit13", "0.75"},
+     {"Edit15", "0.5"}},
+    {{"Edit1", "3"},
+     {"Edit6", "2"},
+     {"Edit2", "1.5"},
+     {"Edit4", "1.2"},
+     {"Edit5", "1.2"},
+     {"Edit7", "200"},
+     {"Edit15", "15"},
+     {"Edit9", "300"},
+     {"Edit10", "8"},
+     {"Edit16", "0.8"}},
+    {{"Edit6", "3"},
+     {"Edit3", "2.5"},
+     {"Edit4", "1.2"},
+     {"Edit5", "1.2"},
+     {"Edit2", "1.5"},
+     {"Edit1", "15"},
+     {"Edit9", "200"},
+     {"Edit10", "15"},
+     {"Edit14", "300"},
+     {"Edit16", "8"},
+     {"Edit7", "0.5"},
+     {"Edit13", "0.75"},
+     {"Edit19", "0.8"}},
+    {{"Edit1", "1.5"}, {"Edit13", "2"}, {"Edit14", "8"}},
+};
+
 // Clicks a push button, radio button or tool button of the form.
 inline void click(QWidget *form, const char *button)
 {

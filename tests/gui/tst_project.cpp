@@ -25,52 +25,6 @@ namespace
 {
 using namespace formtest;
 
-// One member of each program, with inputs that calculate (those of the section test).
-const Fields kInputs[] = {
-    {{"Edit1", "3"}, {"Edit6", "2"}, {"Edit2", "1.2"}, {"Edit3", "1.2"}, {"Edit4", "200"}, {"Edit14", "1"}},
-    {{"Edit1", "3"},
-     {"Edit2", "1.2"},
-     {"Edit3", "1.2"},
-     {"Edit5", "200"},
-     {"Edit6", "15"},
-     {"Edit7", "1"},
-     {"Edit14", "1"}},
-    {{"Edit6", "4"},
-     {"Edit4", "1"},
-     {"Edit5", "1"},
-     {"Edit2", "2"},
-     {"Edit1", "0"},
-     {"Edit3", "200"},
-     {"Edit14", "8"},
-     {"Edit7", "0.5"},
-     {"Edit13", "0.75"},
-     {"Edit15", "0.5"}},
-    {{"Edit1", "3"},
-     {"Edit6", "2"},
-     {"Edit2", "1.5"},
-     {"Edit4", "1.2"},
-     {"Edit5", "1.2"},
-     {"Edit7", "200"},
-     {"Edit15", "15"},
-     {"Edit9", "300"},
-     {"Edit10", "8"},
-     {"Edit16", "0.8"}},
-    {{"Edit6", "3"},
-     {"Edit3", "2.5"},
-     {"Edit4", "1.2"},
-     {"Edit5", "1.2"},
-     {"Edit2", "1.5"},
-     {"Edit1", "15"},
-     {"Edit9", "200"},
-     {"Edit10", "15"},
-     {"Edit14", "300"},
-     {"Edit16", "8"},
-     {"Edit7", "0.5"},
-     {"Edit13", "0.75"},
-     {"Edit19", "0.8"}},
-    {{"Edit1", "1.5"}, {"Edit13", "2"}, {"Edit14", "8"}},
-};
-
 vb::ProgramForm *programForm(int program)
 {
     return vb::shell::forms().programs.at(std::size_t(program - 1));
@@ -132,7 +86,7 @@ void TestProject::storePosition(int program, const QString &number,
                                 const std::function<void(QWidget *)> &before)
 {
     m_app->withProgramOpen(program, [&](QWidget *form) {
-        typeAll(form, kInputs[program - 1]);
+        typeAll(form, kCalculatingInputs[program - 1]);
         click(form, "Button1");
         GuiFixture::type(form,
                          vb::shell::forms()
@@ -261,7 +215,7 @@ void TestProject::inputsChangedAfterTheCalculationAreNotStored()
     m_app->withProgramOpen(2, [&](QWidget *form) {
         auto *save = form->findChild<QPushButton *>(QStringLiteral("ButtonSpeichern"));
         QVERIFY(!save->isEnabled()); // nothing calculated yet
-        typeAll(form, kInputs[1]);
+        typeAll(form, kCalculatingInputs[1]);
         click(form, "Button1");
         QVERIFY(save->isEnabled());
         typeAll(form, {{"Edit1", "4"}});
@@ -307,7 +261,7 @@ void TestProject::projectHeldByAnotherCopyOpensReadOnly()
     QCOMPARE(m_app->messages.size(), 1);
     QVERIFY(m_app->messages[0].text.contains(QStringLiteral("schreibgeschützt")));
     m_app->withProgramOpen(1, [&](QWidget *form) {
-        typeAll(form, kInputs[0]);
+        typeAll(form, kCalculatingInputs[0]);
         click(form, "Button1");
         QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("ButtonSpeichern"))->isEnabled());
     });

@@ -20,8 +20,7 @@ namespace
 {
 using namespace formtest;
 
-const Fields kMullion{{"Edit1", "3"},   {"Edit6", "2"},   {"Edit2", "1.2"},
-                      {"Edit3", "1.2"}, {"Edit4", "200"}, {"Edit14", "1"}};
+const Fields &kMullion = kCalculatingInputs[0];
 
 // The required values of kMullion as calculated, unrounded.
 QList<vb::sections::Requirement> mullionRequirements()
@@ -127,27 +126,17 @@ void TestSectionChoice::everyProgramHandsOnItsRequiredValues_data()
     QTest::newRow("Programm 1: Ix and Wx")
         << 1 << kMullion << QStringList{"Ix", "Wx"} << QStringList{"Edit8", "Edit12"};
     QTest::newRow("Programm 2: Ix and Wx")
-        << 2 << Fields{{"Edit1", "3"},  {"Edit2", "1.2"}, {"Edit3", "1.2"}, {"Edit5", "200"},
-                       {"Edit6", "15"}, {"Edit7", "1"},   {"Edit14", "1"}}
-        << QStringList{"Ix", "Wx"} << QStringList{"Edit8", "Edit12"};
+        << 2 << kCalculatingInputs[1] << QStringList{"Ix", "Wx"} << QStringList{"Edit8", "Edit12"};
     QTest::newRow("Programm 3: Ix and Wx")
-        << 3
-        << Fields{{"Edit6", "4"},   {"Edit4", "1"},  {"Edit5", "1"},   {"Edit2", "2"},     {"Edit1", "0"},
-                  {"Edit3", "200"}, {"Edit14", "8"}, {"Edit7", "0.5"}, {"Edit13", "0.75"}, {"Edit15", "0.5"}}
-        << QStringList{"Ix", "Wx"} << QStringList{"Edit8", "Edit12"};
+        << 3 << kCalculatingInputs[2] << QStringList{"Ix", "Wx"} << QStringList{"Edit8", "Edit12"};
     QTest::newRow("Programm 4: Ix, Wx of span and support")
-        << 4
-        << Fields{{"Edit1", "3"},   {"Edit6", "2"},   {"Edit2", "1.5"}, {"Edit4", "1.2"}, {"Edit5", "1.2"},
-                  {"Edit7", "200"}, {"Edit15", "15"}, {"Edit9", "300"}, {"Edit10", "8"},  {"Edit16", "0.8"}}
-        << QStringList{"Ix", "Wx (Feld)", "Wx (Stütze)"} << QStringList{"Edit8", "Edit12", "Edit14"};
+        << 4 << kCalculatingInputs[3] << QStringList{"Ix", "Wx (Feld)", "Wx (Stütze)"}
+        << QStringList{"Edit8", "Edit12", "Edit14"};
     QTest::newRow("Programm 5: Ix, Wx of span and support")
-        << 5
-        << Fields{{"Edit6", "3"},   {"Edit3", "2.5"},   {"Edit4", "1.2"}, {"Edit5", "1.2"},  {"Edit2", "1.5"},
-                  {"Edit1", "15"},  {"Edit9", "200"},   {"Edit10", "15"}, {"Edit14", "300"}, {"Edit16", "8"},
-                  {"Edit7", "0.5"}, {"Edit13", "0.75"}, {"Edit19", "0.8"}}
-        << QStringList{"Ix", "Wx (Feld)", "Wx (Stütze)"} << QStringList{"Edit8", "Edit12", "Edit18"};
-    QTest::newRow("Programm 6: Iy and Wy") << 6 << Fields{{"Edit1", "1.5"}, {"Edit13", "2"}, {"Edit14", "8"}}
-                                           << QStringList{"Iy", "Wy"} << QStringList{"Edit5", "Edit8"};
+        << 5 << kCalculatingInputs[4] << QStringList{"Ix", "Wx (Feld)", "Wx (Stütze)"}
+        << QStringList{"Edit8", "Edit12", "Edit18"};
+    QTest::newRow("Programm 6: Iy and Wy")
+        << 6 << kCalculatingInputs[5] << QStringList{"Iy", "Wy"} << QStringList{"Edit5", "Edit8"};
 }
 
 void TestSectionChoice::everyProgramHandsOnItsRequiredValues()
