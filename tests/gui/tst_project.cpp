@@ -5,6 +5,7 @@
 // whole project as one booklet.
 #include "formdriver.h"
 #include "guifixture.h"
+#include "pdfwords.h"
 
 #include "app/stat1024.h"
 #include "core/projectfile.h"
@@ -14,7 +15,6 @@
 #include "forms/tformprojekt.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
@@ -298,10 +298,10 @@ void TestProject::wholeProjectIsOneNumberedBooklet()
     vb::TFormProjekt window;
     window.ButtonAlleAlsPdfClick();
     QVERIFY2(m_app->messages.isEmpty(), qPrintable(m_app->messages.value(0).text));
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(pdftotext.waitForFinished(20000));
-    const QString words = cupsfixture::words(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+    bool read = false;
+    const QString words = cupsfixture::words(QString::fromUtf8(
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &read)));
+    QVERIFY(read);
     for (const char *expected :
          {"Bürohaus Nord", "1.01", "1.02", "Seite 1 von 3", "Seite 2 von 3", "Seite 3 von 3"})
         QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
