@@ -1,12 +1,9 @@
 #include "reports/booklet.h"
 
-#include "reports/checkedoutput.h"
 #include "reports/frame.h"
 #include "reports/sheetitems.h"
 #include "reports/sheetpainter.h"
 
-#include <QtCore/QDir>
-#include <QtCore/QSaveFile>
 #include <QtGui/QFontMetricsF>
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
@@ -380,37 +377,10 @@ Sheet makeCoverSheet(const BookletCover &cover, int coverPage)
 
 bool writeBookletPdf(const Booklet &booklet, const QString &fileName, QString *error, const QString &title)
 {
-    // As writePdf: the pages go to a temporary file beside the target that replaces it only when
-    // complete, so a failure leaves no half file and an existing file as it was.
-    QSaveFile file(fileName);
-    const auto fail = [&](const QString &reason) {
-        file.cancelWriting();
-        if (error)
-            *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden:\n%2")
-                         .arg(QDir::toNativeSeparators(fileName), reason);
-        return false;
-    };
     const BookletPages pages(booklet);
-    if (!pages.problem().isEmpty())
-        return fail(pages.problem());
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    QString reason;
-    {
-        CheckedOutput output(file);
-        QPdfWriter writer(&output);
-        reason = paintBooklet(pages, writer, title, output);
-    }
-    // The last part of the file is written when it is flushed. QSaveFile::commit() flushes it too,
-    // but renames the file over the target even when that write fails: flushed here, a failure
-    // keeps the target as it was.
-    if (reason.isEmpty() && (!file.flush() || file.error() != QFileDevice::NoError))
-        reason = file.errorString();
-    if (!reason.isEmpty())
-        return fail(reason);
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return writePdfFile(fileName, error, [&](QPdfWriter &writer, const CheckedOutput &output) {
+        return pages.problem().isEmpty() ? paintBooklet(pages, writer, title, output) : pages.problem();
+    });
 }
 
 PrintOutcome printBooklet(const Booklet &booklet, QWidget *parent)

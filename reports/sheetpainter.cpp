@@ -390,10 +390,11 @@ void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch)
     writer.setTitle(QStringLiteral("Statische Vorbemessung"));
 }
 
-bool writePdf(const Sheet &sheet, const QString &fileName, QString *error, const QString &title)
+bool writePdfFile(const QString &fileName, QString *error,
+                  const std::function<QString(QPdfWriter &writer, const CheckedOutput &output)> &paint)
 {
-    // The page goes to a temporary file beside the target that replaces it only when complete:
-    // a failure leaves no half file and an existing file as it was.
+    // The document goes to a temporary file beside the target that replaces it only when
+    // complete: a failure leaves no half file and an existing file as it was.
     QSaveFile file(fileName);
     const auto fail = [&](const QString &reason) {
         file.cancelWriting();
@@ -404,28 +405,45 @@ bool writePdf(const Sheet &sheet, const QString &fileName, QString *error, const
     };
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
+    QString reason;
     {
         // The writer goes through a device that notices a write the disk did not take.
         CheckedOutput output(file);
         QPdfWriter writer(&output);
+        reason = paint(writer, output);
+        if (reason.isEmpty())
+            reason = output.failure();
+    }
+    // The end of the file is written when it is flushed; QSaveFile::commit() would rename the file
+    // over the target even when that last write fails.
+    if (reason.isEmpty() && (!file.flush() || file.error() != QFileDevice::NoError))
+        reason = file.errorString();
+    if (!reason.isEmpty())
+        return fail(reason);
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+bool writePdf(const Sheet &sheet, const QString &fileName, QString *error, const QString &title)
+{
+    return writePdfFile(fileName, error, [&](QPdfWriter &writer, const CheckedOutput &output) {
         setUpPdfWriter(writer, sheet);
         if (!title.isEmpty())
             writer.setTitle(title);
         const SheetPainter sheetPainter(sheet);
         QPainter painter;
+        const auto failure = [&output] {
+            return output.failure().isEmpty() ? QStringLiteral("Das PDF kann nicht erzeugt werden.")
+                                              : output.failure();
+        };
         if (!painter.begin(&writer))
-            return fail(file.errorString());
+            return failure();
         sheetPainter.paint(painter);
-        if (!painter.end() || !output.failure().isEmpty())
-            return fail(output.failure().isEmpty() ? file.errorString() : output.failure());
-    }
-    // The end of the file is written when it is flushed; QSaveFile::commit() would rename the file
-    // over the target even when that last write fails.
-    if (!file.flush() || file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+        if (!painter.end())
+            return failure();
+        return QString();
+    });
 }
 
 } // namespace report

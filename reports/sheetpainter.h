@@ -1,10 +1,12 @@
 #pragma once
 
+#include "reports/checkedoutput.h"
 #include "reports/sheet.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QString>
 
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -54,6 +56,13 @@ private:
 
 // Gives a PDF writer the sheet's page set-up in full-page mode, at the given resolution.
 void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch = 1200);
+
+// Writes a PDF file that appears only complete: `paint` draws the document on a writer whose output
+// goes to a temporary file beside the target, and returns why it could not, or nothing. The file
+// replaces the target only when every byte of it was written; otherwise false with the file's name
+// and the reason in *error, and an existing file is left as it was.
+bool writePdfFile(const QString &fileName, QString *error,
+                  const std::function<QString(QPdfWriter &writer, const CheckedOutput &output)> &paint);
 
 // Writes the sheet as a one-page PDF file, the page the printer gets; false with the file's name
 // and the reason in *error when it cannot. The file appears only complete; on failure an
