@@ -477,20 +477,21 @@ void ProgramForm::ButtonPdfClick()
     });
 }
 
+QString saveFolder(const QString &fallbackFolder)
+{
+    for (const QString &folder : {shell::lastSaveFolder(), fallbackFolder,
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
+}
+
 void savePdfAs(QWidget *parent, const QString &caption, const QString &name, const QString &fallbackFolder,
                const std::function<bool(const QString &path, QString *error)> &write)
 {
-    QString folder;
-    for (const QString &candidate :
-         {shell::lastSaveFolder(), fallbackFolder,
-          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()}) {
-        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) {
-            folder = candidate;
-            break;
-        }
-    }
-    QString path =
-        shell::askSaveFileName(parent, caption, QDir(folder).filePath(name), QStringLiteral("PDF (*.pdf)"));
+    QString path = shell::askSaveFileName(parent, caption, QDir(saveFolder(fallbackFolder)).filePath(name),
+                                          QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -170,9 +170,12 @@ private:
     std::optional<project::Position> m_reopened; // loaded, its calculation still to run
 };
 
-// "Als PDF…" of a sheet or a project: asks for the file, proposing `name` in the folder a PDF was
-// last saved to in this run (else `fallbackFolder`, the documents, home), writes it with `write`,
-// reports a failure in a message box under `caption` and remembers the folder.
+// Where a file dialog starts: the folder a file was last saved to in this run, else
+// `fallbackFolder`, else the documents, else home.
+QString saveFolder(const QString &fallbackFolder = QString());
+
+// "Als PDF…" of a sheet or a project: asks for the file, proposing `name` in saveFolder(), writes it with
+// `write`, reports a failure in a message box under `caption` and remembers the folder.
 void savePdfAs(QWidget *parent, const QString &caption, const QString &name, const QString &fallbackFolder,
                const std::function<bool(const QString &path, QString *error)> &write);
 

@@ -9,7 +9,6 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
-#include <QtCore/QStandardPaths>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
@@ -60,18 +59,11 @@ const ProgramTables &tablesOf(int program)
     return shell::forms().programs.at(std::size_t(program - 1))->tables();
 }
 
-// A folder to start a file dialog in: the open project's, else the documents, else home.
+// A folder to start a file dialog in: the open project's, else where a file was last saved.
 QString startFolder()
 {
     const QString open = projectSession().path();
-    if (!open.isEmpty())
-        return QFileInfo(open).absolutePath();
-    for (const QString &folder :
-         {shell::lastSaveFolder(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            return folder;
-    }
-    return QDir::homePath();
+    return open.isEmpty() ? saveFolder() : QFileInfo(open).absolutePath();
 }
 
 report::Booklet makeBooklet(bool english)
