@@ -65,8 +65,8 @@ constexpr Caption kSectionFails = {
 constexpr Caption kSectionGone = {
     "", "Das gespeicherte Profil %1 ist in keinem Katalog mehr zu finden. Es wurde nicht übernommen.",
     "The stored section %1 is no longer in any catalogue. It has not been chosen."};
+} // namespace
 
-// Characters that one of the usual file systems does not take in a file name.
 QString fileNameSafe(QString text)
 {
     for (QChar &c : text) {
@@ -75,7 +75,6 @@ QString fileNameSafe(QString text)
     }
     return text.simplified();
 }
-} // namespace
 
 ProgramForm::ProgramForm(const QString &formName, const ProgramTables &tables, QWidget *parent)
     : QDialog(parent), m_tables(tables)

@@ -170,6 +170,9 @@ private:
     std::optional<project::Position> m_reopened; // loaded, its calculation still to run
 };
 
+// `text` with the characters one of the usual file systems does not take in a file name replaced.
+QString fileNameSafe(QString text);
+
 // Where a file dialog starts: the folder a file was last saved to in this run, else
 // `fallbackFolder`, else the documents, else home.
 QString saveFolder(const QString &fallbackFolder = QString());

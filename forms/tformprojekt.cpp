@@ -240,10 +240,13 @@ void TFormProjekt::updateButtons()
 
 void TFormProjekt::ButtonNeuClick()
 {
-    // The project lives on disk from its first moment: its file is asked for at once.
+    // The project lives on disk from its first moment: its file is asked for at once, named after
+    // the project the menu names.
+    QString name = fileNameSafe(shell::menuProject());
+    if (name.isEmpty())
+        name = text(kProjectWord);
     QString path = shell::askSaveFileName(
-        this, text(kNewCaption),
-        QDir(startFolder()).filePath(text(kProjectWord) + QLatin1String(project::kFileSuffix)),
+        this, text(kNewCaption), QDir(startFolder()).filePath(name + QLatin1String(project::kFileSuffix)),
         text(kFilter));
     if (path.isEmpty())
         return;

@@ -61,6 +61,7 @@ private slots:
         m_app.reset();
         m_dir.reset();
     }
+    void newProjectIsNamedAfterTheMenusProject();
     void positionsOfAllProgramsReopenWithTheirResults();
     void numberTakenAsksFirst_data();
     void numberTakenAsksFirst();
@@ -123,6 +124,23 @@ void TestProject::reopen(int row, const std::function<void(vb::ProgramForm *)> &
         form->close();
     });
     menu->ButtonProjektClick();
+}
+
+void TestProject::newProjectIsNamedAfterTheMenusProject()
+{
+    GuiFixture::field(m_app->menu(), "Edit1")->setText(QStringLiteral("Bürohaus: Nord"));
+    QString proposed;
+    vb::shell::setSaveDialogHook([&](const QString &, const QString &name) {
+        proposed = name;
+        return projectPath();
+    });
+    vb::TFormProjekt window;
+    window.ButtonNeuClick();
+    QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("Bürohaus_ Nord.vorbemessung"));
+    // The file is there from the first moment, with the menu's header.
+    const vb::project::ReadResult file = vb::project::loadProject(projectPath(), vb::formFields());
+    QVERIFY(file.project);
+    QCOMPARE(file.project->header.project, QStringLiteral("Bürohaus: Nord"));
 }
 
 void TestProject::positionsOfAllProgramsReopenWithTheirResults()
