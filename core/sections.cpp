@@ -1,6 +1,7 @@
 #include "core/sections.h"
 
 #include "core/numberreader.h"
+#include "core/userfile.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QSet>
@@ -233,16 +234,16 @@ std::optional<Column> columnNamed(const QString &key)
     return it == names.constEnd() ? std::nullopt : std::optional<Column>(*it);
 }
 
-// The unit a number column must be in, normalised as unitKey() writes it.
-QString expectedUnit(Column c)
+// The unit a number column is read in, as the planner's messages write it.
+QString unitShown(Column c)
 {
     switch (c) {
     case Column::Ix:
     case Column::Iy:
-        return QStringLiteral("cm4");
+        return QStringLiteral("cm⁴");
     case Column::Wx:
     case Column::Wy:
-        return QStringLiteral("cm3");
+        return QStringLiteral("cm³");
     case Column::Mass:
         return QStringLiteral("kg/m");
     case Column::Name:
@@ -252,23 +253,52 @@ QString expectedUnit(Column c)
     return {};
 }
 
-// A bracket's text as a unit: lower case, no blanks, superscripts and "^" as plain digits.
+// The spellings of that unit a header may use, in lower case and without blanks; empty for a
+// text column, whose brackets are notes. "kg/lfm": per running metre, as German tables write
+// the mass.
+QStringList unitSpellings(Column c)
+{
+    switch (c) {
+    case Column::Ix:
+    case Column::Iy:
+        return {QStringLiteral("cm4"), QStringLiteral("cm^4"), QStringLiteral("cm⁴")};
+    case Column::Wx:
+    case Column::Wy:
+        return {QStringLiteral("cm3"), QStringLiteral("cm^3"), QStringLiteral("cm³")};
+    case Column::Mass:
+        return {QStringLiteral("kg/m"), QStringLiteral("kg/lfm")};
+    case Column::Name:
+    case Column::Series:
+        break;
+    }
+    return {};
+}
+
+// A bracket's text as it is compared with the spellings: lower case, without blanks.
 QString unitKey(QStringView text)
 {
     QString key;
     for (const QChar ch : text) {
-        if (ch.isSpace() || ch == u'^')
-            continue;
-        if (ch == QChar(0x00B2))
-            key.append(u'2');
-        else if (ch == QChar(0x00B3))
-            key.append(u'3');
-        else if (ch == QChar(0x2074))
-            key.append(u'4');
-        else
+        if (!ch.isSpace())
             key.append(ch.toLower());
     }
     return key;
+}
+
+// Whether a bracket names a unit rather than being a note such as "(x-Achse)": it holds a digit,
+// a superscript, a power sign or a slash, or it is a unit of length or mass on its own ("[mm]",
+// "[kg]"), which no section value can be given in.
+bool namesUnit(const QString &key)
+{
+    static const QSet<QString> kBareUnits = {
+        QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("dm"), QStringLiteral("m"),
+        QStringLiteral("in"), QStringLiteral("ft"), QStringLiteral("kg"), QStringLiteral("g"),
+        QStringLiteral("t"),  QStringLiteral("lb"),
+    };
+    const bool powerOrRatio = std::any_of(key.cbegin(), key.cend(), [](QChar ch) {
+        return ch.isDigit() || ch.category() == QChar::Number_Other || ch == u'^' || ch == u'/';
+    });
+    return powerOrRatio || kBareUnits.contains(key);
 }
 
 // A header cell split into its name (lower case, brackets and blanks removed) and the texts
@@ -300,24 +330,17 @@ HeaderCell headerCell(QStringView cell)
     return h;
 }
 
-// A bracket that names a unit (it holds a digit or a slash) must name the column's unit: a
-// second moment of area in mm⁴ read as cm⁴ would make every section 10⁴ times stiffer.
-// Brackets without a unit ("(x-Achse)") are notes.
+// A bracket that names a unit must be one of the column's spellings: a second moment of area in
+// mm⁴ read as cm⁴ would make every section 10⁴ times stiffer. Brackets without a unit are notes.
 bool unitFits(Column c, const QStringList &brackets)
 {
-    const QString expected = expectedUnit(c);
-    if (expected.isEmpty())
+    const QStringList spellings = unitSpellings(c);
+    if (spellings.isEmpty())
         return true;
-    for (const QString &b : brackets) {
+    return std::all_of(brackets.cbegin(), brackets.cend(), [&spellings](const QString &b) {
         const QString key = unitKey(b);
-        const bool namesUnit =
-            std::any_of(key.cbegin(), key.cend(), [](QChar ch) { return ch.isDigit() || ch == u'/'; });
-        // "kg/lfm": per running metre, as German tables write the mass.
-        const bool fits = key == expected || (c == Column::Mass && key == QLatin1String("kg/lfm"));
-        if (namesUnit && !fits)
-            return false;
-    }
-    return true;
+        return !namesUnit(key) || spellings.contains(key);
+    });
 }
 
 // Windows-1252 in 0x80 to 0x9F; the five unassigned bytes keep their C1 code points, as
@@ -339,52 +362,102 @@ QString fromCp1252(QByteArrayView bytes)
     return text;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut sequence.
-bool isUtf8(QByteArrayView bytes)
+// The length of the strict UTF-8 sequence at `i` (no overlong forms, no surrogates, nothing
+// above U+10FFFF, not cut off), or 0 where the bytes there are not UTF-8.
+int utf8SequenceAt(QByteArrayView bytes, qsizetype i)
 {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80)
+        return 1;
+    int more = 0;
+    unsigned lo = 0x80, hi = 0xBF; // allowed range of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+        more = 1;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        more = 2;
+        if (b == 0xE0)
+            lo = 0xA0;
+        else if (b == 0xED)
+            hi = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        more = 3;
+        if (b == 0xF0)
+            lo = 0x90;
+        else if (b == 0xF4)
+            hi = 0x8F;
+    } else {
+        return 0;
+    }
+    if (bytes.size() - i <= more)
+        return 0;
+    for (int k = 1; k <= more; ++k) {
+        const auto c = static_cast<unsigned char>(bytes[i + k]);
+        if (c < (k == 1 ? lo : 0x80) || c > (k == 1 ? hi : 0xBF))
+            return 0;
+    }
+    return more + 1;
+}
+
+// How a file's characters are encoded. A file that is UTF-8 throughout is UTF-8; one without a
+// single UTF-8 sequence of several bytes is Windows-1252, as older spreadsheets save. One with
+// both holds text from two encodings, and no decoding reads all of it right: it is refused,
+// from the line where the second encoding begins. Lines are counted as the reader counts them.
+struct Encoding {
+    bool utf8 = true;
+    int mixedFrom = 0; // the line where the mix begins; 0 where there is none
+    int utf8Line = 0;  // the first line with a UTF-8 sequence of several bytes
+    int otherLine = 0; // the first line with a byte that is not UTF-8
+};
+
+Encoding encodingOf(QByteArrayView bytes)
+{
+    Encoding e;
+    int line = 1;
     const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
+    for (qsizetype i = 0; i < n && (e.utf8Line == 0 || e.otherLine == 0);) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            i += c == '\r' && i + 1 < n && bytes[i + 1] == '\n' ? 2 : 1;
+            ++line;
+            continue;
+        }
+        const int length = utf8SequenceAt(bytes, i);
+        if (length == 0) {
+            if (e.otherLine == 0)
+                e.otherLine = line;
             ++i;
             continue;
         }
-        int more = 0;
-        unsigned lo = 0x80, hi = 0xBF; // allowed range of the second byte
-        if (b >= 0xC2 && b <= 0xDF) {
-            more = 1;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            more = 2;
-            if (b == 0xE0)
-                lo = 0xA0;
-            else if (b == 0xED)
-                hi = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            more = 3;
-            if (b == 0xF0)
-                lo = 0x90;
-            else if (b == 0xF4)
-                hi = 0x8F;
-        } else {
-            return false;
-        }
-        if (n - i <= more)
-            return false;
-        for (int k = 1; k <= more; ++k) {
-            const auto c = static_cast<unsigned char>(bytes[i + k]);
-            if (c < (k == 1 ? lo : 0x80) || c > (k == 1 ? hi : 0xBF))
-                return false;
-        }
-        i += more + 1;
+        if (length > 1 && e.utf8Line == 0)
+            e.utf8Line = line;
+        i += length;
     }
-    return true;
+    e.utf8 = e.otherLine == 0;
+    if (e.utf8Line > 0 && e.otherLine > 0)
+        e.mixedFrom = std::max(e.utf8Line, e.otherLine);
+    return e;
 }
 
-struct Reason {
-    QString german;
-    QString english;
-};
+using vb::Reason;
+
+// Why a file that mixes encodings is refused, said of the line where the mix begins.
+Reason mixedEncoding(const Encoding &e)
+{
+    const QString earlier = QString::number(std::min(e.utf8Line, e.otherLine));
+    if (e.otherLine >= e.utf8Line)
+        return {
+            QStringLiteral("Kodierung gemischt: Zeichen, die kein UTF-8 sind, in einer Datei mit UTF-8 ab "
+                           "Zeile ") +
+                earlier + QStringLiteral("; die Datei als UTF-8 speichern"),
+            QStringLiteral("mixed encoding: characters that are not UTF-8, in a file with UTF-8 from "
+                           "line ") +
+                earlier + QStringLiteral("; save the file as UTF-8")};
+    return {QStringLiteral("Kodierung gemischt: UTF-8 in einer Datei mit Zeichen einer anderen Kodierung ab "
+                           "Zeile ") +
+                earlier + QStringLiteral("; die Datei als UTF-8 speichern"),
+            QStringLiteral("mixed encoding: UTF-8 in a file with characters of another encoding from line ") +
+                earlier + QStringLiteral("; save the file as UTF-8")};
+}
 
 // The cells of one line. `ok` is false with a reason when its quotes do not close or text
 // follows a closing quote.
@@ -511,10 +584,22 @@ Reason numberReason(NumberRead r, Column c)
     return {};
 }
 
-CsvRead wholeFileProblem(const QString &german, const QString &english)
+// A planner's text in a message: at most 40 characters, the rest as "…".
+QString shortened(const QString &text)
+{
+    constexpr qsizetype kShown = 40;
+    if (text.size() <= kShown)
+        return text;
+    qsizetype kept = kShown - 1;
+    if (text.at(kept - 1).isHighSurrogate())
+        --kept; // never half a character
+    return text.left(kept) + QStringLiteral("…");
+}
+
+CsvRead wholeFileProblem(const QString &german, const QString &english, int line = 0)
 {
     CsvRead r;
-    r.problems.append({0, german, english});
+    r.problems.append({line, german, english});
     return r;
 }
 
@@ -573,10 +658,16 @@ CsvRead readCsv(const QByteArray &bytes)
         return wholeFileProblem(QStringLiteral("Datei größer als 10 MB"),
                                 QStringLiteral("file larger than 10 MB"));
 
+    // The byte-order mark counts as UTF-8: a file that declares UTF-8 and holds other bytes is mixed.
+    const Encoding encoding = encodingOf(bytes);
+    if (encoding.mixedFrom > 0) {
+        const Reason why = mixedEncoding(encoding);
+        return wholeFileProblem(why.german, why.english, encoding.mixedFrom);
+    }
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
-    const QString text = isUtf8(view) ? QString::fromUtf8(view) : fromCp1252(view);
+    const QString text = encoding.utf8 ? QString::fromUtf8(view) : fromCp1252(view);
 
     qsizetype pos = 0;
     int lineNumber = 0;
@@ -613,10 +704,11 @@ CsvRead readCsv(const QByteArray &bytes)
             twiceDe.append(QLatin1String(kColumnGerman[c]));
             twiceEn.append(QLatin1String(kColumnEnglish[c]));
         } else if (!unitFits(*column, cell.brackets)) {
-            unitDe.append(QLatin1String(kColumnGerman[c]) + QStringLiteral(" in ") +
-                          cell.brackets.join(u' ') + QStringLiteral(" statt ") + expectedUnit(*column));
-            unitEn.append(QLatin1String(kColumnEnglish[c]) + QStringLiteral(" in ") +
-                          cell.brackets.join(u' ') + QStringLiteral(" instead of ") + expectedUnit(*column));
+            // The header as the file writes it, so that the planner finds the cell.
+            const QString written = shortened(header.cells.at(k).trimmed());
+            unitDe.append(QStringLiteral("„") + written + QStringLiteral("“ statt ") + unitShown(*column));
+            unitEn.append(QStringLiteral("“") + written + QStringLiteral("” instead of ") +
+                          unitShown(*column));
         }
         if (at[c] < 0)
             at[c] = k;
@@ -649,6 +741,7 @@ CsvRead readCsv(const QByteArray &bytes)
     CsvRead result;
     result.usable = true;
     QSet<QString> names;
+    bool anyRow = false;
     const auto refuse = [&result, &lineNumber](const Reason &reason) {
         result.problems.append({lineNumber, reason.german, reason.english});
     };
@@ -660,6 +753,7 @@ CsvRead readCsv(const QByteArray &bytes)
         ++lineNumber;
         if (isEmptyRow(line, separator))
             continue;
+        anyRow = true;
         const Cells row = splitLine(line, separator);
         if (!row.ok) {
             refuse(row.reason);
@@ -709,6 +803,9 @@ CsvRead readCsv(const QByteArray &bytes)
         names.insert(s.name);
         result.sections.append(std::move(s));
     }
+    if (!anyRow)
+        return wholeFileProblem(QStringLiteral("keine Zeilen unter der Kopfzeile"),
+                                QStringLiteral("no rows below the header row"));
     return result;
 }
 

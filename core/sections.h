@@ -74,9 +74,12 @@ QList<Candidate> sufficientSections(const QList<const Catalogue *> &catalogues,
 // Reading a catalogue from CSV as a spreadsheet writes it: semicolon-separated with decimal
 // commas, or comma-separated with decimal points, fields optionally in double quotes; a header
 // row names the columns in German or English (name, Ix, Wx, Iy, Wy, mass, series; units in
-// brackets allowed; mass and series optional). UTF-8, with or without a byte-order mark, else
-// Windows-1252. A unit given for Ix, Wx, Iy, Wy or the mass must be cm⁴, cm³ or kg/m: a file in
-// mm⁴ is refused whole rather than read 10⁴ times too stiff.
+// brackets allowed; mass and series optional). UTF-8, with or without a byte-order mark, or
+// Windows-1252 where the file holds no UTF-8 sequence of several bytes; a file that mixes UTF-8
+// with other bytes is refused whole, at the line where the mix begins. A bracket that names a
+// unit for Ix or Iy must be cm4, cm^4 or cm⁴, for Wx or Wy cm3, cm^3 or cm³, for the mass kg/m or
+// kg/lfm (any case, blanks ignored): a file in mm⁴ is refused whole, naming the header, rather
+// than read 10⁴ times too stiff. A header without a row below it is refused whole too.
 struct CsvProblem {
     int line = 0; // 1-based line of the file; 0 for the file as a whole
     QString what; // German
@@ -84,8 +87,8 @@ struct CsvProblem {
 };
 struct CsvRead {
     QList<Section> sections;    // the rows that read
-    QList<CsvProblem> problems; // each row that does not, and why
-    bool usable = false;        // a header with every required column was found
+    QList<CsvProblem> problems; // each row that does not, and why; one for a file refused whole
+    bool usable = false;        // a header with every required column and rows below it was found
 };
 // Files larger than this are refused whole.
 inline constexpr qsizetype kMaxCsvBytes = 10 * 1024 * 1024;

@@ -1,8 +1,9 @@
 // The catalogue CSV reader against any file content: it never crashes; a file it cannot use
-// gives no section and one problem for the file as a whole; every section it reads has a
-// non-empty trimmed name of its own and finite section values and mass above 0; every problem
-// names a line of the file; and what the writer makes of the sections reads back to the same
-// sections, every value to the bit. Then the choice of sections over what was read: every
+// gives no section and one problem for the file as a whole, named at a line only where the file
+// mixes encodings; every section it reads has a non-empty trimmed name of its own and finite
+// section values and mass above 0; every problem names a line of the file; what the writer makes
+// of the sections reads back to the same sections, every value to the bit, and a header the
+// writer leaves without rows is refused. Then the choice of sections over what was read: every
 // candidate carries every requirement, every other section fails one, and the lightest come
 // first.
 //
@@ -60,8 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     if (!read.usable) {
         require(read.sections.isEmpty(), "an unusable file gives sections", data, size);
-        require(read.problems.size() == 1 && read.problems[0].line == 0,
-                "an unusable file is not one problem for the whole file", data, size);
+        require(read.problems.size() == 1, "an unusable file is not one problem for the whole file", data,
+                size);
+        // Only a mix of encodings is refused at a line; it never refuses a file that is UTF-8.
+        require(read.problems[0].line == 0 || QString::fromUtf8(bytes).toUtf8() != bytes,
+                "a file that is UTF-8 is refused at a line", data, size);
     }
     const int lines = lineCount(data, size);
     for (const s::CsvProblem &p : read.problems) {
@@ -80,6 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     const s::CsvRead again = s::readCsv(s::writeCsv(read.sections));
+    if (read.sections.isEmpty()) {
+        require(!again.usable && again.problems.size() == 1 && again.problems[0].line == 0,
+                "a header without rows is not refused whole", data, size);
+        return 0;
+    }
     require(again.usable && again.problems.isEmpty(), "a written catalogue does not read cleanly", data,
             size);
     require(again.sections.size() == read.sections.size(), "a written catalogue loses sections", data, size);
@@ -87,8 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(same(again.sections[k], read.sections[k]), "a written section reads back differently", data,
                 size);
 
-    if (read.sections.isEmpty())
-        return 0;
     const s::Section &first = read.sections.first();
     const double scale = size > 0 ? (data[0] % 5) * 0.5 : 1.0; // 0 to 2: nothing asked up to twice
     const QList<s::Requirement> requirements = {{s::Quantity::Wy, first.wy * scale},

@@ -190,6 +190,10 @@ void TestSections::reads_data()
     QTest::newRow("Windows-1252 with bare CR line ends and blank lines")
         << QByteArray("\r\rProfil;Ix;Wx;Iy;Wy\r;;;;\rRohr \xE4\x80;1;2;3;4\r")
         << QList<Section>{section("Rohr \xC3\xA4\xE2\x82\xAC", 1, 2, 3, 4)};
+    QTest::newRow("every usual spelling of the units, in any case, and a note in brackets")
+        << QByteArray("Name;Ix [ cm^4 ];Wx (CM3);Iy [cm4] (y-Achse);Wy [cm\xC2\xB3];Masse [kg / m]\n"
+                      "Riegel;1;2;3;4;5\n")
+        << QList<Section>{section("Riegel", 1, 2, 3, 4, 5.0)};
 }
 
 void TestSections::reads()
@@ -257,27 +261,54 @@ void TestSections::refusals()
 void TestSections::unusable_data()
 {
     QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("line"); // 0: the file as a whole
     QTest::addColumn<QString>("reason");
     QTest::newRow("two required columns missing")
-        << QByteArray("Name;Ix;Wx\nA;1;2") << "columns missing: Iy, Wy";
+        << QByteArray("Name;Ix;Wx\nA;1;2") << 0 << "columns missing: Iy, Wy";
     QTest::newRow("a column given twice")
-        << QByteArray("Name,Ix,Wx,Iy,Wy,ix\nA,1,2,3,4,5") << "columns given twice: Ix";
-    QTest::newRow("Ix in mm4 would be 10^4 times too stiff")
-        << QByteArray("Name;Ix [mm4];Wx;Iy;Wy\nA;1;2;3;4") << "wrong unit: Ix in mm4";
-    QTest::newRow("blank lines only") << QByteArray(" \r\n\n") << "no header row";
-    QTest::newRow("a file over the limit") << QByteArray(kMaxCsvBytes + 1, '\n') << "file larger";
+        << QByteArray("Name,Ix,Wx,Iy,Wy,ix\nA,1,2,3,4,5") << 0 << "columns given twice: Ix";
+    QTest::newRow("Ix in mm4 would be 10^4 times too stiff, and the header is named as written")
+        << QByteArray("Name;Ix [mm4];Wx;Iy;Wy\nA;1;2;3;4") << 0
+        << "wrong unit: \u201CIx [mm4]\u201D instead of cm\u2074";
+    QTest::newRow("a superscript five is a power too, not a note")
+        << QByteArray("Name;Ix;Wx [cm\xE2\x81\xB5];Iy;Wy\nA;1;2;3;4") << 0
+        << "wrong unit: \u201CWx [cm\u2075]\u201D";
+    QTest::newRow("a length alone is no unit of a second moment of area")
+        << QByteArray("Name;Ix;Wx;Iy (cm);Wy\nA;1;2;3;4") << 0
+        << "wrong unit: \u201CIy (cm)\u201D instead of cm\u2074";
+    QTest::newRow("a mass in kg is not per metre")
+        << QByteArray("Name;Ix;Wx;Iy;Wy;Gewicht [kg]\nA;1;2;3;4;5") << 0
+        << "wrong unit: \u201CGewicht [kg]\u201D instead of kg/m";
+    QTest::newRow("a power sign inside the unit is no spelling of it")
+        << QByteArray("Name;Ix [c^m4];Wx;Iy;Wy\nA;1;2;3;4") << 0 << "wrong unit: \u201CIx [c^m4]\u201D";
+    QTest::newRow("blank lines only") << QByteArray(" \r\n\n") << 0 << "no header row";
+    QTest::newRow("a header and empty rows only")
+        << QByteArray("Name;Ix;Wx;Iy;Wy\r\n;;;;\r\n") << 0 << "no rows below the header row";
+    QTest::newRow("a file over the limit") << QByteArray(kMaxCsvBytes + 1, '\n') << 0 << "file larger";
+    // "Röhre" in UTF-8 on line 2, in Windows-1252 on line 4: no decoding reads both.
+    QTest::newRow("Windows-1252 after UTF-8 is refused where it begins, CR LF counted once")
+        << QByteArray("Name;Ix;Wx;Iy;Wy\r\nR\xC3\xB6hre;1;2;3;4\r\n\r\nR\xF6hre 2;1;2;3;4\r\n") << 4
+        << "mixed encoding: characters that are not UTF-8, in a file with UTF-8 from line 2";
+    QTest::newRow("UTF-8 after Windows-1252 is refused where it begins")
+        << QByteArray("Name;Ix;Wx;Iy;Wy\nR\xF6hre;1;2;3;4\rR\xC3\xB6hre 2;1;2;3;4\n") << 3
+        << "mixed encoding: UTF-8 in a file with characters of another encoding from line 2";
+    QTest::newRow("a byte-order mark declares UTF-8, so a Windows-1252 byte mixes")
+        << QByteArray("\xEF\xBB\xBFName;Ix;Wx;Iy;Wy\nR\xF6hre;1;2;3;4\n") << 2
+        << "mixed encoding: characters that are not UTF-8, in a file with UTF-8 from line 1";
 }
 
 void TestSections::unusable()
 {
     QFETCH(QByteArray, file);
+    QFETCH(int, line);
     QFETCH(QString, reason);
     const CsvRead read = readCsv(file);
     QVERIFY(!read.usable);
     QVERIFY(read.sections.isEmpty());
     QCOMPARE(read.problems.size(), 1);
-    QCOMPARE(read.problems[0].line, 0);
+    QCOMPARE(read.problems[0].line, line);
     QVERIFY2(read.problems[0].whatEnglish.startsWith(reason), qPrintable(read.problems[0].whatEnglish));
+    QVERIFY(!read.problems[0].what.isEmpty());
 }
 
 void TestSections::roundTrip()
