@@ -3,10 +3,12 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
-#include <QtCore/QSaveFile>
 #include <QtCore/QStandardPaths>
 
-#include <algorithm>
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vb::sections
 {
@@ -29,6 +31,61 @@ QString fileNameOf(const QString &name)
     out.truncate(120);
     return out.isEmpty() ? QStringLiteral("Katalog") : out;
 }
+
+// Whether anything stands at `path`, also a link that leads nowhere: a new catalogue never
+// takes its name, which would write wherever the link points.
+bool taken(const QString &path)
+{
+    struct stat st {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// Makes the folder `path` and the folders above it that are missing, as `mkdir -p` does; 0, or
+// the system's error number of the folder that could not be made.
+int makeFolders(const QByteArray &path, int depth = 0)
+{
+    const auto isFolder = [&path] {
+        struct stat st {
+        };
+        return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    };
+    if (::mkdir(path.constData(), 0777) == 0)
+        return 0;
+    const int code = errno;
+    if (code == EEXIST)
+        return isFolder();
+    const qsizetype slash = path.lastIndexOf('/');
+    if (code != ENOENT || slash <= 0 || depth > 100)
+        return code;
+    if (const int above = makeFolders(path.left(slash), depth + 1))
+        return above;
+    if (::mkdir(path.constData(), 0777) == 0)
+        return 0;
+    return errno == EEXIST ? isFolder() : errno;
+}
+
+// Why a file that was read is no catalogue: its first problem, with its line, and how many
+// more there are.
+Reason csvReason(const CsvRead &read)
+{
+    if (read.problems.isEmpty())
+        return {QStringLiteral("Die Datei enthält keine Profile."),
+                QStringLiteral("The file holds no sections.")};
+    const CsvProblem &first = read.problems.first();
+    Reason why{first.what, first.whatEnglish};
+    if (first.line > 0) {
+        const QString line = QString::number(first.line);
+        why = {QStringLiteral("Zeile ") + line + QStringLiteral(": ") + why.german,
+               QStringLiteral("line ") + line + QStringLiteral(": ") + why.english};
+    }
+    if (read.problems.size() > 1) {
+        const QString more = QString::number(read.problems.size() - 1);
+        why.german += QStringLiteral(" (und ") + more + QStringLiteral(" weitere)");
+        why.english += QStringLiteral(" (and ") + more + QStringLiteral(" more)");
+    }
+    return why;
+}
 } // namespace
 
 CatalogueStore::CatalogueStore(QString folder) : m_folder(std::move(folder)) {}
@@ -44,54 +101,79 @@ QString CatalogueStore::pathOf(const QString &name) const
     return QDir(m_folder).filePath(name + kSuffix);
 }
 
-QList<Catalogue> CatalogueStore::load() const
+StoredCatalogues CatalogueStore::load() const
 {
-    QList<Catalogue> catalogues;
-    const QFileInfoList files = QDir(m_folder).entryInfoList({QStringLiteral("*") + kSuffix},
-                                                             QDir::Files | QDir::Readable, QDir::Name);
-    for (const QFileInfo &info : files) {
-        if (info.size() > kMaxCsvBytes)
+    StoredCatalogues stored;
+    // Every entry named like a catalogue, also one that is no file, so that each is either
+    // offered or said to be left out. The file itself is judged when it is read: a name may lead
+    // to a pipe, which would wait for a writer, or to a device that never ends.
+    const QFileInfoList entries = QDir(m_folder).entryInfoList(
+        {QStringLiteral("*") + kSuffix}, QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
+        QDir::Name);
+    for (const QFileInfo &info : entries) {
+        const FileRead file = readRegularFile(info.filePath(), kMaxCsvBytes);
+        if (!file.bytes) {
+            stored.leftOut.append({info.fileName(), file.problem});
             continue;
-        QFile file(info.filePath());
-        if (!file.open(QIODevice::ReadOnly))
+        }
+        const CsvRead read = readCsv(*file.bytes);
+        if (!read.usable || !read.problems.isEmpty() || read.sections.isEmpty()) {
+            stored.leftOut.append({info.fileName(), csvReason(read)});
             continue;
-        const CsvRead read = readCsv(file.readAll());
-        if (!read.usable || !read.problems.isEmpty() || read.sections.isEmpty())
-            continue;
-        catalogues.append({info.completeBaseName(), read.sections});
+        }
+        stored.catalogues.append({info.completeBaseName(), read.sections});
     }
-    return catalogues;
+    return stored;
 }
 
-QString CatalogueStore::add(const QString &wanted, const QList<Section> &sections, QString *error) const
+QString CatalogueStore::add(const QString &wanted, const QList<Section> &sections, Reason *error) const
 {
-    if (!QDir().mkpath(m_folder)) {
+    const auto fail = [error](const Reason &why) {
         if (error)
-            *error = QStringLiteral("%1: cannot be created").arg(QDir::toNativeSeparators(m_folder));
-        return {};
-    }
+            *error = why;
+        return QString();
+    };
+    const QByteArray folder = QFile::encodeName(QDir::cleanPath(QDir(m_folder).absolutePath()));
+    if (const int code = makeFolders(folder))
+        return fail(fileReason(m_folder, systemReason(code)));
     const QString base = fileNameOf(wanted);
     QString name = base;
-    for (int n = 2; QFileInfo::exists(pathOf(name)); ++n)
-        name = QStringLiteral("%1 (%2)").arg(base).arg(n);
-    QSaveFile file(pathOf(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(writeCsv(sections)) < 0 || !file.commit()) {
-        if (error)
-            *error =
-                QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
-        return {};
-    }
+    // Joined, not through arg(): a catalogue name may hold "%1".
+    for (int n = 2; taken(pathOf(name)); ++n)
+        name = base + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+    if (const std::optional<Reason> why = writeFileAtomically(pathOf(name), writeCsv(sections)))
+        return fail(*why);
     return name;
+}
+
+bool CatalogueStore::remove(const QString &name, Reason *error) const
+{
+    QString path = pathOf(name);
+    if (!taken(path)) {
+        // A file copied into the folder by hand may end in ".CSV"; the list shows it by the
+        // same name, and removing it must not report success while it stays.
+        const QStringList entries =
+            QDir(m_folder).entryList({QStringLiteral("*") + kSuffix}, QDir::AllEntries | QDir::System);
+        for (const QString &entry : entries) {
+            if (entry.size() == name.size() + kSuffix.size() && entry.startsWith(name))
+                path = QDir(m_folder).filePath(entry);
+        }
+    }
+    if (::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT)
+        return true;
+    const int code = errno;
+    if (error)
+        *error = fileReason(path, systemReason(code));
+    return false;
 }
 
 bool CatalogueStore::remove(const QString &name, QString *error) const
 {
-    QFile file(pathOf(name));
-    if (file.remove() || !file.exists())
-        return true;
-    if (error)
-        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
-    return false;
+    Reason why;
+    const bool removed = remove(name, &why);
+    if (!removed && error)
+        *error = why.german + QLatin1Char('\n') + why.english;
+    return removed;
 }
 
 } // namespace vb::sections

@@ -1,12 +1,25 @@
 #pragma once
 
 #include "core/sections.h"
+#include "core/userfile.h"
 
 #include <QtCore/QList>
 #include <QtCore/QString>
 
 namespace vb::sections
 {
+
+// A file of the catalogue folder that is not offered as a catalogue, and why.
+struct LeftOutFile {
+    QString fileName; // as the folder names it
+    Reason why;
+};
+
+// What the catalogue folder holds: the catalogues that read, and every other catalogue file.
+struct StoredCatalogues {
+    QList<Catalogue> catalogues;
+    QList<LeftOutFile> leftOut;
+};
 
 // The planner's imported catalogues, one CSV file each in a folder of the user's data folder,
 // named by the catalogue. Written atomically, so that a catalogue is never half stored; read
@@ -20,16 +33,21 @@ public:
     static QString defaultFolder();
     const QString &folder() const { return m_folder; }
 
-    // Every catalogue of the folder that reads, by name. A file that does not read as a whole
-    // is left out; its rows were checked when it was imported.
-    QList<Catalogue> load() const;
+    // Every catalogue of the folder that reads, by name. An entry named *.csv that is no
+    // regular file (a folder, a pipe, a device, a dangling link), is larger than a catalogue
+    // may be, cannot be read, or does not read as a whole is left out with its reason; its rows
+    // were checked when it was imported. A missing folder holds nothing.
+    StoredCatalogues load() const;
 
     // Stores `sections` as a new catalogue named after `wanted`, with " (2)", " (3)" … added
     // where a catalogue of that name exists. Returns the name given; empty with `error` set
-    // when the file could not be written.
-    QString add(const QString &wanted, const QList<Section> &sections, QString *error) const;
+    // (the file and the system's reason) when the file could not be written.
+    QString add(const QString &wanted, const QList<Section> &sections, Reason *error) const;
 
     // Removes the catalogue `name`; false with `error` set when its file stays.
+    bool remove(const QString &name, Reason *error) const;
+    // The same for a caller that does not know the planner's language: the reason in German,
+    // then in English.
     bool remove(const QString &name, QString *error) const;
 
 private:

@@ -3,6 +3,7 @@
 #include "app/shell.h"
 #include "core/cataloguestore.h"
 #include "core/resultformat.h"
+#include "core/userfile.h"
 #include "forms/captions.h"
 
 #include <QtCore/QDir>
@@ -53,6 +54,11 @@ constexpr Caption kGenericKinds[] = {{"", "Rechteckrohr", "rectangular tube"},
                                      {"", "Quadratrohr", "square tube"}};
 
 constexpr Caption kImportCaption = {"", "Katalog importieren", "Import catalogue"};
+constexpr Caption kNotRead = {"", "%1\n\nDie Datei kann nicht gelesen werden:\n%2",
+                              "%1\n\nThe file cannot be read:\n%2"};
+// Above the files of the catalogue folder that are not offered, each with its reason.
+constexpr Caption kLeftOut = {
+    "", "Nicht geladen aus dem Katalogordner %1:", "Not loaded from the catalogue folder %1:"};
 constexpr Caption kUnreadable = {"", "%1\n\nDie Datei enthält keinen lesbaren Katalog:\n%2",
                                  "%1\n\nThe file holds no catalogue that reads:\n%2"};
 constexpr Caption kBadRows = {
@@ -68,6 +74,8 @@ constexpr Caption kCancel = {"", "Abbrechen", "Cancel"};
 
 // At most this many refused rows are listed in the message; the rest are counted.
 constexpr int kListedProblems = 15;
+// At most this many left-out files are named in the window; the rest are counted.
+constexpr int kListedLeftOut = 5;
 
 } // namespace
 
@@ -86,6 +94,11 @@ TFormProfil::TFormProfil(QWidget *parent)
     auto *catalogues = named(new QLabel, "LabelKataloge");
     m_catalogueList = named(new QListWidget, "ListKataloge");
     m_catalogueList->setMaximumHeight(90);
+    // File names are the planner's: shown as they are, never as markup.
+    m_hint = named(new QLabel, "LabelHinweis");
+    m_hint->setTextFormat(Qt::PlainText);
+    m_hint->setWordWrap(true);
+    m_hint->hide();
     auto *import = named(new QPushButton, "ButtonImport");
     m_remove = named(new QPushButton, "ButtonKatalogEntfernen");
     auto *sufficient = named(new QLabel, "LabelProfile");
@@ -112,6 +125,7 @@ TFormProfil::TFormProfil(QWidget *parent)
     catalogueButtons->addStretch();
     catalogueRow->addLayout(catalogueButtons);
     layout->addLayout(catalogueRow);
+    layout->addWidget(m_hint);
     layout->addWidget(sufficient);
     layout->addWidget(m_sectionList, 1);
     layout->addWidget(m_none);
@@ -211,7 +225,23 @@ void TFormProfil::loadCatalogues()
         }
     }
     m_catalogues = {{captionText(kGenericSeries, english), generic}};
-    m_catalogues += sections::CatalogueStore(m_folder).load();
+    const sections::StoredCatalogues stored = sections::CatalogueStore(m_folder).load();
+    m_catalogues += stored.catalogues;
+
+    // A file that is not offered is named with its reason, so that the planner learns why a
+    // catalogue is missing; the window opens all the same.
+    QStringList lines;
+    for (const sections::LeftOutFile &file : stored.leftOut) {
+        if (lines.size() == kListedLeftOut) {
+            lines << captionText(kMoreLines, english).arg(stored.leftOut.size() - kListedLeftOut);
+            break;
+        }
+        lines << file.fileName + QStringLiteral(": ") + file.why.text(english);
+    }
+    if (!lines.isEmpty())
+        lines.prepend(captionText(kLeftOut, english).arg(QDir::toNativeSeparators(m_folder)));
+    m_hint->setText(lines.join(QLatin1Char('\n')));
+    m_hint->setVisible(!lines.isEmpty());
     fillCatalogueList();
 }
 
@@ -311,16 +341,15 @@ void TFormProfil::ButtonImportClick()
     if (path.isEmpty())
         return;
     const QString shownPath = QDir::toNativeSeparators(path);
-    QFile file(path);
-    sections::CsvRead read;
-    if (QFileInfo(path).size() > sections::kMaxCsvBytes) {
-        read.problems.append({0, QStringLiteral("Die Datei ist größer als 10 MB."),
-                              QStringLiteral("The file is larger than 10 MB.")});
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        read.problems.append({0, file.errorString(), file.errorString()});
-    } else {
-        read = sections::readCsv(file.readAll());
+    // Only a regular file is read, so that a pipe or a device chosen here never hangs the
+    // program.
+    const FileRead file = readRegularFile(path, sections::kMaxCsvBytes);
+    if (!file.bytes) {
+        shell::message({QMessageBox::Warning, caption,
+                        captionText(kNotRead, english).arg(shownPath, file.problem.text(english))});
+        return;
     }
+    const sections::CsvRead read = sections::readCsv(*file.bytes);
 
     QStringList lines;
     for (const sections::CsvProblem &problem : read.problems) {
@@ -329,7 +358,8 @@ void TFormProfil::ButtonImportClick()
             break;
         }
         const QString what = english ? problem.whatEnglish : problem.what;
-        lines << (problem.line > 0 ? captionText(kLine, english).arg(problem.line).arg(what) : what);
+        lines << (problem.line > 0 ? captionText(kLine, english).arg(QString::number(problem.line), what)
+                                   : what);
     }
     if (!read.usable || read.sections.isEmpty()) {
         shell::message({QMessageBox::Warning, caption,
@@ -337,11 +367,10 @@ void TFormProfil::ButtonImportClick()
         return;
     }
     if (!read.problems.isEmpty()) {
+        // One arg() with every argument: the path may hold "%1".
         const QString text = captionText(kBadRows, english)
-                                 .arg(shownPath)
-                                 .arg(read.sections.size())
-                                 .arg(read.problems.size())
-                                 .arg(lines.join('\n'));
+                                 .arg(shownPath, QString::number(read.sections.size()),
+                                      QString::number(read.problems.size()), lines.join('\n'));
         const int answer =
             shell::ask({QMessageBox::Warning,
                         caption,
@@ -350,11 +379,11 @@ void TFormProfil::ButtonImportClick()
         if (answer != 0)
             return;
     }
-    QString error;
+    Reason error;
     const QString name =
         sections::CatalogueStore(m_folder).add(QFileInfo(path).completeBaseName(), read.sections, &error);
     if (name.isEmpty()) {
-        shell::message({QMessageBox::Critical, caption, error});
+        shell::message({QMessageBox::Critical, caption, error.text(english)});
         return;
     }
     // A new import is searched at once.

@@ -78,6 +78,7 @@ private:
     QListWidget *m_catalogueList = nullptr;
     QTableWidget *m_sectionList = nullptr;
     QLabel *m_none = nullptr;
+    QLabel *m_hint = nullptr; // the catalogue files left out, and why
     QPushButton *m_remove = nullptr;
     QPushButton *m_take = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "core/cataloguestore.h"
 #include "core/sections.h"
 
 #include <QtTest/QtTest>
@@ -6,6 +7,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vb::sections;
 
@@ -36,6 +40,22 @@ QStringList names(const QList<Candidate> &candidates)
         out.append(c.section->name);
     return out;
 }
+
+QStringList catalogueNames(const StoredCatalogues &stored)
+{
+    QStringList out;
+    for (const Catalogue &c : stored.catalogues)
+        out.append(c.name);
+    return out;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray kGoodCatalogue = "Name;Ix;Wx;Iy;Wy\nA;130;18;40;12\n";
 } // namespace
 
 class TestSections : public QObject
@@ -57,6 +77,12 @@ private slots:
     void unusable_data();
     void unusable();
     void roundTrip();
+    void folderLeavesOut_data();
+    void folderLeavesOut();
+    void addNames_data();
+    void addNames();
+    void addSaysWhyItFails();
+    void removeTakesTheFileAway();
 };
 
 void TestSections::hollow_data()
@@ -326,6 +352,143 @@ void TestSections::roundTrip()
     QCOMPARE(read.sections.size(), sections.size());
     for (qsizetype k = 0; k < sections.size(); ++k)
         QVERIFY2(same(read.sections[k], sections[k]), qPrintable(sections[k].name));
+}
+
+void TestSections::folderLeavesOut_data()
+{
+    // An entry beside a catalogue that reads: `entry` is set up as `kind` says.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason"); // the start of the English reason
+    QTest::newRow("a named pipe is left out without waiting for a writer") << "pipe"
+                                                                           << "This is not a regular file.";
+    QTest::newRow("a link to a device that never ends is left out unread") << "link to /dev/zero"
+                                                                           << "This is not a regular file.";
+    QTest::newRow("a folder named like a catalogue") << "folder"
+                                                     << "This is not a regular file.";
+    QTest::newRow("a link that leads nowhere") << "dangling link"
+                                               << "The file or folder does not exist.";
+    QTest::newRow("a file larger than a catalogue may be") << "large"
+                                                           << "The file is larger than 10 MB";
+    QTest::newRow("a file the planner may not read") << "unreadable"
+                                                     << "Permission denied.";
+    QTest::newRow("rows that do not read, by the first of them") << "bad rows"
+                                                                 << "line 3: not a number: Wx (and 1 more)";
+    QTest::newRow("a header without rows") << "no rows"
+                                           << "no rows below the header row";
+    QTest::newRow("a unit off the list") << "mm4"
+                                         << "wrong unit: \u201CIx [mm4]\u201D";
+}
+
+void TestSections::folderLeavesOut()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("Gut.csv"), kGoodCatalogue));
+    const QString entry = dir.filePath("Eintrag.csv");
+    const QByteArray path = QFile::encodeName(entry);
+    if (kind == "pipe") {
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+    } else if (kind == "link to /dev/zero") {
+        QVERIFY(QFile::link("/dev/zero", entry));
+    } else if (kind == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir("Eintrag.csv"));
+    } else if (kind == "dangling link") {
+        QVERIFY(QFile::link(dir.filePath("fort.csv"), entry));
+    } else if (kind == "large") {
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxCsvBytes + 1));
+    } else if (kind == "unreadable") {
+        if (::geteuid() == 0)
+            QSKIP("the superuser reads every file");
+        QVERIFY(writeFile(entry, kGoodCatalogue));
+        QVERIFY(QFile::setPermissions(entry, QFileDevice::WriteOwner));
+    } else if (kind == "bad rows") {
+        QVERIFY(writeFile(entry, "Name;Ix;Wx;Iy;Wy\nA;1;2;3;4\nB;1;x;3;4\nC;1;2;3;\n"));
+    } else if (kind == "no rows") {
+        QVERIFY(writeFile(entry, "Name;Ix;Wx;Iy;Wy\n"));
+    } else if (kind == "mm4") {
+        QVERIFY(writeFile(entry, "Name;Ix [mm4];Wx;Iy;Wy\nA;1;2;3;4\n"));
+    }
+    const StoredCatalogues stored = CatalogueStore(dir.path()).load();
+    QCOMPARE(catalogueNames(stored), QStringList{"Gut"});
+    QCOMPARE(stored.leftOut.size(), 1);
+    QCOMPARE(stored.leftOut[0].fileName, QStringLiteral("Eintrag.csv"));
+    QVERIFY2(stored.leftOut[0].why.english.startsWith(reason), qPrintable(stored.leftOut[0].why.english));
+    QVERIFY(!stored.leftOut[0].why.german.isEmpty());
+}
+
+void TestSections::addNames_data()
+{
+    QTest::addColumn<QString>("present"); // what stands in the folder before
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QString>("given");
+    QTest::newRow("a new name is taken as it is") << ""
+                                                  << "Hausserie"
+                                                  << "Hausserie";
+    QTest::newRow("a name holding %1 gets its number without losing it") << "Serie %1.csv"
+                                                                         << "Serie %1"
+                                                                         << "Serie %1 (2)";
+    QTest::newRow("a link that leads nowhere holds its name, so nothing is written through it")
+        << "link Alt.csv"
+        << "Alt"
+        << "Alt (2)";
+    QTest::newRow("characters no file system takes become _") << ""
+                                                              << "R 50/120: \"neu\""
+                                                              << "R 50_120_ _neu_";
+}
+
+void TestSections::addNames()
+{
+    QFETCH(QString, present);
+    QFETCH(QString, wanted);
+    QFETCH(QString, given);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("daten/kataloge"); // made by the first catalogue stored
+    QVERIFY(QDir().mkpath(folder));
+    const QString linkTarget = dir.filePath("irgendwo.csv");
+    if (present.startsWith("link "))
+        QVERIFY(QFile::link(linkTarget, QDir(folder).filePath(present.mid(5))));
+    else if (!present.isEmpty())
+        QVERIFY(writeFile(QDir(folder).filePath(present), kGoodCatalogue));
+    const QList<Section> sections = {section("R 50", 112.1, 22.42, 37.4, 15, 2.33, "Fassade")};
+    vb::Reason error;
+    QCOMPARE(CatalogueStore(folder).add(wanted, sections, &error), given);
+    QVERIFY(error.isEmpty());
+    QVERIFY(!QFileInfo::exists(linkTarget));
+    const StoredCatalogues stored = CatalogueStore(folder).load();
+    const auto it = std::find_if(stored.catalogues.cbegin(), stored.catalogues.cend(),
+                                 [&given](const Catalogue &c) { return c.name == given; });
+    QVERIFY(it != stored.catalogues.cend());
+    QCOMPARE(it->sections.size(), 1);
+    QVERIFY(same(it->sections[0], sections[0]));
+}
+
+void TestSections::addSaysWhyItFails()
+{
+    // The catalogue folder would lie below a file: it cannot be made.
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("daten"), "kein Ordner"));
+    const QString folder = dir.filePath("daten/kataloge");
+    vb::Reason error;
+    QCOMPARE(CatalogueStore(folder).add("Hausserie", {section("A", 1, 2, 3, 4)}, &error), QString());
+    QCOMPARE(error.german, folder + QStringLiteral(": Ein Teil des Pfads ist kein Ordner."));
+    QCOMPARE(error.english, folder + QStringLiteral(": A part of the path is not a folder."));
+}
+
+void TestSections::removeTakesTheFileAway()
+{
+    // A file copied in by hand with an upper-case suffix is listed by its name like the others.
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("Alt.CSV"), kGoodCatalogue));
+    QVERIFY(writeFile(dir.filePath("Neu.csv"), kGoodCatalogue));
+    const CatalogueStore store(dir.path());
+    QCOMPARE(catalogueNames(store.load()), (QStringList{"Alt", "Neu"}));
+    vb::Reason error;
+    QVERIFY(store.remove("Alt", &error));
+    QVERIFY(store.remove("Neu", &error));
+    QVERIFY(store.remove("nie da", &error));
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestSections)

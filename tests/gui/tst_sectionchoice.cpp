@@ -5,6 +5,7 @@
 #include "guifixture.h"
 
 #include "app/shell.h"
+#include "core/langflag.h"
 #include "core/sections.h"
 #include "forms/programform.h"
 #include "forms/tformprofil.h"
@@ -15,6 +16,8 @@
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTableWidget>
+
+#include <sys/stat.h>
 
 namespace
 {
@@ -75,6 +78,9 @@ private slots:
     void importedCatalogueJoinsTheList_data();
     void importedCatalogueJoinsTheList();
     void badRowsAreReportedByLine();
+    void importOfAPipeDoesNotWait();
+    void leftOutFilesAreNamed_data();
+    void leftOutFilesAreNamed();
     void removedCatalogueLeavesTheList();
     void noSufficientSectionIsSaid();
     void newControlsFitTheDesign_data();
@@ -230,6 +236,7 @@ void TestSectionChoice::importedCatalogueJoinsTheList()
         click(form, "Button1");
         QStringList catalogues;
         QString first, catalogue;
+        bool noted = true;
         whenShown(vb::shell::sectionWindow(), [&] {
             click(vb::shell::sectionWindow(), "ButtonImport");
             const auto *list =
@@ -240,10 +247,13 @@ void TestSectionChoice::importedCatalogueJoinsTheList()
             }
             first = cell(0, 0);
             catalogue = catalogueOf(0);
+            noted =
+                vb::shell::sectionWindow()->findChild<QLabel *>(QStringLiteral("LabelHinweis"))->isVisible();
             click(vb::shell::sectionWindow(), "ButtonAbbrechen");
         });
         click(form, "ButtonProfil");
         // The new catalogue is searched at once, and its light section comes first.
+        QVERIFY(!noted); // nothing was left out
         QCOMPARE(catalogues.size(), 2);
         QCOMPARE(catalogues.last(), QStringLiteral("Hausserie"));
         QCOMPARE(first, QStringLiteral("Pfosten 50/120"));
@@ -255,8 +265,9 @@ void TestSectionChoice::importedCatalogueJoinsTheList()
 
 void TestSectionChoice::badRowsAreReportedByLine()
 {
+    // A file name with "%2" must reach the question as it is.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Serie.csv"));
+    const QString path = dir.filePath(QStringLiteral("Serie %2.csv"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("Name;Ix;Wx;Iy;Wy\nA;130;18;40;12\nB;abc;18;40;12\nA;140;19;40;12\n");
@@ -274,7 +285,7 @@ void TestSectionChoice::badRowsAreReportedByLine()
         whenShown(vb::shell::sectionWindow(), [&] {
             click(vb::shell::sectionWindow(), "ButtonImport");
             for (int row = 0; row < sectionList()->rowCount(); ++row) {
-                if (catalogueOf(row) == QLatin1String("Serie"))
+                if (catalogueOf(row) == QLatin1String("Serie %2"))
                     names << cell(row, 0);
             }
             click(vb::shell::sectionWindow(), "ButtonAbbrechen");
@@ -283,8 +294,94 @@ void TestSectionChoice::badRowsAreReportedByLine()
         QVERIFY2(question.contains(QLatin1String("Zeile 3")) && question.contains(QLatin1String("Zeile 4")),
                  qPrintable(question));
         QVERIFY(!question.contains(QLatin1String("Zeile 2")));
+        QVERIFY2(question.startsWith(QDir::toNativeSeparators(path) +
+                                     QStringLiteral("\n\nLesbare Zeilen: 1, nicht lesbare: 2\n")),
+                 qPrintable(question));
         QCOMPARE(names, QStringList{QStringLiteral("A")});
     });
+}
+
+void TestSectionChoice::importOfAPipeDoesNotWait()
+{
+    // No program writes into the pipe: reading it would wait for good.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Katalog.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    vb::shell::setOpenDialogHook([&](const QString &) { return path; });
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        typeAll(form, kMullion);
+        click(form, "Button1");
+        int catalogues = 0;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            click(vb::shell::sectionWindow(), "ButtonImport");
+            catalogues =
+                vb::shell::sectionWindow()->findChild<QListWidget *>(QStringLiteral("ListKataloge"))->count();
+            click(vb::shell::sectionWindow(), "ButtonAbbrechen");
+        });
+        click(form, "ButtonProfil");
+        QCOMPARE(catalogues, 1);
+    });
+    QCOMPARE(m_app->messages.size(), 1);
+    QCOMPARE(m_app->messages[0].text,
+             QDir::toNativeSeparators(path) + QStringLiteral("\n\nDie Datei kann nicht gelesen werden:\n"
+                                                             "Das ist keine gewöhnliche Datei."));
+    QVERIFY(QDir(m_catalogues->path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestSectionChoice::leftOutFilesAreNamed_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("lines"); // the note, after the line that names the folder
+    QTest::newRow("in German") << false
+                               << QStringList{
+                                      QStringLiteral("Einheit.csv: falsche Einheit: „Ix [mm4]“ statt cm⁴"),
+                                      QStringLiteral("Null.csv: Das ist keine gewöhnliche Datei.")};
+    QTest::newRow("in English") << true
+                                << QStringList{
+                                       QStringLiteral("Einheit.csv: wrong unit: “Ix [mm4]” instead of cm⁴"),
+                                       QStringLiteral("Null.csv: This is not a regular file.")};
+}
+
+void TestSectionChoice::leftOutFilesAreNamed()
+{
+    QFETCH(bool, english);
+    QFETCH(QStringList, lines);
+    m_app.reset();
+    m_app = std::make_unique<GuiFixture>(vb::languageRecord(english));
+    const QDir folder(m_catalogues->path());
+    vb::shell::sectionWindow()->setCatalogueFolder(folder.path());
+    // A device that never ends, a unit off the list, and a catalogue that reads.
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("Null.csv"))));
+    for (const auto &[name, csv] : {std::pair{"Einheit.csv", "Name;Ix [mm4];Wx;Iy;Wy\nA;1;2;3;4\n"},
+                                    std::pair{"Gut.csv", "Name;Ix;Wx;Iy;Wy\nA;1;2;3;4\n"}}) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(csv) > 0);
+    }
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        typeAll(form, kMullion);
+        click(form, "Button1");
+        QStringList catalogues;
+        QString note;
+        bool shown = false;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            QWidget *window = vb::shell::sectionWindow();
+            const auto *list = window->findChild<QListWidget *>(QStringLiteral("ListKataloge"));
+            for (int i = 1; i < list->count(); ++i)
+                catalogues << list->item(i)->text();
+            const auto *label = window->findChild<QLabel *>(QStringLiteral("LabelHinweis"));
+            shown = label->isVisible();
+            note = label->text();
+            click(window, "ButtonAbbrechen");
+        });
+        click(form, "ButtonProfil");
+        QCOMPARE(catalogues, QStringList{QStringLiteral("Gut")});
+        QVERIFY(shown);
+        QStringList noted = note.split(QLatin1Char('\n'));
+        QVERIFY2(noted.size() == 3 && noted.takeFirst().contains(QDir::toNativeSeparators(folder.path())),
+                 qPrintable(note));
+        QCOMPARE(noted, lines);
+    });
+    QVERIFY(m_app->messages.isEmpty());
 }
 
 void TestSectionChoice::removedCatalogueLeavesTheList()
