@@ -75,12 +75,17 @@ GroupCheck checkGroup(const QList<QString> &texts, bool allowZero)
     for (const QString &text : texts) {
         const std::optional<double> read = readNumber(text);
         const bool usable = read && (allowZero ? *read >= 0.0 : *read > 0.0);
+        // A text of blanks holds no limit, like the empty one.
+        const bool given = !text.trimmed().isEmpty();
+        const bool failed = given && (!read || *read < 0.0);
         out.usable.append(usable ? read : std::nullopt);
+        out.failed.append(failed);
+        out.failures += failed ? 1 : 0;
         any = any || usable;
     }
     if (!any) {
         out.noneUsable = true;
-        out.failures = 1;
+        out.failures += 1;
     }
     return out;
 }

@@ -37,10 +37,15 @@ struct PairCheck {
 PairCheck checkPair(const QList<QString> &texts);
 
 // Group: at least one member must be usable (reads and meets its bound: > 0, or >= 0 where
-// `allowZero` is set). Unusable members are not marked one by one; if none is usable, the
-// whole group is marked and emptied (+1). Values of unusable members are reported as absent.
+// `allowZero` is set). An empty member is not given, and one that reads below its bound (a
+// ratio of 0) is left out, both without a mark. A member that holds a text which does not read
+// (a pasted comma, a letter) or reads to a negative number is a typed limit that cannot be
+// used: it is marked and emptied (+1), also when another member is usable, so that a limit the
+// planner meant is never dropped in silence. If none is usable, the whole group is marked and
+// emptied (+1). Values of unusable members are reported as absent.
 struct GroupCheck {
     QList<std::optional<double>> usable; // value of each usable member, absent otherwise
+    QList<bool> failed;                  // members marked and emptied on their own
     bool noneUsable = false;             // mark and empty the whole group
     int failures = 0;
 };

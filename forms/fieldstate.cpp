@@ -108,6 +108,13 @@ QList<std::optional<double>> FieldChecker::group(const QList<QLineEdit *> &candi
     for (QLineEdit *field : candidates)
         texts.append(field->text());
     const GroupCheck check = checkGroup(texts, allowZero);
+    for (qsizetype i = 0; i < candidates.size(); ++i) {
+        if (check.failed[i]) {
+            setFieldState(candidates[i], FieldState::Failed);
+            candidates[i]->clear();
+            m_failed.insert(candidates[i]);
+        }
+    }
     if (check.noneUsable) {
         for (QLineEdit *field : wholeGroup) {
             setFieldState(field, FieldState::Failed);

@@ -40,8 +40,9 @@ public:
     // Returns the values of the members (0 for a failed member).
     QList<double> pair(const QList<QLineEdit *> &members, const QList<QLineEdit *> &markOnNone);
 
-    // Group: `candidates` are read; when none is usable, every field of `wholeGroup` is
-    // marked and emptied. Returns a value for each usable candidate.
+    // Group: `candidates` are read; a candidate holding a text that does not read or a negative
+    // number is marked and emptied on its own; when none is usable, every field of `wholeGroup`
+    // is marked and emptied. Returns a value for each usable candidate.
     QList<std::optional<double>> group(const QList<QLineEdit *> &candidates,
                                        const QList<QLineEdit *> &wholeGroup, bool allowZero = false);
 

@@ -105,8 +105,7 @@ TForm23::TForm23(QWidget *parent)
 void TForm23::build()
 {
     m_ui->setupUi(this);
-    setupProgramForm(m_ui->Edit13, {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit6, m_ui->Edit7,
-                                    m_ui->Edit14, m_ui->Edit15});
+    setupProgramForm(m_ui->Edit13);
     connect(m_ui->RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             RadioButton1Click();

@@ -77,8 +77,7 @@ void TForm24::build()
 {
     m_ui->setupUi(this);
     // The ratio field l/ has no comma handler: a comma typed there stays and does not read.
-    setupProgramForm(m_ui->Edit13,
-                     {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3, m_ui->Edit6, m_ui->Edit7, m_ui->Edit14});
+    setupProgramForm(m_ui->Edit13);
 }
 
 TForm24::~TForm24() = default;

@@ -82,8 +82,7 @@ TForm25::TForm25(QWidget *parent)
 void TForm25::build()
 {
     m_ui->setupUi(this);
-    setupProgramForm(m_ui->Edit17, {m_ui->Edit6, m_ui->Edit4, m_ui->Edit5, m_ui->Edit2, m_ui->Edit1,
-                                    m_ui->Edit7, m_ui->Edit13, m_ui->Edit15});
+    setupProgramForm(m_ui->Edit17);
 }
 
 TForm25::~TForm25() = default;

@@ -91,8 +91,7 @@ TForm28::TForm28(QWidget *parent)
 void TForm28::build()
 {
     m_ui->setupUi(this);
-    setupProgramForm(m_ui->Edit11,
-                     {m_ui->Edit1, m_ui->Edit13, m_ui->Edit14, m_ui->Edit2, m_ui->Edit3, m_ui->Edit7});
+    setupProgramForm(m_ui->Edit11);
     bindAlternatives({{m_ui->RadioButton1, m_ui->Edit14}, {m_ui->RadioButton2, m_ui->Edit2}});
     m_ui->StatusBar1->setSizeGripEnabled(false);
 }

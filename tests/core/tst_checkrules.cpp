@@ -125,19 +125,34 @@ void TestCheckRules::group_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("allowZero");
     QTest::addColumn<QList<bool>>("usable");
+    QTest::addColumn<QList<bool>>("failed");
     QTest::addColumn<bool>("noneUsable");
+    QTest::addColumn<int>("failures");
 
     QTest::newRow("one limit of four is enough")
-        << QStringList{"200", "", "", ""} << false << QList<bool>{true, false, false, false} << false;
-    QTest::newRow("a comma in a ratio is ignored when a cap is given")
-        << QStringList{"2,5", "15", "", ""} << false << QList<bool>{false, true, false, false} << false;
+        << QStringList{"200", "", "", ""} << false << QList<bool>{true, false, false, false}
+        << QList<bool>{false, false, false, false} << false << 0;
+    QTest::newRow("a pasted comma fails its field also when a cap is given")
+        << QStringList{"12,5", "15", "", ""} << false << QList<bool>{false, true, false, false}
+        << QList<bool>{true, false, false, false} << false << 1;
+    QTest::newRow("a letter in a cap fails beside a usable ratio")
+        << QStringList{"200", "", "", "8mm"} << false << QList<bool>{true, false, false, false}
+        << QList<bool>{false, false, false, true} << false << 1;
     QTest::newRow("no limit at all fails the group")
-        << QStringList{"", "", "", ""} << false << QList<bool>{false, false, false, false} << true;
-    QTest::newRow("zero is no limit") << QStringList{"0", "0"} << false << QList<bool>{false, false} << true;
+        << QStringList{"", "", "", ""} << false << QList<bool>{false, false, false, false}
+        << QList<bool>{false, false, false, false} << true << 1;
+    QTest::newRow("blanks are no limit, like the empty text")
+        << QStringList{"  ", "300"} << false << QList<bool>{false, true} << QList<bool>{false, false} << false
+        << 0;
+    QTest::newRow("zero is no limit and no failure of its own")
+        << QStringList{"0", "0"} << false << QList<bool>{false, false} << QList<bool>{false, false} << true
+        << 1;
     QTest::newRow("zero counts where the bound allows it")
-        << QStringList{"0", ""} << true << QList<bool>{true, false} << false;
-    QTest::newRow("negative limits are not usable")
-        << QStringList{"-300", "-3"} << false << QList<bool>{false, false} << true;
+        << QStringList{"0", ""} << true << QList<bool>{true, false} << QList<bool>{false, false} << false
+        << 0;
+    QTest::newRow("negative limits fail each and the group")
+        << QStringList{"-300", "-3"} << false << QList<bool>{false, false} << QList<bool>{true, true} << true
+        << 3;
 }
 
 void TestCheckRules::group()
@@ -145,13 +160,16 @@ void TestCheckRules::group()
     QFETCH(QStringList, texts);
     QFETCH(bool, allowZero);
     QFETCH(QList<bool>, usable);
+    QFETCH(QList<bool>, failed);
     QFETCH(bool, noneUsable);
+    QFETCH(int, failures);
     const vb::GroupCheck check = vb::checkGroup(texts, allowZero);
     QCOMPARE(check.usable.size(), usable.size());
     for (qsizetype i = 0; i < usable.size(); ++i)
         QCOMPARE(check.usable[i].has_value(), usable[i]);
+    QCOMPARE(check.failed, failed);
     QCOMPARE(check.noneUsable, noneUsable);
-    QCOMPARE(check.failures, noneUsable ? 1 : 0);
+    QCOMPARE(check.failures, failures);
 }
 
 QTEST_APPLESS_MAIN(TestCheckRules)

@@ -71,12 +71,12 @@ void TestProgramm1::commaHandler_data()
     QTest::newRow("a comma in the pane-edge cap becomes a point") << "Edit7"
                                                                   << "2,5"
                                                                   << "2.5";
-    QTest::newRow("a comma in the mullion l/ field stays") << "Edit4"
-                                                           << "2,5"
-                                                           << "2,5";
-    QTest::newRow("a comma in the pane-edge l/ field stays") << "Edit5"
-                                                             << "2,5"
-                                                             << "2,5";
+    QTest::newRow("a comma in the mullion l/ field becomes a point") << "Edit4"
+                                                                     << "2,5"
+                                                                     << "2.5";
+    QTest::newRow("a comma in the pane-edge l/ field becomes a point") << "Edit5"
+                                                                       << "2,5"
+                                                                       << "2.5";
     QTest::newRow("a comma in the position number stays") << "Edit13"
                                                           << "1,2"
                                                           << "1,2";
@@ -182,9 +182,13 @@ void TestProgramm1::badInputs_data()
     QTest::newRow("a negative width is marked and kept")
         << false << with({{"Edit2", "-1"}}) << QStringList{"Edit2"} << Fields{{"Edit2", "-1"}};
     QTest::newRow("no usable limit marks and empties all four")
-        << false << with({{"Edit4", "2,5"}, {"Edit5", "0"}})
-        << QStringList{"Edit4", "Edit15", "Edit5", "Edit7"}
+        << false << with({{"Edit4", "0"}, {"Edit5", "0"}}) << QStringList{"Edit4", "Edit15", "Edit5", "Edit7"}
         << Fields{{"Edit4", ""}, {"Edit15", ""}, {"Edit5", ""}, {"Edit7", ""}};
+    QTest::newRow("a cap that does not read fails beside a usable ratio")
+        << false << with({{"Edit15", "15mm"}}) << QStringList{"Edit15"}
+        << Fields{{"Edit15", ""}, {"Edit4", "200"}};
+    QTest::newRow("a negative pane-edge ratio fails beside a usable mullion ratio")
+        << false << with({{"Edit5", "-300"}}) << QStringList{"Edit5"} << Fields{{"Edit5", ""}};
     QTest::newRow("a wind load that does not read is emptied")
         << false << with({{"Edit14", "1kN"}}) << QStringList{"Edit14"} << Fields{{"Edit14", ""}};
     QTest::newRow("a transom ignores a mullion limit and needs its own")

@@ -94,9 +94,9 @@ void TestProgramm2::commaHandler_data()
     QTest::newRow("a comma in the barrier load becomes a point") << "Edit14"
                                                                  << "0,5"
                                                                  << "0.5";
-    QTest::newRow("a comma in the l/ field stays") << "Edit5"
-                                                   << "2,5"
-                                                   << "2,5";
+    QTest::newRow("a comma in the l/ field becomes a point") << "Edit5"
+                                                             << "2,5"
+                                                             << "2.5";
     QTest::newRow("a comma in the position number stays") << "Edit13"
                                                           << "1,2"
                                                           << "1,2";
@@ -177,13 +177,15 @@ void TestProgramm2::badInputs_data()
     QTest::newRow("a width that does not read is marked and kept")
         << with({{"Edit2", "1.2m"}}) << QStringList{"Edit2"} << Fields{{"Edit2", "1.2m"}};
     QTest::newRow("no usable limit marks and empties both limit fields")
-        << with({{"Edit5", "2,5"}, {"Edit6", "0"}}) << QStringList{"Edit5", "Edit6"}
+        << with({{"Edit5", "0"}, {"Edit6", "0"}}) << QStringList{"Edit5", "Edit6"}
         << Fields{{"Edit5", ""}, {"Edit6", ""}};
     QTest::newRow("a ratio with a trailing blank and no maximum empties both limit fields")
         << with({{"Edit5", "200 "}, {"Edit6", ""}}) << QStringList{"Edit5", "Edit6"}
         << Fields{{"Edit5", ""}, {"Edit6", ""}};
-    QTest::newRow("an unusable ratio beside a usable maximum is neither marked nor emptied")
-        << with({{"Edit5", "-200"}, {"Edit14", ""}}) << QStringList{"Edit14"} << Fields{{"Edit5", "-200"}};
+    QTest::newRow("a negative ratio fails beside a usable maximum")
+        << with({{"Edit5", "-200"}}) << QStringList{"Edit5"} << Fields{{"Edit5", ""}};
+    QTest::newRow("a ratio of 0 beside a usable maximum is left out without a mark")
+        << with({{"Edit5", "0"}, {"Edit14", ""}}) << QStringList{"Edit14"} << Fields{{"Edit5", "0"}};
     QTest::newRow("a load height of 0 turns red and shows 0")
         << with({{"Edit7", "0"}}) << QStringList{"Edit7"} << Fields{{"Edit7", "0"}};
     QTest::newRow("a load height at the top support is rejected")

@@ -102,12 +102,12 @@ void TestProgramm3::commaHandler_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("shown"); // after typing 2,5
-    for (const char *name : {"Edit6", "Edit4", "Edit5", "Edit2", "Edit1", "Edit7", "Edit13", "Edit15"})
+    for (const char *name : {"Edit6", "Edit4", "Edit5", "Edit2", "Edit1", "Edit3", "Edit9", "Edit10",
+                             "Edit14", "Edit7", "Edit13", "Edit15"})
         QTest::newRow(qPrintable(QStringLiteral("a comma typed into %1 becomes a point").arg(name)))
             << name << "2.5";
-    for (const char *name : {"Edit3", "Edit9", "Edit10", "Edit14", "Edit17"})
-        QTest::newRow(qPrintable(QStringLiteral("a comma typed into %1 stays a comma").arg(name)))
-            << name << "2,5";
+    QTest::newRow("a comma typed into the position number stays a comma") << "Edit17"
+                                                                          << "2,5";
 }
 
 void TestProgramm3::commaHandler()
@@ -150,6 +150,8 @@ void TestProgramm3::calculation_data()
     QTest::newRow("a dead load that does not read counts as 0")
         << false << worked({{"Edit7", "abc"}, {"Edit13", ""}, {"Edit15", ""}})
         << QStringList{"20.00", "5.00", "0.0", "0.0", "0.0"};
+    QTest::newRow("a rafter maximum typed with a comma reads and governs beside the ratio")
+        << false << worked({{"Edit9", "12,5"}}) << QStringList{"12.50", "3.13", "476.2", "250.0", "28.4"};
     QTest::newRow("a rafter ratio of 0 counts as not given beside a maximum")
         << false << worked({{"Edit3", "0"}, {"Edit14", ""}, {"Edit9", "12"}})
         << QStringList{"12.00", "3.00", "496.0", "250.0", "28.4"};
@@ -199,9 +201,9 @@ void TestProgramm3::checks_data()
         << worked({{"Edit4", "-1"}}) << QStringList{"Edit4"} << Fields{{"Edit4", "-1"}} << QStringList();
     QTest::newRow("a negative pitch turns red and reads 0")
         << worked({{"Edit1", "-5"}}) << QStringList{"Edit1"} << Fields{{"Edit1", "0"}} << QStringList();
-    QTest::newRow("no usable limit marks and empties all four, a comma in l/ included")
-        << worked({{"Edit3", "2,5"}, {"Edit14", ""}}) << QStringList{"Edit3", "Edit9", "Edit10", "Edit14"}
-        << Fields{{"Edit3", ""}, {"Edit9", ""}, {"Edit10", ""}, {"Edit14", ""}} << QStringList();
+    QTest::newRow("a rafter maximum that does not read fails beside a usable ratio")
+        << worked({{"Edit9", "12.5 mm"}}) << QStringList{"Edit9"} << Fields{{"Edit9", ""}, {"Edit3", "200"}}
+        << QStringList();
     QTest::newRow("limits of 0 count as not given and fail the group")
         << worked({{"Edit3", "0"}, {"Edit9", "0"}, {"Edit10", "0"}, {"Edit14", "0"}})
         << QStringList{"Edit3", "Edit9", "Edit10", "Edit14"}

@@ -104,10 +104,10 @@ void TestProgramm4::commaHandler_data()
                                                                        << "2.5";
     QTest::newRow("a comma in the wind load becomes a point") << "Edit16"
                                                               << "2.5";
-    QTest::newRow("a comma in the mullion l/ field stays") << "Edit7"
-                                                           << "2,5";
-    QTest::newRow("a comma in the glass-edge l/ field stays") << "Edit9"
-                                                              << "2,5";
+    QTest::newRow("a comma in the mullion l/ field becomes a point") << "Edit7"
+                                                                     << "2.5";
+    QTest::newRow("a comma in the glass-edge l/ field becomes a point") << "Edit9"
+                                                                        << "2.5";
     QTest::newRow("a comma in the position number stays") << "Edit13"
                                                           << "2,5";
 }
@@ -190,7 +190,7 @@ void TestProgramm4::badInputs_data()
     QTest::newRow("a negative field width is marked and keeps its text")
         << with(kExample, {{"Edit5", "-1"}}) << QStringList{"Edit5"} << Fields{{"Edit5", "-1"}};
     QTest::newRow("no usable limit marks and empties all four")
-        << with(kExample, {{"Edit7", "2,5"}, {"Edit15", "0"}, {"Edit9", ""}, {"Edit10", "-3"}})
+        << with(kExample, {{"Edit7", "0"}, {"Edit15", "0"}, {"Edit9", ""}, {"Edit10", ""}})
         << QStringList{"Edit7", "Edit15", "Edit9", "Edit10"}
         << Fields{{"Edit7", ""}, {"Edit15", ""}, {"Edit9", ""}, {"Edit10", ""}};
     QTest::newRow("an empty first span turns red alone while LS fits the second span")
