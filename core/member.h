@@ -5,6 +5,7 @@
 // two-span beam under a uniform load. Header-only, no widgets.
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace vb
@@ -80,6 +81,34 @@ inline double twoSpanFieldMoment(double l1, double supportMoment, double qR)
 inline double twoSpanInertia(double l1, const TwoSpan &beam, double f)
 {
     return l1 * l1 * (kDeflectionFactor / f) * (beam.simpleMoment + kSupportShare * beam.supportMoment);
+}
+
+// How much the largest deflection of the longer span exceeds what twoSpanInertia() takes, for a
+// two-span beam with one uniform load on both spans and the span ratio l2/l1 (0 < l2/l1 ≤ 1).
+//
+// twoSpanInertia() sizes by the mid-span deflection (5/48)·l1²·(M0 − 0.616·|MS|)/EI. The longer
+// span's elastic line, a simple span under q with the support moment |MS| = μ·q·l1²/8 at its
+// inner end, μ = 1 − ρ + ρ² (ρ = l2/l1), is, with ξ = x/l1 from the end support,
+//   EI·w(ξ) = q·l1⁴·[ ξ·(1 − 2ξ² + ξ³)/24 − μ·ξ·(1 − ξ²)/48 ].
+// Its largest value lies where the slope vanishes, 8ξ³ + (3μ − 12)·ξ² + (2 − μ) = 0; the slope is
+// positive at ξ = 0 and negative at ξ = 0.75 for every μ from 0.75 to 1, so halving that interval
+// finds it. The factor is that largest deflection over the mid-span term: 1.083 for equal spans
+// (q·l⁴/184.6 against q·l⁴/200) and for a very short second span, 1.036 at a ratio of 0.5.
+inline double twoSpanDeflectionFactor(double spanRatio)
+{
+    const double rho = std::clamp(spanRatio, 0.0, 1.0);
+    const double mu = 1.0 - rho + rho * rho;
+    const auto slope = [mu](double x) { return 8.0 * x * x * x + (3.0 * mu - 12.0) * x * x + (2.0 - mu); };
+    double low = 0.0;
+    double high = 0.75;
+    for (int i = 0; i < 60; ++i) {
+        const double mid = (low + high) / 2.0;
+        (slope(mid) > 0.0 ? low : high) = mid;
+    }
+    const double x = (low + high) / 2.0;
+    const double largest = x * (1.0 - 2.0 * x * x + x * x * x) / 24.0 - mu * x * (1.0 - x * x) / 48.0;
+    const double midSpan = 5.0 * (1.0 - kSupportShare * mu) / 384.0;
+    return largest / midSpan;
 }
 
 } // namespace vb

@@ -22,6 +22,7 @@
 #include <QtGui/QFontMetrics>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
@@ -62,6 +63,10 @@ constexpr Caption kDifference = {"", "%1: gespeichert %2, jetzt %3", "%1: stored
 constexpr Caption kSectionFails = {
     "", "Das gespeicherte Profil %1 trägt das Bauteil nicht mehr. Es wurde nicht übernommen.",
     "The stored section %1 no longer carries the member. It has not been chosen."};
+constexpr Caption kSectionRemoved = {"", "Profil %1 entfernt: %2 erf. %3, vorh. %4",
+                                     "Section %1 removed: %2 req. %3, avail. %4"};
+constexpr Caption kSectionNotFound = {"", "Profil %1 entfernt: in keinem Katalog mehr",
+                                      "Section %1 removed: no longer in any catalogue"};
 constexpr Caption kSectionGone = {
     "", "Das gespeicherte Profil %1 ist in keinem Katalog mehr zu finden. Es wurde nicht übernommen.",
     "The stored section %1 is no longer in any catalogue. It has not been chosen."};
@@ -99,7 +104,7 @@ void ProgramForm::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
-void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields)
+void ProgramForm::setupProgramForm(QLineEdit *positionField)
 {
     m_position = positionField;
     addPdfButton();
@@ -120,8 +125,10 @@ void ProgramForm::setupProgramForm(QLineEdit *positionField, const QList<QLineEd
     connectButton("ButtonProfil", [this] { ButtonProfilClick(); });
     connectButton("ButtonSpeichern", [this] { ButtonSpeichernClick(); });
     connect(&projectSession(), &ProjectSession::changed, this, &ProgramForm::updateSaveButton);
-    for (QLineEdit *field : commaFields)
-        field->installEventFilter(this);
+    // Every number the planner types takes a comma for a point, the deflection limits too: a
+    // limit that kept its comma would not read.
+    for (const ResetText &input : m_tables.resetTexts)
+        field(input.field)->installEventFilter(this);
     for (const InfoButton &info : m_tables.infoButtons) {
         auto *button = findChild<QAbstractButton *>(QString::fromLatin1(info.button));
         Q_ASSERT(button);
@@ -156,7 +163,14 @@ void ProgramForm::applyCommandCaptions()
 void ProgramForm::Button1Click()
 {
     shell::refreshDateTime();
-    forgetSectionChoice();
+    // The section chosen for the member is judged against the new values, not forgotten: it
+    // waits for the next calculation that writes results.
+    if (m_section)
+        m_pendingSection = m_section->name;
+    m_section.reset();
+    m_required.clear();
+    m_sectionButton->setEnabled(false);
+    showSectionChoice();
     m_calculated.reset();
     updateSaveButton();
     const std::span<const ResultField> results = m_tables.resultFields;
@@ -198,14 +212,26 @@ void ProgramForm::Button1Click()
         Q_ASSERT(out.values.isEmpty() || out.values.size() == qsizetype(results.size()));
         for (qsizetype i = 0; i < std::min(out.values.size(), qsizetype(results.size())); ++i)
             field(results[i].field)->setText(formatFixed(out.values[i], results[i].decimals));
-        // What a section must offer: the results as calculated, not as rounded for display.
+        // What a section must offer: the results as calculated, not as rounded for display, or
+        // the larger value the calculation says governs the member.
         for (const SectionRequirement &requirement : m_tables.sectionRequirements) {
             for (qsizetype i = 0; i < std::min(out.values.size(), qsizetype(results.size())); ++i) {
-                if (qstrcmp(results[i].field, requirement.field) == 0)
-                    m_required.append({requirement.quantity, std::abs(out.values[i]), requirement.label});
+                if (qstrcmp(results[i].field, requirement.field) != 0)
+                    continue;
+                RequiredValue value{requirement.quantity, std::abs(out.values[i]), requirement.label};
+                for (const GoverningValue &governing : out.governing) {
+                    if (qstrcmp(governing.field, requirement.field) == 0 && governing.value > value.value) {
+                        value.formValue = value.value;
+                        value.value = governing.value;
+                        value.note = requirement.governingNote;
+                    }
+                }
+                m_required.append(value);
             }
         }
         m_sectionButton->setEnabled(!m_required.isEmpty());
+        if (m_pendingSection && !m_required.isEmpty())
+            judgeSection(*std::exchange(m_pendingSection, std::nullopt));
         if (!out.values.isEmpty())
             m_calculated = currentRecord();
         updateSaveButton();
@@ -269,15 +295,37 @@ void ProgramForm::ButtonProfilClick()
         return;
     if (std::optional<SectionChoice> choice = shell::sectionWindow()->choose(this, m_required)) {
         m_section = std::move(choice);
+        m_sectionRemoved.reset();
         showSectionChoice();
     }
 }
 
+void ProgramForm::judgeSection(const QString &name)
+{
+    SectionChoice choice;
+    Shortfall missed;
+    switch (shell::sectionWindow()->recheck(name, m_required, &choice, &missed)) {
+    case TFormProfil::Recheck::Carries:
+        m_section = choice;
+        m_sectionRemoved.reset();
+        break;
+    case TFormProfil::Recheck::NoLongerCarries:
+        m_sectionRemoved = RemovedSection{name, missed};
+        break;
+    case TFormProfil::Recheck::NotFound:
+        m_sectionRemoved = RemovedSection{name, std::nullopt};
+        break;
+    }
+    showSectionChoice();
+}
+
 void ProgramForm::forgetSectionChoice()
 {
-    // The choice and what a section must offer belong to one calculation; "Profil wählen…" waits
-    // for the next one that writes results.
+    // "Neue Eingabe" and closing: the choice, what a section must offer and a removed section's
+    // note all go; "Profil wählen…" waits for the next calculation that writes results.
     m_section.reset();
+    m_pendingSection.reset();
+    m_sectionRemoved.reset();
     m_required.clear();
     m_sectionButton->setEnabled(false);
     showSectionChoice();
@@ -287,9 +335,28 @@ void ProgramForm::showSectionChoice()
 {
     if (!m_sectionLine)
         return;
-    m_sectionLine->setVisible(m_section.has_value());
-    if (m_section)
-        m_sectionLine->setText(report::sectionLine(m_section->name, m_section->percent(), shell::english()));
+    const bool english = shell::english();
+    QPalette palette = m_sectionLine->palette();
+    palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
+    if (m_section) {
+        m_sectionLine->setText(report::sectionLine(m_section->name, m_section->percent(), english));
+    } else if (m_sectionRemoved) {
+        // Said in plain words until the planner chooses again: the section and what it misses.
+        const RemovedSection &removed = *m_sectionRemoved;
+        if (removed.missed) {
+            const QString unit = sections::unitOf(removed.missed->quantity);
+            m_sectionLine->setText(captionText(kSectionRemoved, english)
+                                       .arg(removed.name, captionText(removed.missed->label, english),
+                                            formatFixed(removed.missed->required, 1) + u' ' + unit,
+                                            formatFixed(removed.missed->available, 1) + u' ' + unit));
+        } else {
+            m_sectionLine->setText(captionText(kSectionNotFound, english).arg(removed.name));
+        }
+        palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    }
+    m_sectionLine->setPalette(palette);
+    m_sectionLine->setToolTip(m_section ? QString() : m_sectionLine->text());
+    m_sectionLine->setVisible(m_section || m_sectionRemoved);
 }
 
 QRect ProgramForm::freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area,

@@ -92,9 +92,10 @@ protected:
     // Makes the form's controls (setupUi and what belongs to it); runs once, from ensureBuilt().
     virtual void build() = 0;
 
-    // Wires the command buttons, the position field, the comma handler and the information
-    // buttons; called by each form after setupUi.
-    void setupProgramForm(QLineEdit *positionField, const QList<QLineEdit *> &commaFields);
+    // Wires the command buttons, the position field, the comma handler on every input field
+    // (those of the reset-text table) and the information buttons; called by each form after
+    // setupUi.
+    void setupProgramForm(QLineEdit *positionField);
 
     // Checks the inputs by their rules in the program's order and keeps their values for
     // calculate(), which runs only when no check and no condition failed.
@@ -146,6 +147,9 @@ private:
     // The calculation of a reopened position, compared with what was stored.
     void recalculateReopened();
     void forgetSectionChoice();
+    // Judges the section chosen before against the values of the calculation just made: it stays
+    // with its new utilisation where it carries, else it is removed and the form says why.
+    void judgeSection(const QString &name);
     void showSectionChoice();
     void showInfo(const InfoButton &button);
     // Judges the cross-field conditions after the inputs' own checks; `asRead` gives the value
@@ -165,6 +169,15 @@ private:
     QLabel *m_sectionLine = nullptr;
     QList<RequiredValue> m_required; // of the last calculation that wrote results
     std::optional<SectionChoice> m_section;
+    // A section chosen before the last "Berechnung", judged at the next one that writes results.
+    std::optional<QString> m_pendingSection;
+    // A section removed by a new calculation, with the value it missed (none where no catalogue
+    // holds it any more); shown until the next choice.
+    struct RemovedSection {
+        QString name;
+        std::optional<Shortfall> missed;
+    };
+    std::optional<RemovedSection> m_sectionRemoved;
     QPushButton *m_saveButton = nullptr;
     std::optional<project::Position> m_calculated;
     std::optional<project::Position> m_reopened; // loaded, its calculation still to run

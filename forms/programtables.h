@@ -28,11 +28,19 @@ struct ResultField {
     int decimals;
 };
 
+// A result that a section must offer more of than its field shows, and how much.
+struct GoverningValue {
+    const char *field;
+    double value; // a magnitude
+};
+
 // What a program's calculation hands back: a failure of the arithmetic, or the values of its
 // result fields in the order of its table. No values where the member has nothing to show.
+// `governing` names the results a section is chosen by instead of the value of their field.
 struct Calculated {
     FpFailure failure = FpFailure::None;
     QList<double> values;
+    QList<GoverningValue> governing{};
 };
 
 // An information button and the pages it opens in German and in English; where an option
@@ -49,11 +57,13 @@ struct InfoButton {
 };
 
 // A result field that a catalogue section must offer: which section value, and its name in the
-// section window.
+// section window; where the calculation hands a larger value that governs the choice, what the
+// section window says of it (%1: the factor on the field's value).
 struct SectionRequirement {
     const char *field;
     sections::Quantity quantity;
     Caption label;
+    Caption governingNote{"", "", ""};
 };
 
 // One value of a member's short description in the project's list: its symbol, the field it is
@@ -134,5 +144,24 @@ inline constexpr SectionRequirement kSectionIxWx[] = {
     {"Edit8", sections::Quantity::Ix, {"", "Ix", "Ix"}},
     {"Edit12", sections::Quantity::Wx, {"", "Wx", "Wx"}},
 };
+
+// The results a section must offer in the two-span programs: Ix, judged against the longer
+// span's elastic line, and the section modulus for both the span moment and the support moment
+// (`supportModulus`, the field of the latter).
+constexpr std::array<SectionRequirement, 3> twoSpanSectionRequirements(const char *supportModulus)
+{
+    return {{{"Edit8",
+              sections::Quantity::Ix,
+              {"", "Ix", "Ix"},
+              {"",
+               "Maßgebend für die Profilwahl ist die größte Durchbiegung des längeren Feldes nach der "
+               "Biegelinie des Zweifeldträgers: das Ix des Formulars, das die Durchbiegung in Feldmitte "
+               "nähert, mal %1.",
+               "The choice is governed by the largest deflection of the longer span from the elastic line "
+               "of the two-span beam: the form's Ix, which approximates the deflection at mid-span, times "
+               "%1."}},
+             {"Edit12", sections::Quantity::Wx, {"", "Wx (Feld)", "Wx (span)"}},
+             {supportModulus, sections::Quantity::Wx, {"", "Wx (Stütze)", "Wx (support)"}}}};
+}
 
 } // namespace vb

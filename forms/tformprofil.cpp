@@ -180,7 +180,7 @@ std::optional<SectionChoice> TFormProfil::choose(QWidget *form, const QList<Requ
 }
 
 TFormProfil::Recheck TFormProfil::recheck(const QString &name, const QList<RequiredValue> &required,
-                                          SectionChoice *choice)
+                                          SectionChoice *choice, Shortfall *missed)
 {
     loadCatalogues();
     QList<sections::Requirement> requirements;
@@ -192,8 +192,21 @@ TFormProfil::Recheck TFormProfil::recheck(const QString &name, const QList<Requi
                 continue;
             const sections::Catalogue alone{catalogue.name, {section}};
             const QList<sections::Candidate> carries = sections::sufficientSections({&alone}, requirements);
-            if (carries.isEmpty())
+            if (carries.isEmpty()) {
+                if (missed) {
+                    // The value it falls short of the most, by the ratio of required to offered.
+                    double worst = -1.0;
+                    for (const RequiredValue &value : required) {
+                        const double offered = sections::available(section, value.quantity);
+                        const double ratio = offered > 0.0 ? value.value / offered : HUGE_VAL;
+                        if (value.value > offered && ratio > worst) {
+                            worst = ratio;
+                            *missed = {value.label, value.quantity, value.value, offered};
+                        }
+                    }
+                }
                 return Recheck::NoLongerCarries;
+            }
             *choice = SectionChoice{name, carries[0].utilisation.value(carries[0].governing)};
             return Recheck::Carries;
         }
@@ -206,12 +219,23 @@ void TFormProfil::applyLanguage()
     const bool english = shell::english();
     applyCaptions(this, kCaptions, english);
     QStringList values;
+    QStringList notes;
     for (const RequiredValue &value : m_required) {
-        values << QStringLiteral("%1 = %2 %3")
-                      .arg(captionText(value.label, english), formatFixed(value.value, 1),
-                           sections::unitOf(value.quantity));
+        const QString unit = sections::unitOf(value.quantity);
+        QString shown = QStringLiteral("%1 = %2 %3")
+                            .arg(captionText(value.label, english), formatFixed(value.value, 1), unit);
+        // Both values where a larger one governs: the form's, and the one the sections are judged by.
+        if (value.formValue) {
+            shown += (english ? QStringLiteral(" (form: %1 %2)") : QStringLiteral(" (Formular: %1 %2)"))
+                         .arg(formatFixed(*value.formValue, 1), unit);
+            if (*value.formValue > 0.0)
+                notes << captionText(value.note, english).arg(formatFixed(value.value / *value.formValue, 3));
+        }
+        values << shown;
     }
-    m_values->setText(values.join(QStringLiteral(",   ")));
+    m_values->setWordWrap(true);
+    m_values->setText(values.join(QStringLiteral(",   ")) +
+                      (notes.isEmpty() ? QString() : QStringLiteral("\n") + notes.join(QLatin1Char('\n'))));
 }
 
 void TFormProfil::loadCatalogues()

@@ -20,8 +20,20 @@ namespace vb
 // A required value of one calculation as the section window shows it.
 struct RequiredValue {
     sections::Quantity quantity;
-    double value; // as calculated, a magnitude
+    double value; // as calculated, a magnitude; the one that governs the choice
     Caption label;
+    // Where a larger value governs than the form's field shows: the field's value, and what the
+    // window says of it (%1: the factor).
+    std::optional<double> formValue{};
+    Caption note{"", "", ""};
+};
+
+// The required value a section misses most, and what the section offers of it.
+struct Shortfall {
+    Caption label{"", "", ""};
+    sections::Quantity quantity = sections::Quantity::Ix;
+    double required = 0.0;
+    double available = 0.0;
 };
 
 // The section a planner chose for a member, and its governing utilisation in per cent.
@@ -53,9 +65,11 @@ public:
     static std::span<const Caption> captions();
 
     // A section chosen before, looked for by its name in the generic series and the imported
-    // catalogues, and judged against the required values of a new calculation.
+    // catalogues, and judged against the required values of a new calculation: where it carries,
+    // `choice` with its new utilisation; where it does not, `missed` with the value it misses most.
     enum class Recheck { Carries, NoLongerCarries, NotFound };
-    Recheck recheck(const QString &name, const QList<RequiredValue> &required, SectionChoice *choice);
+    Recheck recheck(const QString &name, const QList<RequiredValue> &required, SectionChoice *choice,
+                    Shortfall *missed = nullptr);
 
     void ButtonImportClick();
     void ButtonKatalogEntfernenClick();

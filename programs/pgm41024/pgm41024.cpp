@@ -59,12 +59,7 @@ constexpr CrossCondition kConditions[] = {
 // Information pages on wind loads: German DIN first, English BS first.
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton2", {6, 3}}};
 
-// A section must offer Ix and the section modulus for both the span and the support moment.
-constexpr SectionRequirement kSectionRequirements[] = {
-    {"Edit8", sections::Quantity::Ix, {"", "Ix", "Ix"}},
-    {"Edit12", sections::Quantity::Wx, {"", "Wx (Feld)", "Wx (span)"}},
-    {"Edit14", sections::Quantity::Wx, {"", "Wx (Stütze)", "Wx (support)"}},
-};
+constexpr auto kSectionRequirements = twoSpanSectionRequirements("Edit14");
 
 constexpr SummaryValue kMullionSummary[] = {
     {"L1", "Edit1", "m"}, {"L2", "Edit6", "m"}, {"w", "Edit16", "kN/m²"}};
@@ -91,8 +86,7 @@ void TForm26::build()
 {
     m_ui->setupUi(this);
     // The two l/ fields take no comma handler: a comma typed there stays and does not read.
-    setupProgramForm(m_ui->Edit13, {m_ui->Edit1, m_ui->Edit6, m_ui->Edit2, m_ui->Edit4, m_ui->Edit5,
-                                    m_ui->Edit15, m_ui->Edit10, m_ui->Edit16});
+    setupProgramForm(m_ui->Edit13);
     m_ui->Image3->setVisible(false);
 }
 
@@ -131,7 +125,8 @@ Calculated TForm26::calculate() const
     // Deflections cm → mm.
     return {r.failure,
             {r.memberDeflection * 10.0, r.edgeDeflection * 10.0, r.inertia, r.spanMoment, r.spanModulus,
-             r.supportMoment, r.supportModulus}};
+             r.supportMoment, r.supportModulus},
+            {{"Edit8", r.governingInertia}}};
 }
 
 } // namespace vb

@@ -29,6 +29,9 @@ struct Result {
     double spanModulus = 0.0;      // Wx(f) [cm³], magnitude
     double supportModulus = 0.0;   // Wx(S) [cm³], magnitude
     double inertia = 0.0;          // Ix [cm⁴], magnitude
+    // Ix [cm⁴] a section must offer: the longer span's largest deflection from its elastic line
+    // within fP, Ix · twoSpanDeflectionFactor(Lmin/Lmax).
+    double governingInertia = 0.0;
     FpFailure failure = FpFailure::None;
 };
 

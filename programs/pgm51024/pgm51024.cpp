@@ -66,12 +66,7 @@ constexpr CrossCondition kConditions[] = {
     pitchTooSteep("Edit1"),
 };
 
-// A section must offer Ix and the section modulus for both the span and the support moment.
-constexpr SectionRequirement kSectionRequirements[] = {
-    {"Edit8", sections::Quantity::Ix, {"", "Ix", "Ix"}},
-    {"Edit12", sections::Quantity::Wx, {"", "Wx (Feld)", "Wx (span)"}},
-    {"Edit18", sections::Quantity::Wx, {"", "Wx (Stütze)", "Wx (support)"}},
-};
+constexpr auto kSectionRequirements = twoSpanSectionRequirements("Edit18");
 
 constexpr SummaryValue kRafterSummary[] = {{"L1", "Edit6", "m"}, {"L2", "Edit3", "m"}, {"α", "Edit1", "°"}};
 constexpr MemberSummary kSummaries[] = {{{"", "Zweifeldsparren", "Two-span rafter"}, kRafterSummary}};
@@ -96,9 +91,7 @@ void TForm27::build()
 {
     m_ui->setupUi(this);
     // The ratio fields "l/" Edit9 and Edit14 take no comma conversion.
-    setupProgramForm(m_ui->Edit15,
-                     {m_ui->Edit6, m_ui->Edit3, m_ui->Edit4, m_ui->Edit5, m_ui->Edit2, m_ui->Edit1,
-                      m_ui->Edit10, m_ui->Edit16, m_ui->Edit19, m_ui->Edit13, m_ui->Edit7});
+    setupProgramForm(m_ui->Edit15);
 }
 
 TForm27::~TForm27() = default;
@@ -140,7 +133,8 @@ Calculated TForm27::calculate() const
     // Deflections cm → mm.
     return {r.failure,
             {r.rafterDeflection * 10.0, r.edgeDeflection * 10.0, r.inertia, r.supportMoment, r.spanMoment,
-             r.spanModulus, r.supportModulus}};
+             r.spanModulus, r.supportModulus},
+            {{"Edit8", r.governingInertia}}};
 }
 
 } // namespace vb

@@ -87,9 +87,10 @@ Result calculate(const Input &in)
     r.spanModulus = std::abs(r.spanMoment / kSigma);
     r.supportModulus = std::abs(r.supportMoment / kSigma);
     r.inertia = std::abs(inertia);
+    r.governingInertia = r.inertia * twoSpanDeflectionFactor(lmin / lmax);
     fp.note();
     for (const double v : {r.rafterDeflection, r.edgeDeflection, r.spanMoment, r.supportMoment, r.spanModulus,
-                           r.supportModulus, r.inertia})
+                           r.supportModulus, r.inertia, r.governingInertia})
         fp.noteResult(v);
     r.failure = fp.failure();
     return r;

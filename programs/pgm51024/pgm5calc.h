@@ -37,6 +37,9 @@ struct Result {
     double spanModulus = 0.0;      // Wx(f) [cm³], magnitude
     double supportModulus = 0.0;   // Wx(S) [cm³], magnitude
     double inertia = 0.0;          // Ix [cm⁴], magnitude
+    // Ix [cm⁴] a section must offer: both systems' longer spans, with the span ratio of the
+    // rafters, deflect by their elastic lines within fP, Ix · twoSpanDeflectionFactor(Lmin/Lmax).
+    double governingInertia = 0.0;
     FpFailure failure = FpFailure::None;
 };
 

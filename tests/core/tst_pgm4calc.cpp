@@ -33,6 +33,8 @@ private slots:
     void results();
     void failures_data();
     void failures();
+    void elasticLine_data();
+    void elasticLine();
 };
 
 void TestPgm4Calc::results_data()
@@ -156,6 +158,58 @@ void TestPgm4Calc::failures()
     in.wind = w;
     const vb::pgm4::Result r = vb::pgm4::calculate(in);
     QCOMPARE(r.failure, failure);
+}
+
+// The largest deflection of the longer span, found independently of the closed form: the moment
+// line of the two-span beam integrated twice, stepwise, for q = 1 and EI = 1 over l1 = 1, from
+// w(0) = 0 with the start slope 0, and the straight line that brings w(1) back to 0 taken off.
+double largestDeflectionByIntegration(double ratio)
+{
+    const double ms = -(1.0 - ratio + ratio * ratio) / 8.0; // support moment, q·l1² = 1
+    const double reaction = 0.5 + ms;                       // end support of the longer span
+    const int steps = 20000;
+    const double h = 1.0 / steps;
+    double slope = 0.0;
+    double w = 0.0;
+    QList<double> line{0.0};
+    for (int i = 0; i < steps; ++i) {
+        const double x = (i + 0.5) * h;
+        const double curvature = -(reaction * x - x * x / 2.0); // EI·w'' = −M, w downwards
+        w += slope * h + curvature * h * h / 2.0;
+        slope += curvature * h;
+        line.append(w);
+    }
+    double largest = 0.0;
+    for (int i = 0; i <= steps; ++i)
+        largest = std::max(largest, line[i] - line[steps] * i / double(steps));
+    return largest;
+}
+
+void TestPgm4Calc::elasticLine_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("equal spans: 1.083, the deflection q·l⁴/185 against q·l⁴/200") << 1.0 << 1.083;
+    QTest::newRow("a second span of half the first: 1.036") << 0.5 << 1.036;
+    QTest::newRow("a very short second span acts as a clamped end again: 1.083") << 0.001 << 1.083;
+}
+
+void TestPgm4Calc::elasticLine()
+{
+    QFETCH(double, ratio);
+    QFETCH(double, factor);
+    const double k = vb::twoSpanDeflectionFactor(ratio);
+    QCOMPARE(vb::formatFixed(k, 3), vb::formatFixed(factor, 3));
+    const double midSpan = 5.0 * (1.0 - vb::kSupportShare * (1.0 - ratio + ratio * ratio)) / 384.0;
+    QVERIFY2(std::abs(k * midSpan / largestDeflectionByIntegration(ratio) - 1.0) < 1e-4,
+             "the factor is the elastic line's largest deflection over the mid-span term");
+
+    // What a section must offer for the worked example: Ix of the form times the factor of its
+    // span ratio, 2 m to 3 m.
+    vb::pgm4::Input in{3.0, 2.0, 1.5, 1.2, 1.2, 200.0, 15.0, 300.0, 8.0, 0.8};
+    const vb::pgm4::Result r = vb::pgm4::calculate(in);
+    QCOMPARE(r.governingInertia, r.inertia * vb::twoSpanDeflectionFactor(2.0 / 3.0));
+    QVERIFY(r.governingInertia > r.inertia);
 }
 
 QTEST_APPLESS_MAIN(TestPgm4Calc)
