@@ -54,7 +54,8 @@ QString native(const QString &path)
 QString freeNumber(const project::Project &project, const QString &number)
 {
     for (int n = 2;; ++n) {
-        const QString candidate = QStringLiteral("%1-%2").arg(number).arg(n);
+        // Concatenated: the number is the planner's text and may hold "%1".
+        const QString candidate = number + u'-' + QString::number(n);
         if (std::none_of(project.positions.begin(), project.positions.end(),
                          [&](const project::Position &p) { return p.number == candidate; }))
             return candidate;
@@ -300,7 +301,7 @@ QString sectionText(const project::Position &position)
     // The list and the cover name the section and its utilisation only; the sheet has its line.
     if (position.section.isEmpty())
         return {};
-    return QStringLiteral("%1 (%2 %)").arg(position.section).arg(position.sectionUtilisation);
+    return QStringLiteral("%1 (%2 %)").arg(position.section, QString::number(position.sectionUtilisation));
 }
 
 report::FormTexts positionTexts(const project::Header &header, const project::Position &position,

@@ -68,6 +68,7 @@ private slots:
     void inputsChangedAfterTheCalculationAreNotStored();
     void changedResultIsNamedWithBothValues();
     void projectHeldByAnotherCopyOpensReadOnly();
+    void sectionNameIsShownAsNamed();
     void fileThatIsNoProjectChangesNothing();
     void wholeProjectIsOneNumberedBooklet();
 
@@ -192,32 +193,39 @@ void TestProject::positionsOfAllProgramsReopenWithTheirResults()
 
 void TestProject::numberTakenAsksFirst_data()
 {
+    QTest::addColumn<QString>("number");
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("numbers");
     QTest::addColumn<QString>("firstWind"); // Edit14 of the first position afterwards
-    QTest::newRow("replace") << 0 << QStringList{"7"} << "2";
-    QTest::newRow("keep both") << 1 << QStringList{"7", "7-2"} << "1";
-    QTest::newRow("cancel") << 2 << QStringList{"7"} << "1";
+    QTest::newRow("replace") << "7" << 0 << QStringList{"7"} << "2";
+    QTest::newRow("keep both") << "7" << 1 << QStringList{"7", "7-2"} << "1";
+    QTest::newRow("cancel") << "7" << 2 << QStringList{"7"} << "1";
+    QTest::newRow("keep both of a number that holds a per cent sign and a digit")
+        << "7%2" << 1 << QStringList{"7%2", "7%2-2"} << "1";
 }
 
 void TestProject::numberTakenAsksFirst()
 {
+    QFETCH(QString, number);
     QFETCH(int, answer);
     QFETCH(QStringList, numbers);
     QFETCH(QString, firstWind);
     QVERIFY(vb::projectSession().create(projectPath(), {}));
-    storePosition(1, QStringLiteral("7"));
-    QStringList asked;
+    storePosition(1, number);
+    QList<vb::Question> asked;
     vb::shell::setQuestionHook([&](const vb::Question &q) {
-        asked << q.text;
+        asked << q;
         return answer;
     });
-    storePosition(1, QStringLiteral("7"), [](QWidget *form) {
+    storePosition(1, number, [](QWidget *form) {
         typeAll(form, {{"Edit14", "2"}});
         click(form, "Button1");
     });
     QCOMPARE(asked.size(), 1);
-    QVERIFY(asked[0].contains(QStringLiteral("Position 7 ersetzen?")));
+    QVERIFY2(asked[0].text.contains(QStringLiteral("Position ") + number + QStringLiteral(" ersetzen?")),
+             qPrintable(asked[0].text));
+    QCOMPARE(asked[0].answers.value(1),
+             QStringLiteral("Beide behalten (neue Nummer ") + number + QStringLiteral("-2)"));
     QStringList stored;
     const vb::project::ReadResult file = vb::project::loadProject(projectPath(), vb::formFields());
     QVERIFY(file.project);
@@ -287,6 +295,14 @@ void TestProject::projectHeldByAnotherCopyOpensReadOnly()
     QFile f(projectPath());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
+}
+
+void TestProject::sectionNameIsShownAsNamed()
+{
+    vb::project::Position position;
+    position.section = QStringLiteral("HEB %1");
+    position.sectionUtilisation = 87;
+    QCOMPARE(vb::sectionText(position), QStringLiteral("HEB %1 (87 %)"));
 }
 
 void TestProject::fileThatIsNoProjectChangesNothing()
