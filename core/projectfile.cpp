@@ -233,8 +233,8 @@ std::pair<QString, QString> parseErrorText(const QJsonParseError &error)
     return {error.errorString(), error.errorString()};
 }
 
-// A JSON string's content as QJsonDocument reads it. The text was accepted by the parser, so
-// every escape is complete; an escape it reads leniently (\x as x) is read the same here.
+// A JSON string's content as QJsonDocument reads it. The text was accepted by the parser and
+// holds only JSON's own escapes (stringFault() came first), so every escape is complete.
 QString decodeKey(const char *p, qsizetype length)
 {
     if (!std::memchr(p, '\\', size_t(length)))
@@ -263,6 +263,47 @@ QString decodeKey(const char *p, qsizetype length)
         }
     }
     return out + QString::fromUtf8(plain);
+}
+
+// Where a text in the file breaks JSON's grammar in a way QJsonDocument lets pass: a control
+// character written as it is (JSON asks for "\n", "\t", "\u0001"), or a backslash before anything
+// but one of JSON's escapes (QJsonDocument reads "\x" as "x", so a file another tool wrote would
+// mean something else here than there). Runs over a text the parser accepted, in which every
+// quotation mark outside a text opens one.
+struct StringFault {
+    qsizetype offset = 0;
+    bool control = false; // else an escape
+};
+std::optional<StringFault> stringFault(const QByteArray &bytes)
+{
+    const auto hex = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    };
+    const char *p = bytes.constData();
+    const qsizetype n = bytes.size();
+    bool inText = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        if (!inText) {
+            inText = c == '"';
+        } else if (c == '"') {
+            inText = false;
+        } else if (c < 0x20) {
+            return StringFault{i, true};
+        } else if (c == '\\') {
+            const char e = i + 1 < n ? p[i + 1] : '\0';
+            if (e == 'u') {
+                if (n - i < 6 || !std::all_of(p + i + 2, p + i + 6, hex))
+                    return StringFault{i, false};
+                i += 5;
+            } else if (e != '\0' && std::strchr("\"\\/bfnrt", e)) {
+                ++i;
+            } else {
+                return StringFault{i, false};
+            }
+        }
+    }
+    return {};
 }
 
 // The first key that stands twice in one object, and its line. QJsonDocument keeps only the
@@ -439,7 +480,19 @@ private:
                         s.en + QStringLiteral(" is not a text"));
         }
         *out = v.toString();
-        return true;
+        return fitsAField(where, key, *out, within);
+    }
+
+    // A text no longer than a field holds: a longer one would be cut where the forms show it and
+    // stored cut the next time the project is written.
+    bool fitsAField(const Where &where, const QString &key, const QString &text, const QString &within = {})
+    {
+        if (text.size() <= kMaxTextLength)
+            return true;
+        const Subject s = subject(key, within);
+        const QString most = QString::number(kMaxTextLength);
+        return fail(where, s.de + QStringLiteral(" ist länger als ") + most + QStringLiteral(" Zeichen"),
+                    s.en + QStringLiteral(" is longer than ") + most + QStringLiteral(" characters"));
     }
 
     bool whole(const Where &where, const QJsonObject &object, const QString &key, int least, int most,
@@ -452,8 +505,10 @@ private:
         if (!d || *d < least || *d > most) {
             const Subject s = subject(key, within);
             return fail(where,
-                        s.de + QStringLiteral(" ist keine ganze Zahl von %1 bis %2").arg(least).arg(most),
-                        s.en + QStringLiteral(" is not a whole number from %1 to %2").arg(least).arg(most));
+                        s.de + QStringLiteral(" ist keine ganze Zahl von %1 bis %2")
+                                   .arg(QString::number(least), QString::number(most)),
+                        s.en + QStringLiteral(" is not a whole number from %1 to %2")
+                                   .arg(QString::number(least), QString::number(most)));
         }
         *out = int(*d);
         return true;
@@ -574,7 +629,10 @@ private:
             const QString name = it.key();
             const QJsonValue value = it.value();
             if (known.contains(name) && value.isString()) {
-                out->insert(out->cend(), name, value.toString());
+                const QString text = value.toString();
+                if (!fitsAField(where, name, text, key))
+                    return false;
+                out->insert(out->cend(), name, text);
                 continue;
             }
             const Subject s = subject(name, key);
@@ -697,6 +755,24 @@ ReadResult readProject(const QByteArray &bytes, const KnownFields &known)
                        QStringLiteral("The file is not valid JSON: %1 (line %2, column %3).")
                            .arg(en, QString::number(line), QString::number(column)));
     }
+    if (const std::optional<StringFault> fault = stringFault(bytes)) {
+        const auto [line, column] = lineAndColumn(bytes, fault->offset);
+        const QString at = QString::number(line);
+        const QString col = QString::number(column);
+        return fault->control
+                   ? refused(QStringLiteral("Die Datei ist kein gültiger JSON-Text: ein Text enthält ein "
+                                            "Steuerzeichen (Zeile %1, Spalte %2).")
+                                 .arg(at, col),
+                             QStringLiteral("The file is not valid JSON: a text holds a control character "
+                                            "(line %1, column %2).")
+                                 .arg(at, col))
+                   : refused(QStringLiteral("Die Datei ist kein gültiger JSON-Text: eine Escape-Sequenz ist "
+                                            "ungültig (Zeile %1, Spalte %2).")
+                                 .arg(at, col),
+                             QStringLiteral("The file is not valid JSON: an escape sequence is not valid "
+                                            "(line %1, column %2).")
+                                 .arg(at, col));
+    }
     const QString notProjectDe = QStringLiteral("Die Datei ist keine Projektdatei der Vorbemessung.");
     const QString notProjectEn = QStringLiteral("The file is not a project file of this program.");
     if (!document.isObject())
@@ -706,11 +782,9 @@ ReadResult readProject(const QByteArray &bytes, const KnownFields &known)
         return refused(notProjectDe, notProjectEn);
     if (const std::optional<Duplicate> twice = duplicateKey(bytes))
         return refused(QStringLiteral("Zeile %1: der Schlüssel %2 steht zweimal im selben Objekt.")
-                           .arg(twice->line)
-                           .arg(quotedDe(twice->key)),
+                           .arg(QString::number(twice->line), quotedDe(twice->key)),
                        QStringLiteral("Line %1: the key %2 stands twice in the same object.")
-                           .arg(twice->line)
-                           .arg(quotedEn(twice->key)));
+                           .arg(QString::number(twice->line), quotedEn(twice->key)));
     const std::optional<double> version = wholeNumber(top.value(QStringLiteral("version")));
     if (!version || *version < 1)
         return refused(QStringLiteral("Die Versionsnummer („version“) fehlt oder ist keine ganze Zahl ab 1."),
@@ -720,12 +794,10 @@ ReadResult readProject(const QByteArray &bytes, const KnownFields &known)
         const QString v = QString::number(*version, 'g', 17);
         return refused(QStringLiteral("Die Datei stammt aus einer neueren Version des Programms (Dateiformat "
                                       "%1; diese Version liest Dateiformat %2) und wird nicht gelesen.")
-                           .arg(v)
-                           .arg(kFormatVersion),
+                           .arg(v, QString::number(kFormatVersion)),
                        QStringLiteral("The file comes from a newer version of the program (file format %1; "
                                       "this version reads file format %2) and is not read.")
-                           .arg(v)
-                           .arg(kFormatVersion),
+                           .arg(v, QString::number(kFormatVersion)),
                        true);
     }
 

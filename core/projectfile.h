@@ -61,6 +61,10 @@ inline constexpr char kFormatName[] = "vorbemessung-projekt";
 inline constexpr int kFormatVersion = 1;
 // Files larger than this are refused without reading them.
 inline constexpr qsizetype kMaxProjectBytes = 10 * 1024 * 1024;
+// The longest text of the header or of a position: as much as a line field of the forms holds
+// (QLineEdit's maxLength). A longer one would be cut where it is shown and stored cut.
+inline constexpr qsizetype kMaxTextLength = 32767;
+
 inline constexpr char kFileSuffix[] = ".vorbemessung";
 
 struct Header {
@@ -113,12 +117,13 @@ struct ReadResult {
 };
 
 // Reads a project from a file's bytes. Refuses the whole file when it is larger than
-// kMaxProjectBytes, not UTF-8 (a byte-order mark is allowed), not a JSON object, has a key twice
-// in one object, is not a project file of this program or comes from a newer version of it, or
-// when anything in it is of the wrong kind, missing, unknown or outside its range: a program
-// outside 1 … 6 or one `known` does not know, a field or option button the program's form does
-// not have, a utilisation outside 0 … 1000 %. A reason about a position names it by its place in
-// the list (from 1) and its number.
+// kMaxProjectBytes, not UTF-8 (a byte-order mark is allowed), not a JSON object, holds a control
+// character inside a text or an escape JSON does not know (both named with their line), has a
+// key twice in one object, is not a project file of this program or comes from a newer version
+// of it, or when anything in it is of the wrong kind, missing, unknown or outside its range: a
+// program outside 1 … 6 or one `known` does not know, a field or option button the program's
+// form does not have, a utilisation outside 0 … 1000 %, a text longer than kMaxTextLength. A
+// reason about a position names it by its place in the list (from 1) and its number.
 ReadResult readProject(const QByteArray &bytes, const KnownFields &known);
 
 // Stores `project` at `path` atomically: the new file replaces the old one whole or not at all.

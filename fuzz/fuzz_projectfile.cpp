@@ -1,8 +1,10 @@
 // The project file reader against any file content: it never crashes; a file it refuses gives no
 // project and a reason in both languages, and a file from a newer version is always refused; it
-// says "not UTF-8" exactly when the bytes do not survive decoding and encoding as UTF-8; every
-// project it reads holds only programs and fields the forms know and a utilisation in range; and
-// what it reads, written again, reads back to the same project and writes the same bytes.
+// says "not UTF-8" exactly when the bytes do not survive decoding and encoding as UTF-8; a file it
+// reads keeps JSON's grammar for texts (no control character inside one, only JSON's escapes);
+// every project it reads holds only programs and fields the forms know, a utilisation in range
+// and texts a field holds; and what it reads, written again, reads back to the same project and
+// writes the same bytes.
 //
 // Input: the file's bytes. The forms' fields are a fixed stand-in: program N knows the input
 // fields Edit1 … Edit(10 + N), the result fields Edit(N + 7) … Edit(N + 11) and the option
@@ -14,7 +16,9 @@
 #include <QtCore/QByteArray>
 #include <QtCore/QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
 
 using vb::fuzz::require;
@@ -39,6 +43,47 @@ const p::ProgramFields *fakeFields(int program)
         return all;
     }();
     return program >= 1 && program <= 6 ? &fields[program - 1] : nullptr;
+}
+
+// Whether the texts of a JSON file keep the grammar: no byte below 0x20 inside a text, and after
+// a backslash only one of " \ / b f n r t, or u and four hex digits; between the values only
+// blanks, tabs and line breaks below 0x20.
+bool strictTexts(const QByteArray &bytes)
+{
+    bool inText = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (!inText) {
+            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                return false;
+            inText = c == '"';
+            continue;
+        }
+        if (c < 0x20)
+            return false;
+        if (c == '"') {
+            inText = false;
+        } else if (c == '\\') {
+            const QByteArray rest = bytes.mid(i + 1, 5);
+            if (rest.startsWith('u')) {
+                if (rest.size() < 5 || !std::all_of(rest.begin() + 1, rest.end(), [](char h) {
+                        return std::isxdigit(static_cast<unsigned char>(h)) != 0;
+                    }))
+                    return false;
+                i += 5;
+            } else if (rest.isEmpty() || !QByteArray("\"\\/bfnrt").contains(rest[0])) {
+                return false;
+            } else {
+                ++i;
+            }
+        }
+    }
+    return true;
+}
+
+bool fitsAField(const QString &text)
+{
+    return text.size() <= p::kMaxTextLength;
 }
 
 } // namespace
@@ -66,9 +111,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(!read.newerVersion, "a newer version read", data, size);
     require(read.problem.isEmpty() && read.problemEnglish.isEmpty(), "a project read with a problem", data,
             size);
+    require(strictTexts(bytes), "a control character or an unknown escape in a text read", data, size);
 
     const p::Project &project = *read.project;
+    const p::Header &header = project.header;
+    require(fitsAField(header.project) && fitsAField(header.company) && fitsAField(header.creator),
+            "a header text longer than a field holds", data, size);
     for (const p::Position &pos : project.positions) {
+        require(fitsAField(pos.number) && fitsAField(pos.date) && fitsAField(pos.time) &&
+                    fitsAField(pos.section) &&
+                    std::all_of(pos.inputs.cbegin(), pos.inputs.cend(), fitsAField) &&
+                    std::all_of(pos.results.cbegin(), pos.results.cend(), fitsAField),
+                "a position text longer than a field holds", data, size);
         const p::ProgramFields *fields = fakeFields(pos.program);
         require(fields != nullptr, "a position of an unknown program", data, size);
         for (auto it = pos.options.cbegin(); it != pos.options.cend(); ++it)

@@ -96,6 +96,12 @@ QByteArray contents(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
+
+// A text one character longer than a field holds.
+QByteArray overlong()
+{
+    return '"' + QByteArray(kMaxTextLength + 1, 'x') + '"';
+}
 } // namespace
 
 class TestProjectFile : public QObject
@@ -155,6 +161,10 @@ void TestProjectFile::accepted_data()
                R"("program":1,"number":""}],"header":{"creator":"","company":"","project":""},)"
                R"("format":"vorbemessung-projekt"})")
         << 1;
+    QTest::newRow("tabs between the values and an escaped slash in a text are JSON")
+        << edited("\"version\": 1,", "\t\"version\":\t1,").replace("A. Planer", "A.\\/B. Planer") << 1;
+    QTest::newRow("a text as long as a field holds is read")
+        << edited("\"2,5\"", '"' + QByteArray(kMaxTextLength, '9') + '"') << 1;
 }
 
 void TestProjectFile::accepted()
@@ -180,6 +190,14 @@ void TestProjectFile::refusals_data()
         "kein UTF-8");
     row("an empty file says so", "\n", "leer");
     row("a JSON error says where", edited("\"version\": 1,", "\"version\": ,"), "(Zeile 3, Spalte ");
+    row("a tab typed into a text, not written as \\t, is refused with its place",
+        edited("A. Planer", "A.\tPlaner"), "ein Text enthält ein Steuerzeichen (Zeile 7, Spalte 23)");
+    row("a line break inside a text is refused at the line it stands on", edited("1.02", "1.\n02"),
+        "Steuerzeichen (Zeile 32, Spalte 26)");
+    row("an escape JSON does not know is refused, not read as its letter", edited("1.25", "1\\.25"),
+        "eine Escape-Sequenz ist ungültig (Zeile 19, Spalte 28)");
+    row("a key with an escape JSON does not know is refused too", edited("\"Edit8\"", "\"Edit\\8\""),
+        "Escape-Sequenz ist ungültig (Zeile 22,");
     row("a JSON list is not a project", "[]", "keine Projektdatei");
     row("another format name is not a project", edited("vorbemessung-projekt", "tabelle"),
         "keine Projektdatei");
@@ -217,6 +235,12 @@ void TestProjectFile::refusals_data()
     row("a missing date", edited("\"date\": \"\",", ""), "„date“ fehlt");
     row("a utilisation over 1000 %", edited("87", "1001"), "„utilisation“ in „section“ ist keine ganze Zahl");
     row("a section without a name", edited("\"50 x 100 x 3\"", "\"\""), "„name“ in „section“ ist leer");
+    row("a header text longer than a field holds is named", edited("\"Musterbau\"", overlong()),
+        "Projektkopf: „company“ ist länger als 32767 Zeichen");
+    row("an input longer than a field holds is named", edited("\"1.25\"", overlong()),
+        "Position 1 (Nr. „1.01“): „Edit2“ in „inputs“ ist länger als 32767 Zeichen");
+    row("a section name longer than a field holds is named", edited("\"50 x 100 x 3\"", overlong()),
+        "„name“ in „section“ ist länger als 32767 Zeichen");
 }
 
 void TestProjectFile::refusals()
