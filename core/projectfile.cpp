@@ -8,7 +8,6 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QJsonParseError>
 #include <QtCore/QJsonValue>
-#include <QtCore/QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -665,29 +664,76 @@ private:
     QString m_en;
 };
 
+// The limit as a reason names it.
+QString maxProjectSize()
+{
+    return QString::number(kMaxProjectBytes / (1024 * 1024)) + QStringLiteral(" MB");
+}
+
 ReadResult tooLarge()
 {
-    return refused(QStringLiteral("Die Datei ist größer als 10 MB und wird nicht gelesen."),
-                   QStringLiteral("The file is larger than 10 MB and is not read."));
+    return refused(QStringLiteral("Die Datei ist größer als ") + maxProjectSize() +
+                       QStringLiteral(" und wird nicht gelesen."),
+                   QStringLiteral("The file is larger than ") + maxProjectSize() +
+                       QStringLiteral(" and is not read."));
 }
 
-QString nativePath(const QString &path)
+// The name of the first text of `p` longer than a field holds; empty when there is none.
+QString overlongText(const Position &p)
 {
-    return QDir::toNativeSeparators(path);
+    const auto tooLong = [](const QString &t) { return t.size() > kMaxTextLength; };
+    for (const auto &[name, text] : {std::pair{"number", &p.number}, std::pair{"date", &p.date},
+                                     std::pair{"time", &p.time}, std::pair{"section", &p.section}}) {
+        if (tooLong(*text))
+            return QString::fromLatin1(name);
+    }
+    for (const QMap<QString, QString> *fields : {&p.inputs, &p.results}) {
+        for (auto it = fields->cbegin(); it != fields->cend(); ++it) {
+            if (tooLong(it.value()))
+                return it.key();
+        }
+    }
+    return {};
 }
 
-// Why a project could not be read back once written; empty when it can.
-QString unstorable(const Project &project)
+// Why a project could not be read back once written; nothing when it can.
+std::optional<Reason> unstorable(const Project &project)
 {
+    const QString most = QString::number(kMaxTextLength);
+    const Header &h = project.header;
+    for (const auto &[name, text] : {std::pair{"project", &h.project}, std::pair{"company", &h.company},
+                                     std::pair{"creator", &h.creator}}) {
+        if (text->size() > kMaxTextLength)
+            return Reason{QStringLiteral("Der Projektkopf kann nicht gespeichert werden: „") +
+                              QLatin1String(name) + QStringLiteral("“ ist länger als ") + most +
+                              QStringLiteral(" Zeichen."),
+                          QStringLiteral("The project header cannot be stored: \"") + QLatin1String(name) +
+                              QStringLiteral("\" is longer than ") + most + QStringLiteral(" characters.")};
+    }
     for (qsizetype k = 0; k < project.positions.size(); ++k) {
         const Position &p = project.positions[k];
         // Concatenated, not .arg(): the position number is the planner's text and may hold "%1".
-        const QString where = QStringLiteral("position %1 (number \"").arg(k + 1) + p.number + u'"';
-        if (p.program < 1 || p.program > 6)
-            return where + QStringLiteral(" cannot be stored: there is no program %1").arg(p.program);
-        if (!p.section.isEmpty() && (p.sectionUtilisation < 0 || p.sectionUtilisation > 1000))
-            return where +
-                   QStringLiteral(" cannot be stored: a utilisation of %1 %").arg(p.sectionUtilisation);
+        const QString place = QString::number(k + 1);
+        const QString whereDe = QStringLiteral("Position ") + place + QStringLiteral(" (Nr. ") +
+                                quotedDe(p.number) + QStringLiteral(") kann nicht gespeichert werden: ");
+        const QString whereEn = QStringLiteral("position ") + place + QStringLiteral(" (number ") +
+                                quotedEn(p.number) + QStringLiteral(") cannot be stored: ");
+        if (p.program < 1 || p.program > 6) {
+            const QString program = QString::number(p.program);
+            return Reason{whereDe + QStringLiteral("es gibt kein Programm ") + program + u'.',
+                          whereEn + QStringLiteral("there is no program ") + program + u'.'};
+        }
+        if (!p.section.isEmpty() && (p.sectionUtilisation < 0 || p.sectionUtilisation > 1000)) {
+            const QString utilisation = QString::number(p.sectionUtilisation);
+            return Reason{
+                whereDe + QStringLiteral("eine Ausnutzung von ") + utilisation + QStringLiteral(" %."),
+                whereEn + QStringLiteral("a utilisation of ") + utilisation + QStringLiteral(" %.")};
+        }
+        if (const QString name = overlongText(p); !name.isEmpty())
+            return Reason{whereDe + quotedDe(name) + QStringLiteral(" ist länger als ") + most +
+                              QStringLiteral(" Zeichen."),
+                          whereEn + quotedEn(name) + QStringLiteral(" is longer than ") + most +
+                              QStringLiteral(" characters.")};
     }
     return {};
 }
@@ -810,58 +856,40 @@ ReadResult readProject(const QByteArray &bytes, const KnownFields &known)
     return r;
 }
 
-bool saveProject(const QString &path, const Project &project, QString *error)
+std::optional<Reason> saveProject(const QString &path, const Project &project)
 {
-    const auto failed = [error](const QString &file, const QString &why) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(nativePath(file), why);
-        return false;
-    };
-    if (const QString why = unstorable(project); !why.isEmpty())
-        return failed(path, why);
-
+    if (const std::optional<Reason> why = unstorable(project))
+        return fileReason(path, *why);
     const QByteArray bytes = writeProject(project);
-    QSaveFile file(path); // discards its temporary file unless committed
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return failed(path, file.errorString());
+    if (bytes.size() > kMaxProjectBytes)
+        return fileReason(path, {QStringLiteral("Die Projektdatei würde größer als ") + maxProjectSize() +
+                                     QStringLiteral(" und wird nicht gespeichert."),
+                                 QStringLiteral("The project file would be larger than ") + maxProjectSize() +
+                                     QStringLiteral(" and is not saved.")});
 
-    // The previous state, copied whole to the backup before the new one replaces it.
-    QFile previous(path);
-    if (previous.exists()) {
-        if (!previous.open(QIODevice::ReadOnly))
-            return failed(path, previous.errorString());
-        const QByteArray old = previous.readAll();
-        if (previous.error() != QFileDevice::NoError)
-            return failed(path, previous.errorString());
-        if (old != bytes) {
-            QSaveFile backup(path + QStringLiteral(".bak"));
-            if (!backup.open(QIODevice::WriteOnly) || backup.write(old) != old.size() || !backup.commit())
-                return failed(backup.fileName(), backup.errorString());
+    // The previous state goes to the backup before the new one replaces it: a failure of either
+    // leaves the project file as it was.
+    if (QFileInfo::exists(path)) {
+        const FileRead previous = readRegularFile(path, kMaxProjectBytes);
+        if (!previous.bytes)
+            return fileReason(path, previous.problem);
+        if (*previous.bytes != bytes) {
+            if (std::optional<Reason> failed =
+                    writeFileAtomically(path + QStringLiteral(".bak"), *previous.bytes))
+                return failed;
         }
     }
-    if (!file.commit())
-        return failed(path, file.errorString());
-    return true;
+    return writeFileAtomically(path, bytes);
 }
 
 ReadResult loadProject(const QString &path, const KnownFields &known)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return refused(QStringLiteral("Das ist keine gewöhnliche Datei."),
-                       QStringLiteral("This is not a regular file."));
-    if (info.size() > kMaxProjectBytes)
+    const FileRead file = readRegularFile(path, kMaxProjectBytes);
+    if (file.tooLarge)
         return tooLarge();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(file.errorString()),
-                       QStringLiteral("The file cannot be opened: %1").arg(file.errorString()));
-    // One byte more than allowed, so that a file grown since it was measured is still refused.
-    const QByteArray bytes = file.read(kMaxProjectBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(file.errorString()),
-                       QStringLiteral("The file cannot be read: %1").arg(file.errorString()));
-    return readProject(bytes, known);
+    if (!file.bytes)
+        return refused(file.problem.german, file.problem.english);
+    return readProject(*file.bytes, known);
 }
 
 ProjectLock::ProjectLock(const QString &projectPath) : m_lock(projectPath + QStringLiteral(".lock"))

@@ -44,6 +44,8 @@
 // the quotation mark, the backslash, control characters and unpaired UTF-16 surrogates
 // escaped, so that every text the program holds reads back the same.
 
+#include "core/userfile.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
 #include <QtCore/QLockFile>
@@ -59,12 +61,14 @@ namespace vb::project
 
 inline constexpr char kFormatName[] = "vorbemessung-projekt";
 inline constexpr int kFormatVersion = 1;
-// Files larger than this are refused without reading them.
-inline constexpr qsizetype kMaxProjectBytes = 10 * 1024 * 1024;
+// The largest project file, for reading and for writing alike: files larger than this are refused
+// without reading them, and a change that would make the file larger is not stored. A position
+// of the largest form (Programm 5: 14 inputs, 7 results, a section) takes about 1.2 kB, so a
+// building of 10,000 positions (12 MB) fits five times over.
+inline constexpr qsizetype kMaxProjectBytes = 64 * 1024 * 1024;
 // The longest text of the header or of a position: as much as a line field of the forms holds
 // (QLineEdit's maxLength). A longer one would be cut where it is shown and stored cut.
 inline constexpr qsizetype kMaxTextLength = 32767;
-
 inline constexpr char kFileSuffix[] = ".vorbemessung";
 
 struct Header {
@@ -129,13 +133,14 @@ ReadResult readProject(const QByteArray &bytes, const KnownFields &known);
 // Stores `project` at `path` atomically: the new file replaces the old one whole or not at all.
 // The previous content is kept beside it as `<path>.bak` (replaced each time, itself written
 // atomically; left as it is when the project is stored unchanged, so that it keeps the state
-// before). Refuses, writing nothing, a project it could not read back (a program outside 1 … 6,
-// a utilisation outside 0 … 1000 %). False with `error` set (file name and the system's reason)
-// on failure; the file at `path` is then as it was.
-bool saveProject(const QString &path, const Project &project, QString *error);
+// before). Refuses, writing nothing, a project it could not read back: a program outside 1 … 6,
+// a utilisation outside 0 … 1000 %, a text longer than kMaxTextLength, a file larger than
+// kMaxProjectBytes. Nothing on success; else the reason in both languages, with the file's name
+// and, for a failure of the disk, the system's reason; the file at `path` is then as it was.
+std::optional<Reason> saveProject(const QString &path, const Project &project);
 
-// Reads the project file at `path`: a file larger than kMaxProjectBytes is refused before it is
-// read; an I/O failure gives a reason with the system's error text.
+// Reads the project file at `path` when it is a regular file: a file larger than
+// kMaxProjectBytes is refused before it is read; an I/O failure gives the system's reason.
 ReadResult loadProject(const QString &path, const KnownFields &known);
 
 // The claim of one running program on a project file, so that two never write one project: a

@@ -7,7 +7,6 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
-#include <QtCore/QSaveFile>
 #include <QtCore/QStandardPaths>
 
 #include <memory>
@@ -30,6 +29,8 @@ constexpr Caption kOpenElsewhere = {
     "header are not saved."};
 constexpr Caption kLockedForNew = {"", "Das Projekt %1 ist in einem anderen laufenden Programm geöffnet.",
                                    "The project %1 is open in another running program."};
+constexpr Caption kCannotSave = {"", "Das Projekt kann nicht gespeichert werden:\n%1",
+                                 "The project cannot be saved:\n%1"};
 constexpr Caption kReplaceQuestion = {"",
                                       "Das Projekt enthält bereits eine Position %1.\nPosition %1 ersetzen?",
                                       "The project already holds a position %1.\nReplace position %1?"};
@@ -60,6 +61,12 @@ QString freeNumber(const project::Project &project, const QString &number)
                          [&](const project::Position &p) { return p.number == candidate; }))
             return candidate;
     }
+}
+
+void reportSaveFailure(const Reason &why)
+{
+    shell::message(
+        {QMessageBox::Critical, text(kProjectCaption), text(kCannotSave).arg(why.text(shell::english()))});
 }
 
 } // namespace
@@ -96,9 +103,8 @@ bool ProjectSession::create(const QString &path, const project::Header &header)
         return false;
     }
     const project::Project fresh{header, {}};
-    QString error;
-    if (!project::saveProject(path, fresh, &error)) {
-        shell::message({QMessageBox::Critical, text(kProjectCaption), error});
+    if (const std::optional<Reason> failed = project::saveProject(path, fresh)) {
+        reportSaveFailure(*failed);
         return false;
     }
     m_lock = std::move(lock);
@@ -159,9 +165,8 @@ bool ProjectSession::write(const project::Project &next)
 {
     if (!canWrite())
         return false;
-    QString error;
-    if (!project::saveProject(m_path, next, &error)) {
-        shell::message({QMessageBox::Critical, text(kProjectCaption), error});
+    if (const std::optional<Reason> failed = project::saveProject(m_path, next)) {
+        reportSaveFailure(*failed);
         return false;
     }
     m_project = next;
@@ -231,11 +236,11 @@ QString ProjectSession::recentListFile()
 QStringList ProjectSession::recentProjects()
 {
     // A list the planner never sees as a file: read what reads, ignore the rest.
-    QFile file(recentListFile());
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * 1024)
+    const FileRead file = readRegularFile(recentListFile(), 64 * 1024);
+    if (!file.bytes)
         return {};
     QStringList paths;
-    for (const QByteArray &line : file.readAll().split('\n')) {
+    for (const QByteArray &line : file.bytes->split('\n')) {
         const QString path = QString::fromUtf8(line).trimmed();
         if (!path.isEmpty() && QFileInfo(path).isAbsolute() && !paths.contains(path))
             paths << path;
@@ -254,11 +259,8 @@ void ProjectSession::remember(const QString &path)
         paths.removeLast();
     const QString listFile = recentListFile();
     QDir().mkpath(QFileInfo(listFile).absolutePath());
-    QSaveFile file(listFile);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(paths.join(QLatin1Char('\n')).toUtf8() + '\n');
-        file.commit();
-    }
+    // Not worth a message when it fails: the list only saves the planner a search.
+    writeFileAtomically(listFile, paths.join(QLatin1Char('\n')).toUtf8() + '\n');
 }
 
 QString programName(int program, bool english)

@@ -117,6 +117,8 @@ private slots:
     void refusals();
     void loadRefusals();
     void backup();
+    void storeRefusals_data();
+    void storeRefusals();
     void locks_data();
     void locks();
 };
@@ -137,13 +139,13 @@ void TestProjectFile::roundTrip()
         QString(QChar(0)) + QChar(0xD800) + u'x' + QChar(0xDC00);
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
-    QString error;
-    QVERIFY2(saveProject(path, project, &error), qPrintable(error));
+    const std::optional<vb::Reason> failed = saveProject(path, project);
+    QVERIFY2(!failed, qPrintable(failed->german));
     const QByteArray first = contents(path);
     const ReadResult read = loadProject(path, known);
     QVERIFY2(read.project, qPrintable(read.problem));
     QVERIFY(*read.project == project);
-    QVERIFY(saveProject(path, *read.project, &error));
+    QVERIFY(!saveProject(path, *read.project));
     QCOMPARE(contents(path), first);
 }
 
@@ -184,7 +186,7 @@ void TestProjectFile::refusals_data()
     const auto row = [](const char *name, const QByteArray &bytes, const char *reason, bool newer = false) {
         QTest::newRow(name) << bytes << QString::fromUtf8(reason) << newer;
     };
-    row("a file larger than 10 MB is refused", QByteArray(kMaxProjectBytes + 1, ' '), "10 MB");
+    row("a file larger than 64 MB is refused", QByteArray(kMaxProjectBytes + 1, ' '), "64 MB");
     row("a byte that is not UTF-8 is refused with its line", edited("Musterbau", "M\xFCsterbau"), "Zeile 6");
     row("a character cut off at the end of the file is not UTF-8", kSampleFile + QByteArray("\xE2\x82"),
         "kein UTF-8");
@@ -264,39 +266,81 @@ void TestProjectFile::loadRefusals()
     QFile file(huge);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxProjectBytes + 1));
     file.close();
-    QVERIFY(loadProject(huge, known).problem.contains(QStringLiteral("10 MB")));
+    QVERIFY(loadProject(huge, known).problem.contains(QStringLiteral("64 MB")));
     QVERIFY(loadProject(dir.path(), known).problem.contains(QStringLiteral("keine gewöhnliche Datei")));
     const ReadResult missing = loadProject(dir.filePath(QStringLiteral("none.vorbemessung")), known);
-    QVERIFY(!missing.project &&
-            missing.problem.startsWith(QStringLiteral("Die Datei kann nicht geöffnet werden: ")));
+    QVERIFY(!missing.project && missing.problem.contains(QStringLiteral("existiert nicht")));
 }
 
-// The backup holds the state before the last change; nothing else is left in the folder, and a
-// save that fails or is refused leaves the file as it was.
+// The backup holds the state before the last change, and nothing else is left in the folder.
 void TestProjectFile::backup()
 {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
     Project project = sample();
-    QString error;
-    QVERIFY(saveProject(path, project, &error));
+    QVERIFY(!saveProject(path, project));
     const QByteArray before = contents(path);
     project.positions[0].inputs[QStringLiteral("Edit1")] = QStringLiteral("3,0");
-    QVERIFY(saveProject(path, project, &error));
-    QVERIFY(saveProject(path, project, &error)); // unchanged: the backup keeps the state before
+    QVERIFY(!saveProject(path, project));
+    QVERIFY(!saveProject(path, project)); // unchanged: the backup keeps the state before
     QCOMPARE(contents(path), writeProject(project));
     QCOMPARE(contents(path + QStringLiteral(".bak")), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList({QStringLiteral("nord.vorbemessung"), QStringLiteral("nord.vorbemessung.bak")}));
+    const std::optional<vb::Reason> noFolder =
+        saveProject(dir.filePath(QStringLiteral("no/such/folder.vorbemessung")), sample());
+    QVERIFY(noFolder && noFolder->english.contains(QStringLiteral("folder.vorbemessung")));
+}
 
-    const QByteArray stored = contents(path);
+// What the reader would refuse is not written: the file and its backup stay as they were.
+void TestProjectFile::storeRefusals_data()
+{
+    QTest::addColumn<Project>("project");
+    QTest::addColumn<QString>("reason"); // a piece of the English reason
+    const QString overlong(kMaxTextLength + 1, u'x');
+    Project project = sample();
     project.positions[1].program = 7;
-    QVERIFY(!saveProject(path, project, &error));
-    QVERIFY2(error.contains(QStringLiteral("no program 7")), qPrintable(error));
+    QTest::newRow("a program there is not") << project
+                                            << "position 2 (number \"1.02\") cannot be stored: "
+                                               "there is no program 7";
+    project = sample();
+    project.header.creator = overlong;
+    QTest::newRow("a header text longer than a field holds")
+        << project << "header cannot be stored: \"creator\" is longer than 32767 characters";
+    project = sample();
+    project.positions[0].results[QStringLiteral("Edit8")] = overlong;
+    QTest::newRow("a result longer than a field holds") << project << "\"Edit8\" is longer than 32767";
+    // Texts as long as a field holds, shared by every position, so that the test keeps little
+    // in memory: 700 positions of three such inputs write about 69 MB.
+    project = sample();
+    const QString full(kMaxTextLength, u'9');
+    Position large = project.positions[1];
+    large.inputs = {{"Edit1", full}, {"Edit2", full}, {"Edit3", full}};
+    for (int k = 0; k < 700; ++k)
+        project.positions.append(large);
+    QTest::newRow("a change that makes the file larger than 64 MB")
+        << project << "file would be larger than 64 MB and is not saved";
+}
+
+void TestProjectFile::storeRefusals()
+{
+    QFETCH(Project, project);
+    QFETCH(QString, reason);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
+    QVERIFY(!saveProject(path, sample()));
+    Project changed = sample();
+    changed.header.project = QStringLiteral("Süd");
+    QVERIFY(!saveProject(path, changed));
+    const QByteArray stored = contents(path);
+    const QByteArray backup = contents(path + QStringLiteral(".bak"));
+    const std::optional<vb::Reason> refused = saveProject(path, project);
+    QVERIFY(refused);
+    QVERIFY2(refused->english.contains(reason), qPrintable(refused->english));
+    QVERIFY(refused->english.startsWith(QDir::toNativeSeparators(path)));
+    QVERIFY(!refused->german.isEmpty() && refused->german != refused->english);
     QCOMPARE(contents(path), stored);
-    error.clear();
-    QVERIFY(!saveProject(dir.filePath(QStringLiteral("no/such/folder.vorbemessung")), sample(), &error));
-    QVERIFY(error.contains(QStringLiteral("folder.vorbemessung")));
+    QCOMPARE(contents(path + QStringLiteral(".bak")), backup);
 }
 
 void TestProjectFile::locks_data()

@@ -15,6 +15,7 @@
 #include "forms/tformprojekt.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
@@ -37,6 +38,42 @@ QStringList resultTexts(vb::ProgramForm *form)
         out << text(form, QString::fromLatin1(result.field));
     return out;
 }
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+// A small file system of its own (tmpfs) mounted at `folder` for one test, where this run may
+// mount one; unmounted when it goes.
+class ScratchDisk
+{
+public:
+    ScratchDisk(const QString &folder, const QString &options) : m_folder(folder)
+    {
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                       options, QStringLiteral("tmpfs"), folder}) == 0;
+    }
+    ~ScratchDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_folder});
+    }
+    ScratchDisk(const ScratchDisk &) = delete;
+    ScratchDisk &operator=(const ScratchDisk &) = delete;
+    bool mounted() const { return m_mounted; }
+    bool remount(const QString &options)
+    {
+        return QProcess::execute(QStringLiteral("mount"),
+                                 {QStringLiteral("-o"), QStringLiteral("remount,") + options, m_folder}) == 0;
+    }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
 
 } // namespace
 
@@ -68,6 +105,7 @@ private slots:
     void inputsChangedAfterTheCalculationAreNotStored();
     void changedResultIsNamedWithBothValues();
     void projectHeldByAnotherCopyOpensReadOnly();
+    void fullDiskIsNamedAndChangesNothing();
     void sectionNameIsShownAsNamed();
     void fileThatIsNoProjectChangesNothing();
     void wholeProjectIsOneNumberedBooklet();
@@ -260,8 +298,7 @@ void TestProject::changedResultIsNamedWithBothValues()
     vb::project::Project tampered = vb::projectSession().project();
     const QString computed = tampered.positions[0].results.value(QStringLiteral("Edit8"));
     tampered.positions[0].results[QStringLiteral("Edit8")] = QStringLiteral("1.0");
-    QString error;
-    QVERIFY2(vb::project::saveProject(projectPath(), tampered, &error), qPrintable(error));
+    QVERIFY(!vb::project::saveProject(projectPath(), tampered));
     QVERIFY(vb::projectSession().open(projectPath()));
     reopen(0, [](vb::ProgramForm *) {});
     QCOMPARE(m_app->messages.size(), 1);
@@ -295,6 +332,36 @@ void TestProject::projectHeldByAnotherCopyOpensReadOnly()
     QFile f(projectPath());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
+}
+
+// A header the disk does not take: the message names the disk's reason in the planner's language,
+// and neither the file nor the open project change.
+void TestProject::fullDiskIsNamedAndChangesNothing()
+{
+    const QString folder = m_dir->filePath(QStringLiteral("klein"));
+    QVERIFY(QDir().mkpath(folder));
+    ScratchDisk disk(folder, QStringLiteral("size=64k"));
+    if (!disk.mounted())
+        QSKIP("a full disk needs a small file system of its own, and mounting is not permitted here");
+    const QString path = folder + QStringLiteral("/Nord.vorbemessung");
+    QVERIFY(vb::projectSession().create(path, {"Nord", "", ""}));
+    QFile filler(folder + QStringLiteral("/Füllung"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    const QByteArray before = contents(path);
+    vb::shell::setEnglish(true);
+    vb::projectSession().setHeader({"Süd", "", ""});
+    QCOMPARE(m_app->messages.size(), 1);
+    const QString message = m_app->messages[0].text;
+    QVERIFY2(message.startsWith(QStringLiteral("The project cannot be saved:\n")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("There is no space left on the disk.")), qPrintable(message));
+    QVERIFY(!message.contains(QStringLiteral("Unknown error")));
+    QCOMPARE(vb::projectSession().project().header.project, QStringLiteral("Nord"));
+    QCOMPARE(contents(path), before);
+    filler.close();
+    vb::projectSession().close();
 }
 
 void TestProject::sectionNameIsShownAsNamed()
