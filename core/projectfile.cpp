@@ -8,14 +8,20 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QJsonParseError>
 #include <QtCore/QJsonValue>
+#include <QtCore/QSysInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <utility>
+
+#include <signal.h>
+#include <sys/types.h>
 
 namespace vb::project
 {
@@ -738,6 +744,14 @@ std::optional<Reason> unstorable(const Project &project)
     return {};
 }
 
+// Whether the process `pid` of this computer still runs: kill() with no signal only asks.
+bool processRuns(qint64 pid)
+{
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+}
+
 } // namespace
 
 QByteArray writeProject(const Project &project)
@@ -892,7 +906,19 @@ ReadResult loadProject(const QString &path, const KnownFields &known)
     return readProject(*file.bytes, known);
 }
 
-ProjectLock::ProjectLock(const QString &projectPath) : m_lock(projectPath + QStringLiteral(".lock"))
+QString canonicalProjectPath(const QString &path)
+{
+    const QFileInfo info(path);
+    if (const QString real = info.canonicalFilePath(); !real.isEmpty())
+        return real;
+    // A file not made yet: where a link that leads nowhere points, in its folder's real path.
+    const QFileInfo target(info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath());
+    const QString folder = QFileInfo(target.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? target.absoluteFilePath() : QDir(folder).filePath(target.fileName());
+}
+
+ProjectLock::ProjectLock(const QString &projectPath)
+    : m_path(projectPath + QStringLiteral(".lock")), m_lock(m_path)
 {
     // No age limit: QLockFile's default would take over a lock older than 30 s whose process it
     // cannot check, such as one from another computer on a shared drive.
@@ -901,7 +927,42 @@ ProjectLock::ProjectLock(const QString &projectPath) : m_lock(projectPath + QStr
 
 bool ProjectLock::tryLock()
 {
-    return m_lock.tryLock(0);
+    if (m_lock.isLocked())
+        return true;
+    for (int attempt = 0;; ++attempt) {
+        m_holder = {};
+        // Takes over a lock of this computer whose process is gone, itself.
+        if (m_lock.tryLock(0))
+            return true;
+        if (m_lock.error() != QLockFile::LockFailedError) {
+            m_holder.state = LockHolder::State::NoLock;
+            return false;
+        }
+        const QFileInfo file(m_path);
+        if (!file.exists() && attempt < 2)
+            continue; // released since the attempt
+        m_holder.modified = file.lastModified();
+        if (!m_lock.getLockInfo(&m_holder.pid, &m_holder.host, &m_holder.program)) {
+            m_holder.state = LockHolder::State::Damaged;
+            return false;
+        }
+        // A lock that names no computer comes from this one, as QLockFile reads it.
+        const bool here = m_holder.host.isEmpty() || m_holder.host == QSysInfo::machineHostName();
+        m_holder.state = !here                       ? LockHolder::State::OtherComputer
+                         : processRuns(m_holder.pid) ? LockHolder::State::Running
+                                                     : LockHolder::State::Ended;
+        return false;
+    }
+}
+
+bool ProjectLock::takeOver()
+{
+    if (m_lock.isLocked())
+        return true;
+    // Fails while the holder still has the file locked, or when it is gone already; the attempt
+    // that follows tells which.
+    m_lock.removeStaleLockFile();
+    return tryLock();
 }
 
 } // namespace vb::project

@@ -47,6 +47,7 @@
 #include "core/userfile.h"
 
 #include <QtCore/QByteArray>
+#include <QtCore/QDateTime>
 #include <QtCore/QList>
 #include <QtCore/QLockFile>
 #include <QtCore/QMap>
@@ -143,22 +144,50 @@ std::optional<Reason> saveProject(const QString &path, const Project &project);
 // kMaxProjectBytes is refused before it is read; an I/O failure gives the system's reason.
 ReadResult loadProject(const QString &path, const KnownFields &known);
 
+// The one name of the file a project is kept in: `path` made absolute, with symbolic links
+// resolved (of the file, or of its folder for a file not made yet), so that two names of one
+// file are one project with one lock.
+QString canonicalProjectPath(const QString &path);
+
+// What a lock file that keeps a project from being claimed tells, and what became of the
+// program that made it.
+struct LockHolder {
+    enum class State {
+        Running,       // a program on this computer that still runs holds the project
+        Ended,         // left by a program on this computer that no longer runs
+        OtherComputer, // made on another computer: whether its program runs cannot be checked here
+        Damaged,       // the lock file does not say who made it
+        NoLock,        // no lock file can be made beside the project (permission, read-only disk)
+    };
+    State state = State::Running;
+    qint64 pid = 0;     // 0 where the lock file does not tell
+    QString host;       // the computer's name, as the lock file gives it
+    QString program;    // the program's name, as the lock file gives it
+    QDateTime modified; // when the lock file was made; invalid without one
+};
+
 // The claim of one running program on a project file, so that two never write one project: a
 // lock file `<path>.lock` beside it, held until the object is destroyed. A lock left by a copy
-// that ended without releasing it (its process is gone) is taken over. A lock does not go stale
-// by its age: a project stays open for hours, and a lock from another computer on a shared drive
-// cannot be checked for its process.
+// on this computer whose process is gone is taken over unasked. A lock does not go stale by its
+// age: a project stays open for hours, and a lock from another computer on a shared drive
+// cannot be checked for its process; the planner decides (takeOver()).
 class ProjectLock
 {
 public:
     explicit ProjectLock(const QString &projectPath);
 
-    // False while another program (or another ProjectLock) holds the project: the caller opens
-    // it read-only and says so.
+    // False while the project cannot be claimed; holder() then says why.
     bool tryLock();
+    const LockHolder &holder() const { return m_holder; }
+    // Removes a lock another program left and claims the project. Fails, and holder() says why,
+    // where the lock file cannot be removed, also while a program on this computer (or one on a
+    // shared drive that passes file locks on) still holds it.
+    bool takeOver();
 
 private:
+    QString m_path;
     QLockFile m_lock; // releases the lock when destroyed
+    LockHolder m_holder;
 };
 
 } // namespace vb::project

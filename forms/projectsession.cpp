@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace vb
 {
 
@@ -29,6 +31,56 @@ constexpr Caption kOpenElsewhere = {
     "header are not saved."};
 constexpr Caption kLockedForNew = {"", "Das Projekt %1 ist in einem anderen laufenden Programm geöffnet.",
                                    "The project %1 is open in another running program."};
+constexpr Caption kNoLock = {
+    "",
+    "Neben dem Projekt %1 kann keine Sperrdatei angelegt werden: im Ordner darf nicht geschrieben "
+    "werden, oder der Datenträger ist schreibgeschützt.\nEs wird schreibgeschützt geöffnet: Positionen "
+    "und Kopfdaten werden nicht gespeichert.",
+    "No lock file can be made beside the project %1: the folder may not be written to, or the disk is "
+    "read-only.\nIt is opened read-only: positions and header are not saved."};
+constexpr Caption kNoLockForNew = {
+    "",
+    "Das Projekt %1 kann nicht angelegt werden: neben ihm kann keine Sperrdatei angelegt werden, im "
+    "Ordner darf nicht geschrieben werden, oder der Datenträger ist schreibgeschützt.",
+    "The project %1 cannot be made: no lock file can be made beside it, the folder may not be written "
+    "to, or the disk is read-only."};
+constexpr Caption kLocked = {"", "Das Projekt %1 ist gesperrt.", "The project %1 is locked."};
+constexpr Caption kLockEnded = {
+    "",
+    "Die Sperre stammt von einem Programm auf diesem Rechner, das nicht mehr läuft, etwa nach einem "
+    "Absturz.",
+    "The lock comes from a program on this computer that no longer runs, for instance after a crash."};
+constexpr Caption kLockDamaged = {
+    "", "Die Sperrdatei ist beschädigt: sie sagt nicht, welches Programm das Projekt geöffnet hat.",
+    "The lock file is damaged: it does not say which program has the project open."};
+constexpr Caption kLockOtherComputer = {
+    "",
+    "Die Sperre stammt von einem anderen Rechner. Ob das Projekt dort noch geöffnet ist, kann von hier "
+    "aus nicht geprüft werden: übernehmen Sie es nur, wenn es dort nicht mehr geöffnet ist.",
+    "The lock comes from another computer. Whether the project is still open there cannot be checked "
+    "from here: take it over only if it is no longer open there."};
+constexpr Caption kLockHost = {"", "Rechner: %1", "Computer: %1"};
+constexpr Caption kLockProcess = {"", "Prozessnummer: %1", "Process number: %1"};
+constexpr Caption kLockProgram = {"", "Programm: %1", "Program: %1"};
+constexpr Caption kLockWritten = {"", "Sperrdatei geschrieben: %1", "Lock file written: %1"};
+constexpr Caption kLockTime = {"", "dd.MM.yyyy HH:mm:ss", "yyyy-MM-dd HH:mm:ss"};
+constexpr Caption kOpenReadOnly = {"", "Schreibgeschützt öffnen", "Open read-only"};
+constexpr Caption kTakeOver = {"", "Übernehmen", "Take over"};
+constexpr Caption kTakeOverFailed = {
+    "",
+    "Die Sperre des Projekts %1 kann nicht aufgehoben werden.\nEs wird schreibgeschützt geöffnet: "
+    "Positionen und Kopfdaten werden nicht gespeichert.",
+    "The lock of the project %1 cannot be removed.\nIt is opened read-only: positions and header are "
+    "not saved."};
+constexpr Caption kTakeOverFailedForNew = {"", "Die Sperre des Projekts %1 kann nicht aufgehoben werden.",
+                                           "The lock of the project %1 cannot be removed."};
+constexpr Caption kHardLinks = {
+    "",
+    "Die Datei %1 hat %2 Namen (harte Verknüpfungen). Gespeichert wird eine neue Datei unter einem "
+    "der Namen, die anderen behielten den alten Stand.\nSie wird schreibgeschützt geöffnet: Positionen "
+    "und Kopfdaten werden nicht gespeichert.",
+    "The file %1 has %2 names (hard links). Saving writes a new file under one of the names, the "
+    "others would keep the old state.\nIt is opened read-only: positions and header are not saved."};
 constexpr Caption kCannotSave = {"", "Das Projekt kann nicht gespeichert werden:\n%1",
                                  "The project cannot be saved:\n%1"};
 constexpr Caption kReplaceQuestion = {"",
@@ -61,6 +113,81 @@ QString freeNumber(const project::Project &project, const QString &number)
                          [&](const project::Position &p) { return p.number == candidate; }))
             return candidate;
     }
+}
+
+// How many names (hard links) the file at `path` has; 1 where that cannot be told.
+nlink_t nameCount(const QString &path)
+{
+    struct stat st {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_nlink : 1;
+}
+
+// A text a lock file gives, as a message shows it: a damaged one may hold anything.
+QString fromLockFile(const QString &s)
+{
+    return s.size() > 80 ? s.left(80) + u'…' : s;
+}
+
+// Who holds the project, as far as its lock file tells, and what became of that program.
+QString holderText(const project::LockHolder &holder)
+{
+    using State = project::LockHolder::State;
+    QStringList lines;
+    if (!holder.host.isEmpty())
+        lines << text(kLockHost).arg(fromLockFile(holder.host));
+    if (holder.pid > 0)
+        lines << text(kLockProcess).arg(holder.pid);
+    if (!holder.program.isEmpty())
+        lines << text(kLockProgram).arg(fromLockFile(holder.program));
+    if (holder.modified.isValid())
+        lines << text(kLockWritten).arg(holder.modified.toString(text(kLockTime)));
+    const Caption &what = holder.state == State::Ended     ? kLockEnded
+                          : holder.state == State::Damaged ? kLockDamaged
+                                                           : kLockOtherComputer;
+    return lines.join(u'\n') + QStringLiteral("\n\n") + text(what);
+}
+
+enum class Claim { Writable, ReadOnly, Cancelled };
+
+// Claims the project at `path` for this run, or says why not. Where a lock another program left
+// is in the way, the planner decides: open read-only, take the project over, or cancel. A new
+// project is never made read-only.
+Claim claim(project::ProjectLock &lock, const QString &path, bool fresh)
+{
+    using State = project::LockHolder::State;
+    if (lock.tryLock())
+        return Claim::Writable;
+    const project::LockHolder &holder = lock.holder();
+    const QString shown = native(path);
+    const auto refuse = [&](const Caption &forOpen, const Caption &forNew) {
+        if (fresh) {
+            shell::message({QMessageBox::Warning, text(kProjectCaption), text(forNew).arg(shown)});
+            return Claim::Cancelled;
+        }
+        shell::message({QMessageBox::Information, text(kProjectCaption), text(forOpen).arg(shown)});
+        return Claim::ReadOnly;
+    };
+    if (holder.state == State::Running)
+        return refuse(kOpenElsewhere, kLockedForNew);
+    if (holder.state == State::NoLock)
+        return refuse(kNoLock, kNoLockForNew);
+
+    QStringList answers;
+    if (!fresh)
+        answers << text(kOpenReadOnly);
+    const qsizetype takeOver = answers.size();
+    answers << text(kTakeOver) << text(kCancel);
+    const int answer =
+        shell::ask({QMessageBox::Warning, text(kProjectCaption),
+                    text(kLocked).arg(shown) + QStringLiteral("\n\n") + holderText(holder), answers});
+    if (answer == 0 && !fresh)
+        return Claim::ReadOnly;
+    if (answer != takeOver)
+        return Claim::Cancelled;
+    if (lock.takeOver())
+        return Claim::Writable;
+    return refuse(kTakeOverFailed, kTakeOverFailedForNew);
 }
 
 void reportSaveFailure(const Reason &why)
@@ -97,18 +224,26 @@ project::KnownFields formFields()
 
 bool ProjectSession::create(const QString &path, const project::Header &header)
 {
-    auto lock = std::make_unique<project::ProjectLock>(path);
-    if (!lock->tryLock()) {
-        shell::message({QMessageBox::Warning, text(kProjectCaption), text(kLockedForNew).arg(native(path))});
-        return false;
+    const QString real = project::canonicalProjectPath(path);
+    // A new project in the open project's file keeps this run's claim on it.
+    std::unique_ptr<project::ProjectLock> lock;
+    const bool own = real == m_path && m_lock;
+    if (own) {
+        lock = std::move(m_lock);
+    } else {
+        lock = std::make_unique<project::ProjectLock>(real);
+        if (claim(*lock, real, true) != Claim::Writable)
+            return false;
     }
     const project::Project fresh{header, {}};
-    if (const std::optional<Reason> failed = project::saveProject(path, fresh)) {
+    if (const std::optional<Reason> failed = project::saveProject(real, fresh)) {
         reportSaveFailure(*failed);
+        if (own)
+            m_lock = std::move(lock);
         return false;
     }
     m_lock = std::move(lock);
-    m_path = QFileInfo(path).absoluteFilePath();
+    m_path = real;
     m_project = fresh;
     m_readOnly = false;
     remember(m_path);
@@ -119,34 +254,38 @@ bool ProjectSession::create(const QString &path, const project::Header &header)
 
 bool ProjectSession::open(const QString &path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    const project::ReadResult read = project::loadProject(absolute, formFields());
+    const QString real = project::canonicalProjectPath(path);
+    const project::ReadResult read = project::loadProject(real, formFields());
     if (!read.project) {
         const QString reason = shell::english() ? read.problemEnglish : read.problem;
         shell::message(
-            {QMessageBox::Critical, text(kProjectCaption), text(kCannotOpen).arg(native(absolute), reason)});
+            {QMessageBox::Critical, text(kProjectCaption), text(kCannotOpen).arg(native(real), reason)});
         return false;
     }
-    // The same project opened again keeps its own claim on the file.
     std::unique_ptr<project::ProjectLock> lock;
     bool readOnly = false;
-    if (absolute == m_path && m_lock) {
+    if (const nlink_t names = nameCount(real); names > 1) {
+        // Saving replaces the file by a new one under this name alone.
+        readOnly = true;
+        shell::message({QMessageBox::Information, text(kProjectCaption),
+                        text(kHardLinks).arg(native(real), QString::number(names))});
+    } else if (real == m_path && m_lock) {
+        // The same project opened again keeps its own claim on the file.
         lock = std::move(m_lock);
-        readOnly = m_readOnly;
     } else {
-        lock = std::make_unique<project::ProjectLock>(absolute);
-        readOnly = !lock->tryLock();
+        lock = std::make_unique<project::ProjectLock>(real);
+        const Claim claimed = claim(*lock, real, false);
+        if (claimed == Claim::Cancelled)
+            return false;
+        readOnly = claimed == Claim::ReadOnly;
         if (readOnly)
             lock.reset();
     }
     m_lock = std::move(lock);
-    m_path = absolute;
+    m_path = real;
     m_project = *read.project;
     m_readOnly = readOnly;
     remember(m_path);
-    if (readOnly)
-        shell::message(
-            {QMessageBox::Information, text(kProjectCaption), text(kOpenElsewhere).arg(native(absolute))});
     emit opened();
     emit changed();
     return true;

@@ -29,9 +29,15 @@ public:
     QString path() const { return m_path; }
     const project::Project &project() const { return m_project; }
 
-    // A new project with `header` and no positions, written to `path` at once.
+    // A new project with `header` and no positions, written to `path` at once. Where a lock
+    // another program left is in the way, the planner is asked whether to take it over.
     bool create(const QString &path, const project::Header &header);
     // Reads the project at `path`; a file that does not read leaves the open project as it is.
+    // A file held by another running copy, one with more than one name (hard links) and one
+    // beside which no lock can be made open read-only, with a message that says why; where a
+    // lock is left by a program that no longer runs, is damaged or comes from another computer,
+    // the planner chooses: read-only, take the project over, or cancel (false, nothing changes).
+    // A project is known by its file's real path, links resolved.
     bool open(const QString &path);
     void close();
 

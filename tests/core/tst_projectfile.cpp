@@ -6,6 +6,9 @@
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 
+#include <sys/file.h>
+#include <unistd.h>
+
 using namespace vb::project;
 
 namespace
@@ -104,6 +107,8 @@ QByteArray overlong()
 }
 } // namespace
 
+Q_DECLARE_METATYPE(vb::project::LockHolder::State)
+
 class TestProjectFile : public QObject
 {
     Q_OBJECT
@@ -119,6 +124,8 @@ private slots:
     void backup();
     void storeRefusals_data();
     void storeRefusals();
+    void canonicalPaths_data();
+    void canonicalPaths();
     void locks_data();
     void locks();
 };
@@ -343,24 +350,85 @@ void TestProjectFile::storeRefusals()
     QCOMPARE(contents(path + QStringLiteral(".bak")), backup);
 }
 
+void TestProjectFile::canonicalPaths_data()
+{
+    QTest::addColumn<QString>("made");     // what the folder holds: "file", "link" or "folder link"
+    QTest::addColumn<QString>("given");    // the name a project is opened or made under
+    QTest::addColumn<QString>("expected"); // its one name
+    QTest::newRow("a link names the file it leads to") << "link"
+                                                       << "link.vorbemessung"
+                                                       << "real/nord.vorbemessung";
+    QTest::newRow("a file not made yet in a linked folder is named in the real folder")
+        << "folder link"
+        << "linked/neu.vorbemessung"
+        << "real/neu.vorbemessung";
+    QTest::newRow("a link that leads nowhere yet names the file it will make") << "dangling link"
+                                                                               << "link.vorbemessung"
+                                                                               << "real/neu.vorbemessung";
+    QTest::newRow("a name with . and .. is the file") << "file"
+                                                      << "real/../real/./nord.vorbemessung"
+                                                      << "real/nord.vorbemessung";
+}
+
+void TestProjectFile::canonicalPaths()
+{
+    QFETCH(QString, made);
+    QFETCH(QString, given);
+    QFETCH(QString, expected);
+    const QTemporaryDir dir;
+    const QString root = QFileInfo(dir.path()).canonicalFilePath();
+    QVERIFY(QDir(root).mkdir(QStringLiteral("real")));
+    const QString real = root + QStringLiteral("/real/nord.vorbemessung");
+    QVERIFY(!saveProject(real, sample()));
+    if (made == QLatin1String("link"))
+        QVERIFY(QFile::link(real, root + QStringLiteral("/link.vorbemessung")));
+    else if (made == QLatin1String("dangling link"))
+        QVERIFY(QFile::link(root + QStringLiteral("/real/neu.vorbemessung"),
+                            root + QStringLiteral("/link.vorbemessung")));
+    else if (made == QLatin1String("folder link"))
+        QVERIFY(QFile::link(root + QStringLiteral("/real"), root + QStringLiteral("/linked")));
+    QCOMPARE(canonicalProjectPath(root + u'/' + given), root + u'/' + expected);
+}
+
 void TestProjectFile::locks_data()
 {
+    using State = LockHolder::State;
     QTest::addColumn<QByteArray>("lockFile"); // empty: a ProjectLock of this program holds it
+    QTest::addColumn<bool>("keptLocked");     // the lock file locked by another open file
     QTest::addColumn<bool>("taken");
+    QTest::addColumn<State>("state");
+    QTest::addColumn<qint64>("pid");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("takenOver");
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
-    QTest::newRow("a second lock fails while the first holds the project, an hour on")
-        << QByteArray() << false;
-    QTest::newRow("a lock left by a crashed copy on this computer is taken over")
+    const qint64 self = QCoreApplication::applicationPid();
+    QTest::newRow(
+        "a second lock fails while the first holds the project, an hour on, and cannot take it over")
+        << QByteArray() << false << false << State::Running << self << QSysInfo::machineHostName() << false;
+    QTest::newRow("a lock left by a crashed copy on this computer is taken over unasked")
         << "2147483646\nvorbemessung\n" + host + "\n"
-        << true;
-    QTest::newRow("a lock from another computer is never taken over for its age")
-        << QByteArray("4242\nvorbemessung\nanderer-rechner\n") << false;
+        << false << true << State::Running << qint64(0) << QString() << true;
+    QTest::newRow("a lock of an ended copy that cannot be removed is named as ended and stays")
+        << "2147483646\nvorbemessung\n" + host + "\n"
+        << true << false << State::Ended << qint64(2147483646) << QSysInfo::machineHostName() << false;
+    QTest::newRow("a lock from another computer is never taken over for its age, only when asked to")
+        << QByteArray("4242\nvorbemessung\nanderer-rechner\n") << false << false << State::OtherComputer
+        << qint64(4242) << "anderer-rechner" << true;
+    QTest::newRow("a lock file without a process number is damaged, and can be taken over")
+        << QByteArray("kaputt\n") << false << false << State::Damaged << qint64(0) << QString() << true;
+    QTest::newRow("an empty lock file is damaged")
+        << QByteArray(" ") << false << false << State::Damaged << qint64(0) << QString() << true;
 }
 
 void TestProjectFile::locks()
 {
     QFETCH(QByteArray, lockFile);
+    QFETCH(bool, keptLocked);
     QFETCH(bool, taken);
+    QFETCH(LockHolder::State, state);
+    QFETCH(qint64, pid);
+    QFETCH(QString, host);
+    QFETCH(bool, takenOver);
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
     const QString lockPath = path + QStringLiteral(".lock");
@@ -373,10 +441,22 @@ void TestProjectFile::locks()
     }
     QFile file(lockPath);
     QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-    file.close();
+    const QDateTime written = QDateTime::currentDateTime().addSecs(-3600);
+    QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+    if (keptLocked)
+        QCOMPARE(::flock(file.handle(), LOCK_EX | LOCK_NB), 0);
+    else
+        file.close();
     ProjectLock second(path);
     QCOMPARE(second.tryLock(), taken);
+    if (taken)
+        return;
+    QCOMPARE(second.holder().state, state);
+    QCOMPARE(second.holder().pid, pid);
+    QCOMPARE(second.holder().host, host);
+    QCOMPARE(second.holder().modified.toSecsSinceEpoch(), written.toSecsSinceEpoch());
+    QCOMPARE(second.takeOver(), takenOver);
+    QCOMPARE(QFile::exists(lockPath), true);
 }
 
 QTEST_APPLESS_MAIN(TestProjectFile)

@@ -1,8 +1,9 @@
 // Projects on the real forms: positions of all six programs stored, the program closed, the
 // project opened again and every position reopened with its results and its section; what is
 // asked before a number is stored twice; inputs changed after the calculation; a result that
-// differs from the stored one; a project a second copy holds; a file that is not a project; the
-// whole project as one booklet.
+// differs from the stored one; a project a second copy holds, also under another name; a lock
+// left behind; a file of two names; a folder without a lock; a full disk; a file that is not a
+// project; the whole project as one booklet.
 #include "formdriver.h"
 #include "guifixture.h"
 #include "pdfwords.h"
@@ -21,6 +22,9 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTableWidget>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -105,6 +109,11 @@ private slots:
     void inputsChangedAfterTheCalculationAreNotStored();
     void changedResultIsNamedWithBothValues();
     void projectHeldByAnotherCopyOpensReadOnly();
+    void linkToAHeldProjectOpensReadOnly();
+    void lockLeftBehindAsksFirst_data();
+    void lockLeftBehindAsksFirst();
+    void fileOfTwoNamesOpensReadOnly();
+    void folderWithoutALockOpensReadOnly();
     void fullDiskIsNamedAndChangesNothing();
     void sectionNameIsShownAsNamed();
     void fileThatIsNoProjectChangesNothing();
@@ -334,6 +343,143 @@ void TestProject::projectHeldByAnotherCopyOpensReadOnly()
     QCOMPARE(f.readAll(), before);
 }
 
+void TestProject::linkToAHeldProjectOpensReadOnly()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {"Nord", "", ""}));
+    vb::projectSession().close();
+    const QString real = QFileInfo(projectPath()).canonicalFilePath();
+    const QString link = m_dir->filePath(QStringLiteral("Verknüpfung.vorbemessung"));
+    QVERIFY(QFile::link(projectPath(), link));
+    // A second running copy holds the project under its own name.
+    vb::project::ProjectLock held(real);
+    QVERIFY(held.tryLock());
+    QVERIFY(vb::projectSession().open(link));
+    QVERIFY(vb::projectSession().readOnly());
+    QCOMPARE(vb::projectSession().path(), real);
+    QCOMPARE(m_app->messages.size(), 1);
+    QVERIFY(m_app->messages[0].text.contains(QStringLiteral("in einem anderen laufenden Programm")));
+    QVERIFY(!QFile::exists(link + QStringLiteral(".lock")));
+}
+
+void TestProject::lockLeftBehindAsksFirst_data()
+{
+    QTest::addColumn<QByteArray>("lockFile");
+    QTest::addColumn<bool>("fresh"); // made with Neu…, not opened
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("asked"); // a piece of the question
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("readOnly");
+    const QByteArray damaged("kaputt\n");
+    const QByteArray otherComputer("4242\nvorbemessung\nanderer-rechner\n");
+    QTest::newRow("a damaged lock, opened read-only as the planner chose")
+        << damaged << false << 0 << "Die Sperrdatei ist beschädigt" << true << true;
+    QTest::newRow("a damaged lock, taken over: the project is written")
+        << damaged << false << 1 << "Sperrdatei geschrieben: " << true << false;
+    QTest::newRow("a damaged lock, cancelled: no project is opened")
+        << damaged << false << 2 << "" << false << false;
+    QTest::newRow("a lock from another computer names it, its process and its program")
+        << otherComputer << false << 1
+        << "Rechner: anderer-rechner\nProzessnummer: 4242\nProgramm: vorbemessung\nSperrdatei geschrieben: "
+        << true << false;
+    QTest::newRow("a lock from another computer says that it cannot be checked from here")
+        << otherComputer << false << 0 << "Die Sperre stammt von einem anderen Rechner" << true << true;
+    QTest::newRow("a new project over a lock from another computer, taken over, is made")
+        << otherComputer << true << 0 << "anderen Rechner" << true << false;
+    QTest::newRow("a new project over a damaged lock, cancelled, is not made")
+        << damaged << true << 1 << "beschädigt" << false << false;
+}
+
+void TestProject::lockLeftBehindAsksFirst()
+{
+    QFETCH(QByteArray, lockFile);
+    QFETCH(bool, fresh);
+    QFETCH(int, answer);
+    QFETCH(QString, asked);
+    QFETCH(bool, opened);
+    QFETCH(bool, readOnly);
+    const QString path = projectPath();
+    const QString lockPath = path + QStringLiteral(".lock");
+    if (!fresh) {
+        QVERIFY(vb::projectSession().create(path, {"Nord", "", ""}));
+        vb::projectSession().close();
+    }
+    QFile lock(lockPath);
+    QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(lockFile) == lockFile.size());
+    lock.close();
+    QList<vb::Question> questions;
+    vb::shell::setQuestionHook([&](const vb::Question &q) {
+        questions << q;
+        return answer;
+    });
+    const bool done =
+        fresh ? vb::projectSession().create(path, {"Nord", "", ""}) : vb::projectSession().open(path);
+    QCOMPARE(done, opened);
+    QCOMPARE(questions.size(), 1);
+    QVERIFY2(questions[0].text.contains(asked), qPrintable(questions[0].text));
+    QVERIFY(questions[0].text.contains(QStringLiteral("ist gesperrt")));
+    QCOMPARE(questions[0].answers, fresh
+                                       ? QStringList({"Übernehmen", "Abbrechen"})
+                                       : QStringList({"Schreibgeschützt öffnen", "Übernehmen", "Abbrechen"}));
+    QVERIFY2(m_app->messages.isEmpty(), qPrintable(m_app->messages.value(0).text));
+    QCOMPARE(vb::projectSession().isOpen(), opened);
+    if (!opened) {
+        QCOMPARE(QFile::exists(path), !fresh);
+        QCOMPARE(contents(lockPath), lockFile);
+        return;
+    }
+    QCOMPARE(vb::projectSession().readOnly(), readOnly);
+    vb::projectSession().setHeader({"Süd", "", ""});
+    const vb::project::ReadResult file = vb::project::loadProject(path, vb::formFields());
+    QVERIFY(file.project);
+    QCOMPARE(file.project->header.project, readOnly ? QStringLiteral("Nord") : QStringLiteral("Süd"));
+    if (readOnly)
+        QCOMPARE(contents(lockPath), lockFile);
+    else
+        QVERIFY(contents(lockPath).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+}
+
+void TestProject::fileOfTwoNamesOpensReadOnly()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {"Nord", "", ""}));
+    vb::projectSession().close();
+    const QString other = m_dir->filePath(QStringLiteral("Zweitname.vorbemessung"));
+    QCOMPARE(::link(QFile::encodeName(projectPath()).constData(), QFile::encodeName(other).constData()), 0);
+    QVERIFY(vb::projectSession().open(projectPath()));
+    QVERIFY(vb::projectSession().readOnly());
+    QCOMPARE(m_app->messages.size(), 1);
+    QVERIFY2(m_app->messages[0].text.contains(QStringLiteral("hat 2 Namen (harte Verknüpfungen)")),
+             qPrintable(m_app->messages[0].text));
+    QVERIFY(!QFile::exists(projectPath() + QStringLiteral(".lock")));
+}
+
+// A folder where no file can be made: made unwritable where permissions hold, else (for root) a
+// read-only file system of its own, where this run may mount one.
+void TestProject::folderWithoutALockOpensReadOnly()
+{
+    const QString folder = m_dir->filePath(QStringLiteral("schreibgeschützt"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/Nord.vorbemessung");
+    std::unique_ptr<ScratchDisk> disk;
+    if (::geteuid() == 0) {
+        disk = std::make_unique<ScratchDisk>(folder, QStringLiteral("size=1m"));
+        if (!disk->mounted())
+            QSKIP("a read-only folder needs a mount here, and mounting is not permitted");
+    }
+    QVERIFY(!vb::project::saveProject(path, {{"Nord", "", ""}, {}}));
+    if (disk)
+        QVERIFY(disk->remount(QStringLiteral("ro")));
+    else
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    const auto restore = qScopeGuard(
+        [&] { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    QVERIFY(vb::projectSession().open(path));
+    QVERIFY(vb::projectSession().readOnly());
+    QCOMPARE(m_app->messages.size(), 1);
+    const QString message = m_app->messages[0].text;
+    QVERIFY2(message.contains(QStringLiteral("kann keine Sperrdatei angelegt werden")), qPrintable(message));
+    QVERIFY(!message.contains(QStringLiteral("anderen laufenden Programm")));
+}
+
 // A header the disk does not take: the message names the disk's reason in the planner's language,
 // and neither the file nor the open project change.
 void TestProject::fullDiskIsNamedAndChangesNothing()
@@ -383,7 +529,7 @@ void TestProject::fileThatIsNoProjectChangesNothing()
     QVERIFY(!vb::projectSession().open(bad));
     QCOMPARE(m_app->messages.size(), 1);
     QVERIFY(m_app->messages[0].text.contains(QStringLiteral("kaputt.vorbemessung")));
-    QCOMPARE(vb::projectSession().path(), QFileInfo(projectPath()).absoluteFilePath());
+    QCOMPARE(vb::projectSession().path(), QFileInfo(projectPath()).canonicalFilePath());
     QCOMPARE(GuiFixture::textOf(m_app->menu(), "Edit1"), QStringLiteral("Nord"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.size(), 59);
