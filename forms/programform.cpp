@@ -338,24 +338,33 @@ void ProgramForm::showSectionChoice()
     const bool english = shell::english();
     QPalette palette = m_sectionLine->palette();
     palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
+    m_sectionLine->setToolTip(QString());
     if (m_section) {
         m_sectionLine->setText(report::sectionLine(m_section->name, m_section->percent(), english));
     } else if (m_sectionRemoved) {
         // Said in plain words until the planner chooses again: the section and what it misses.
         const RemovedSection &removed = *m_sectionRemoved;
-        if (removed.missed) {
+        const auto said = [&](const QString &name) {
+            if (!removed.missed)
+                return captionText(kSectionNotFound, english).arg(name);
             const QString unit = sections::unitOf(removed.missed->quantity);
-            m_sectionLine->setText(captionText(kSectionRemoved, english)
-                                       .arg(removed.name, captionText(removed.missed->label, english),
-                                            formatFixed(removed.missed->required, 1) + u' ' + unit,
-                                            formatFixed(removed.missed->available, 1) + u' ' + unit));
-        } else {
-            m_sectionLine->setText(captionText(kSectionNotFound, english).arg(removed.name));
-        }
+            return captionText(kSectionRemoved, english)
+                .arg(name, captionText(removed.missed->label, english),
+                     formatFixed(removed.missed->required, 1) + u' ' + unit,
+                     formatFixed(removed.missed->available, 1) + u' ' + unit);
+        };
+        // Where the line has no room for a long section name, the name is shortened with "…"
+        // (the tooltip holds it whole), never the values it misses.
+        const QFontMetrics metrics(m_sectionLine->font());
+        QString text = said(removed.name);
+        for (int room = metrics.horizontalAdvance(removed.name);
+             metrics.horizontalAdvance(text) > m_sectionLine->width() && room > 0; room -= 6)
+            text = said(metrics.elidedText(removed.name, Qt::ElideRight, room));
+        m_sectionLine->setText(text);
+        m_sectionLine->setToolTip(said(removed.name));
         palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     }
     m_sectionLine->setPalette(palette);
-    m_sectionLine->setToolTip(m_section ? QString() : m_sectionLine->text());
     m_sectionLine->setVisible(m_section || m_sectionRemoved);
 }
 

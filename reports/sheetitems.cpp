@@ -72,7 +72,8 @@ QString sectionLine(const QString &name, int utilisation, bool english)
 {
     const QString pattern = english ? QStringLiteral("Section: %1, utilisation %2 %")
                                     : QStringLiteral("Profil: %1, Ausnutzung %2 %");
-    return pattern.arg(name).arg(utilisation);
+    // One pass: a section name holding "%1" is the catalogue's text, not a place for the utilisation.
+    return pattern.arg(name, QString::number(utilisation));
 }
 
 SheetLayout withSectionLine(SheetLayout layout, const FormTexts &texts)
