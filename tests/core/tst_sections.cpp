@@ -363,8 +363,6 @@ void TestSections::folderLeavesOut_data()
                                                                            << "This is not a regular file.";
     QTest::newRow("a link to a device that never ends is left out unread") << "link to /dev/zero"
                                                                            << "This is not a regular file.";
-    QTest::newRow("a folder named like a catalogue") << "folder"
-                                                     << "This is not a regular file.";
     QTest::newRow("a link that leads nowhere") << "dangling link"
                                                << "The file or folder does not exist.";
     QTest::newRow("a file larger than a catalogue may be") << "large"
@@ -373,10 +371,6 @@ void TestSections::folderLeavesOut_data()
                                                      << "Permission denied.";
     QTest::newRow("rows that do not read, by the first of them") << "bad rows"
                                                                  << "line 3: not a number: Wx (and 1 more)";
-    QTest::newRow("a header without rows") << "no rows"
-                                           << "no rows below the header row";
-    QTest::newRow("a unit off the list") << "mm4"
-                                         << "wrong unit: \u201CIx [mm4]\u201D";
 }
 
 void TestSections::folderLeavesOut()
@@ -391,8 +385,6 @@ void TestSections::folderLeavesOut()
         QCOMPARE(::mkfifo(path.constData(), 0600), 0);
     } else if (kind == "link to /dev/zero") {
         QVERIFY(QFile::link("/dev/zero", entry));
-    } else if (kind == "folder") {
-        QVERIFY(QDir(dir.path()).mkdir("Eintrag.csv"));
     } else if (kind == "dangling link") {
         QVERIFY(QFile::link(dir.filePath("fort.csv"), entry));
     } else if (kind == "large") {
@@ -405,10 +397,6 @@ void TestSections::folderLeavesOut()
         QVERIFY(QFile::setPermissions(entry, QFileDevice::WriteOwner));
     } else if (kind == "bad rows") {
         QVERIFY(writeFile(entry, "Name;Ix;Wx;Iy;Wy\nA;1;2;3;4\nB;1;x;3;4\nC;1;2;3;\n"));
-    } else if (kind == "no rows") {
-        QVERIFY(writeFile(entry, "Name;Ix;Wx;Iy;Wy\n"));
-    } else if (kind == "mm4") {
-        QVERIFY(writeFile(entry, "Name;Ix [mm4];Wx;Iy;Wy\nA;1;2;3;4\n"));
     }
     const StoredCatalogues stored = CatalogueStore(dir.path()).load();
     QCOMPARE(catalogueNames(stored), QStringList{"Gut"});
@@ -423,9 +411,9 @@ void TestSections::addNames_data()
     QTest::addColumn<QString>("present"); // what stands in the folder before
     QTest::addColumn<QString>("wanted");
     QTest::addColumn<QString>("given");
-    QTest::newRow("a new name is taken as it is") << ""
-                                                  << "Hausserie"
-                                                  << "Hausserie";
+    QTest::newRow("the first catalogue makes the folder and takes its name as it is") << ""
+                                                                                      << "Hausserie"
+                                                                                      << "Hausserie";
     QTest::newRow("a name holding %1 gets its number without losing it") << "Serie %1.csv"
                                                                          << "Serie %1"
                                                                          << "Serie %1 (2)";
@@ -433,9 +421,6 @@ void TestSections::addNames_data()
         << "link Alt.csv"
         << "Alt"
         << "Alt (2)";
-    QTest::newRow("characters no file system takes become _") << ""
-                                                              << "R 50/120: \"neu\""
-                                                              << "R 50_120_ _neu_";
 }
 
 void TestSections::addNames()
@@ -444,9 +429,10 @@ void TestSections::addNames()
     QFETCH(QString, wanted);
     QFETCH(QString, given);
     QTemporaryDir dir;
-    const QString folder = dir.filePath("daten/kataloge"); // made by the first catalogue stored
-    QVERIFY(QDir().mkpath(folder));
+    const QString folder = dir.filePath("daten/kataloge");
     const QString linkTarget = dir.filePath("irgendwo.csv");
+    if (!present.isEmpty())
+        QVERIFY(QDir().mkpath(folder));
     if (present.startsWith("link "))
         QVERIFY(QFile::link(linkTarget, QDir(folder).filePath(present.mid(5))));
     else if (!present.isEmpty())
