@@ -70,9 +70,9 @@ bool timeBooklet(int positions, int runs, const QString &file, Figures *figures)
     for (int i = 0; i <= runs; ++i) { // the first run warms up
         QElapsedTimer clock;
         clock.start();
-        QString error;
+        vb::Reason error;
         if (!report::writeBookletPdf(booklet, file, &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+            std::fprintf(stderr, "%s\n", qPrintable(error.english));
             return false;
         }
         if (i > 0)
@@ -101,7 +101,7 @@ int peakMode(const QString &what, int n)
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("peak.pdf"));
     bool ok = false;
-    QString error;
+    vb::Reason error;
     if (what == QLatin1String("sheet")) {
         const auto sheets = sampleSheets();
         if (n < 1 || n > int(sheets.size()))
@@ -113,7 +113,7 @@ int peakMode(const QString &what, int n)
         return 2;
     }
     if (!ok) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(error.english));
         return 1;
     }
     std::printf("%ld\n", peakResidentKb());
@@ -131,9 +131,9 @@ int main(int argc, char **argv)
     if (args.size() == 3 && args[0] == QLatin1String("--peak"))
         return peakMode(args[1], args[2].toInt());
     if (args.size() == 3 && args[0] == QLatin1String("--write")) {
-        QString error;
+        vb::Reason error;
         if (!report::writeBookletPdf(sampleBooklet(args[2].toInt()), args[1], &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+            std::fprintf(stderr, "%s\n", qPrintable(error.english));
             return 1;
         }
         return 0;

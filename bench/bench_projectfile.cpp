@@ -79,13 +79,15 @@ private slots:
         states[1].positions.last().inputs[QStringLiteral("Edit1")] = QStringLiteral("9,9");
         int turn = 0;
         bool saved = true;
-        QString error;
+        std::optional<vb::Reason> error;
         QBENCHMARK
         {
-            saved = saved && saveProject(path, states[turn], &error);
+            if (saved)
+                error = saveProject(path, states[turn]);
+            saved = saved && !error;
             turn = 1 - turn;
         }
-        QVERIFY2(saved, qPrintable(error));
+        QVERIFY2(saved, error ? qPrintable(error->english) : "");
         QVERIFY(QFile::exists(path + QStringLiteral(".bak")));
     }
 };

@@ -54,13 +54,14 @@ private slots:
         shell::setMessageHook([](const Message &m) { qWarning("%s", qPrintable(m.text)); });
         m_menu = makeMainMenu(m_dir.filePath(QStringLiteral(".msdos2.ini")));
         m_path = m_dir.filePath(QStringLiteral("Süd.vorbemessung"));
-        QString error;
+
         const project::Project project = largeProject();
         // The forms were made for the fields above: a fresh menu times the first open with them.
         m_menu.reset();
         shell::forms() = {};
         m_menu = makeMainMenu(m_dir.filePath(QStringLiteral(".msdos2.ini")));
-        QVERIFY2(project::saveProject(m_path, project, &error), qPrintable(error));
+        const std::optional<vb::Reason> error = project::saveProject(m_path, project);
+        QVERIFY2(!error, error ? qPrintable(error->english) : "");
         QElapsedTimer first;
         first.start();
         QVERIFY(projectSession().open(m_path));

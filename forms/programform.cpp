@@ -547,7 +547,7 @@ void ProgramForm::ButtonPdfClick()
         return;
     const QString caption = shell::english() ? QStringLiteral("Save calculation sheet as PDF")
                                              : QStringLiteral("Rechenblatt als PDF speichern");
-    savePdfAs(this, caption, proposedPdfName(), QString(), [&](const QString &path, QString *error) {
+    savePdfAs(this, caption, proposedPdfName(), QString(), [&](const QString &path, Reason *error) {
         return report::writePdf(*sheet, path, error, QFileInfo(path).completeBaseName());
     });
 }
@@ -563,7 +563,7 @@ QString saveFolder(const QString &fallbackFolder)
 }
 
 void savePdfAs(QWidget *parent, const QString &caption, const QString &name, const QString &fallbackFolder,
-               const std::function<bool(const QString &path, QString *error)> &write)
+               const std::function<bool(const QString &path, Reason *error)> &write)
 {
     QString path = shell::askSaveFileName(parent, caption, QDir(saveFolder(fallbackFolder)).filePath(name),
                                           QStringLiteral("PDF (*.pdf)"));
@@ -571,9 +571,9 @@ void savePdfAs(QWidget *parent, const QString &caption, const QString &name, con
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    QString error;
+    Reason error;
     if (!write(path, &error)) {
-        shell::message({QMessageBox::Critical, caption, error});
+        shell::message({QMessageBox::Critical, caption, error.text(shell::english())});
         return;
     }
     shell::setLastSaveFolder(QFileInfo(path).absolutePath());

@@ -193,7 +193,7 @@ QString saveFolder(const QString &fallbackFolder = QString());
 // "Als PDF…" of a sheet or a project: asks for the file, proposing `name` in saveFolder(), writes it with
 // `write`, reports a failure in a message box under `caption` and remembers the folder.
 void savePdfAs(QWidget *parent, const QString &caption, const QString &name, const QString &fallbackFolder,
-               const std::function<bool(const QString &path, QString *error)> &write);
+               const std::function<bool(const QString &path, Reason *error)> &write);
 
 // The message boxes of a print: a missing printer, a failure with the system's reason.
 void reportPrintOutcome(const report::PrintOutcome &outcome);

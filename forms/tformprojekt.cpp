@@ -298,7 +298,7 @@ void TFormProjekt::ButtonAlleAlsPdfClick()
         return;
     const QFileInfo file(session.path());
     savePdfAs(this, text(kPdfCaption), file.completeBaseName() + QStringLiteral(".pdf"), file.absolutePath(),
-              [](const QString &path, QString *error) {
+              [](const QString &path, Reason *error) {
                   return report::writeBookletPdf(makeBooklet(shell::english()), path, error,
                                                  QFileInfo(path).completeBaseName());
               });

@@ -321,13 +321,9 @@ private:
 };
 
 // Paints every page of the booklet on the writer; why it could not, or nothing.
-QString paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QString &title,
-                     const CheckedOutput &output)
+QString paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QString &title)
 {
-    const auto failure = [&output] {
-        return output.failure().isEmpty() ? QStringLiteral("Das PDF kann nicht erzeugt werden.")
-                                          : output.failure();
-    };
+    const auto failure = [] { return QStringLiteral("Das PDF kann nicht erzeugt werden."); };
     std::unique_ptr<BookletPage> page = pages.make(0);
     setUpPdfWriter(writer, page->sheet());
     if (!title.isEmpty())
@@ -338,9 +334,6 @@ QString paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QStrin
     for (int index = 0;;) {
         page->paint(painter);
         page.reset();
-        // A file that can no longer be written is not written on for the other pages.
-        if (!output.failure().isEmpty())
-            return output.failure();
         if (++index == pages.count())
             break;
         page = pages.make(index);
@@ -352,7 +345,7 @@ QString paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QStrin
     }
     if (!painter.end())
         return failure();
-    return output.failure();
+    return QString();
 }
 
 } // namespace
@@ -375,11 +368,11 @@ Sheet makeCoverSheet(const BookletCover &cover, int coverPage)
     return sheet;
 }
 
-bool writeBookletPdf(const Booklet &booklet, const QString &fileName, QString *error, const QString &title)
+bool writeBookletPdf(const Booklet &booklet, const QString &fileName, vb::Reason *error, const QString &title)
 {
     const BookletPages pages(booklet);
-    return writePdfFile(fileName, error, [&](QPdfWriter &writer, const CheckedOutput &output) {
-        return pages.problem().isEmpty() ? paintBooklet(pages, writer, title, output) : pages.problem();
+    return writePdfFile(fileName, error, [&](QPdfWriter &writer) {
+        return pages.problem().isEmpty() ? paintBooklet(pages, writer, title) : pages.problem();
     });
 }
 

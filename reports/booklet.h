@@ -5,6 +5,7 @@
 // Written as one PDF file or sent as one print job. The sheets are made and painted one after
 // another, never all held at once.
 
+#include "core/userfile.h"
 #include "reports/printflow.h"
 #include "reports/sheet.h"
 
@@ -53,7 +54,7 @@ Sheet makeCoverSheet(const BookletCover &cover, int coverPage);
 
 // Writes the booklet as one PDF file; the file appears only complete. False with the file's
 // name and the reason in *error when it cannot.
-bool writeBookletPdf(const Booklet &booklet, const QString &fileName, QString *error = nullptr,
+bool writeBookletPdf(const Booklet &booklet, const QString &fileName, vb::Reason *error = nullptr,
                      const QString &title = QString());
 
 // Sends the booklet to the default printer as one job, with the progress window and the

@@ -1,13 +1,11 @@
 #include "reports/sheetpainter.h"
 
-#include "reports/checkedoutput.h"
-
 #include "reports/resources.h"
 
+#include <QtCore/QBuffer>
 #include <QtCore/QDebug>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
-#include <QtCore/QSaveFile>
 #include <QtCore/QXmlStreamReader>
 #include <QtGui/QColor>
 #include <QtGui/QFontDatabase>
@@ -390,58 +388,47 @@ void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch)
     writer.setTitle(QStringLiteral("Statische Vorbemessung"));
 }
 
-bool writePdfFile(const QString &fileName, QString *error,
-                  const std::function<QString(QPdfWriter &writer, const CheckedOutput &output)> &paint)
+bool writePdfFile(const QString &fileName, vb::Reason *error,
+                  const std::function<QString(QPdfWriter &writer)> &paint)
 {
-    // The document goes to a temporary file beside the target that replaces it only when
-    // complete: a failure leaves no half file and an existing file as it was.
-    QSaveFile file(fileName);
-    const auto fail = [&](const QString &reason) {
-        file.cancelWriting();
-        if (error)
-            *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden:\n%2")
-                         .arg(QDir::toNativeSeparators(fileName), reason);
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    QString reason;
+    // The document is made in memory (a sheet takes some 40 kB) and then replaces the target in
+    // one step: a failure leaves no half file and an existing file as it was, and a full disk is
+    // told by the system's reason.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    QString problem;
     {
-        // The writer goes through a device that notices a write the disk did not take.
-        CheckedOutput output(file);
-        QPdfWriter writer(&output);
-        reason = paint(writer, output);
-        if (reason.isEmpty())
-            reason = output.failure();
+        QPdfWriter writer(&document);
+        problem = paint(writer);
     }
-    // The end of the file is written when it is flushed; QSaveFile::commit() would rename the file
-    // over the target even when that last write fails.
-    if (reason.isEmpty() && (!file.flush() || file.error() != QFileDevice::NoError))
-        reason = file.errorString();
-    if (!reason.isEmpty())
-        return fail(reason);
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    std::optional<vb::Reason> failed;
+    if (!problem.isEmpty())
+        failed = vb::fileReason(fileName, {problem, problem});
+    else
+        failed = vb::writeFileAtomically(fileName, document.data());
+    if (!failed)
+        return true;
+    if (error) {
+        *error = {QStringLiteral("Das PDF kann nicht gespeichert werden:\n") + failed->german,
+                  QStringLiteral("The PDF cannot be saved:\n") + failed->english};
+    }
+    return false;
 }
 
-bool writePdf(const Sheet &sheet, const QString &fileName, QString *error, const QString &title)
+bool writePdf(const Sheet &sheet, const QString &fileName, vb::Reason *error, const QString &title)
 {
-    return writePdfFile(fileName, error, [&](QPdfWriter &writer, const CheckedOutput &output) {
+    return writePdfFile(fileName, error, [&](QPdfWriter &writer) {
         setUpPdfWriter(writer, sheet);
         if (!title.isEmpty())
             writer.setTitle(title);
         const SheetPainter sheetPainter(sheet);
         QPainter painter;
-        const auto failure = [&output] {
-            return output.failure().isEmpty() ? QStringLiteral("Das PDF kann nicht erzeugt werden.")
-                                              : output.failure();
-        };
+        const QString failure = QStringLiteral("Das PDF kann nicht erzeugt werden.");
         if (!painter.begin(&writer))
-            return failure();
+            return failure;
         sheetPainter.paint(painter);
         if (!painter.end())
-            return failure();
+            return failure;
         return QString();
     });
 }

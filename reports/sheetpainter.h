@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/checkedoutput.h"
+#include "core/userfile.h"
 #include "reports/sheet.h"
 
 #include <QtCore/QHash>
@@ -58,16 +58,17 @@ private:
 void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch = 1200);
 
 // Writes a PDF file that appears only complete: `paint` draws the document on a writer whose output
-// goes to a temporary file beside the target, and returns why it could not, or nothing. The file
-// replaces the target only when every byte of it was written; otherwise false with the file's name
-// and the reason in *error, and an existing file is left as it was.
-bool writePdfFile(const QString &fileName, QString *error,
-                  const std::function<QString(QPdfWriter &writer, const CheckedOutput &output)> &paint);
+// is kept in memory, and returns why it could not, or nothing; the document then replaces the
+// target atomically. On failure false with the file's name and the reason in *error, in both
+// languages (the system's reason where the disk did not take the file, a full disk among them),
+// and an existing file is left as it was.
+bool writePdfFile(const QString &fileName, vb::Reason *error,
+                  const std::function<QString(QPdfWriter &writer)> &paint);
 
 // Writes the sheet as a one-page PDF file, the page the printer gets; false with the file's name
 // and the reason in *error when it cannot. The file appears only complete; on failure an
 // existing file is left untouched. `title` is the document title (default: the job name).
-bool writePdf(const Sheet &sheet, const QString &fileName, QString *error = nullptr,
+bool writePdf(const Sheet &sheet, const QString &fileName, vb::Reason *error = nullptr,
               const QString &title = QString());
 
 } // namespace report

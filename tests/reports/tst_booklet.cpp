@@ -175,8 +175,8 @@ void TestBooklet::coverAndNumberedPages()
     QFETCH(QStringList, cover);
     QFETCH(QString, pageNumber);
     const QString pdf = file(QStringLiteral("three-%1.pdf").arg(english));
-    QString error;
-    QVERIFY2(writeBookletPdf(programBooklet({1, 4, 6}, english), pdf, &error), qPrintable(error));
+    vb::Reason error;
+    QVERIFY2(writeBookletPdf(programBooklet({1, 4, 6}, english), pdf, &error), qPrintable(error.german));
     QCOMPARE(pdfPageCount(pdf), 4);
 
     const PdfPage first = pdfPage(pdf, 1);
@@ -283,8 +283,8 @@ void TestBooklet::coverSpansItsPages()
     booklet.sheetCount = positions;
     booklet.sheet = tinySheet;
     const QString pdf = file(QStringLiteral("long.pdf"));
-    QString error;
-    QVERIFY2(writeBookletPdf(booklet, pdf, &error), qPrintable(error));
+    vb::Reason error;
+    QVERIFY2(writeBookletPdf(booklet, pdf, &error), qPrintable(error.german));
     const int pages = coverPages + positions;
     QCOMPARE(pdfPageCount(pdf), pages);
 
@@ -367,7 +367,7 @@ void TestBooklet::failedWriteLeavesTheFileAsItWas()
         existing.write(before);
     }
     Booklet booklet = programBooklet({1, 2, 3}, false);
-    QString error;
+    vb::Reason error;
     bool written = true;
     if (how == QLatin1String("full") || how == QLatin1String("last bytes")) {
         // The cover fits, the sheets do not; or all but the end of the file, which is written
@@ -399,10 +399,15 @@ void TestBooklet::failedWriteLeavesTheFileAsItWas()
         written = writeBookletPdf(booklet, target, &error);
     }
     QVERIFY(!written);
-    QVERIFY2(error.startsWith(QStringLiteral("Die Datei %1 kann nicht geschrieben werden:\n")
-                                  .arg(QDir::toNativeSeparators(target))),
-             qPrintable(error));
-    QVERIFY2(error.section('\n', 1).trimmed().size() > 0, "no reason given");
+    // The file and the system's reason, in both languages.
+    const QString where =
+        QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) + QStringLiteral(": ");
+    QVERIFY2(error.german.startsWith(QStringLiteral("Das PDF kann nicht gespeichert werden:\n") + where),
+             qPrintable(error.german));
+    QVERIFY2(error.english.startsWith(QStringLiteral("The PDF cannot be saved:\n") + where),
+             qPrintable(error.english));
+    QVERIFY2(error.german.size() > error.german.indexOf(where) + where.size() + 5, "no reason given");
+    QVERIFY(!error.english.contains(QStringLiteral("Unknown error")));
     QFile kept(dir.filePath(QStringLiteral("Projekt.pdf")));
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), before);

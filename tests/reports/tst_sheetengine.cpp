@@ -746,8 +746,8 @@ void TestSheetEngine::druck1FontsAndDrawingsStayVector()
 {
     const Sheet sheet = makeDruck1(sampleInput(false, false));
     const QString file = pdfFile(QStringLiteral("fonts"));
-    QString error;
-    QVERIFY2(writePdf(sheet, file, &error), qPrintable(error));
+    vb::Reason error;
+    QVERIFY2(writePdf(sheet, file, &error), qPrintable(error.german));
     bool ok = false;
     const QString fonts = QString::fromUtf8(runTool(QStringLiteral("pdffonts"), {file}, &ok));
     QVERIFY(ok);
