@@ -108,6 +108,7 @@ private slots:
     void numberTakenAsksFirst();
     void inputsChangedAfterTheCalculationAreNotStored();
     void changedResultIsNamedWithBothValues();
+    void newProjectInTheOpenProjectsFileReplacesIt();
     void projectHeldByAnotherCopyOpensReadOnly();
     void linkToAHeldProjectOpensReadOnly();
     void lockLeftBehindAsksFirst_data();
@@ -315,6 +316,21 @@ void TestProject::changedResultIsNamedWithBothValues()
     QVERIFY2(message.contains(
                  QStringLiteral("erf. Trägheitsmoment (Edit8): gespeichert 1.0, jetzt %1").arg(computed)),
              qPrintable(message));
+}
+
+// Neu… on the open project's own file, as the save dialog allowed: this run holds the file and
+// makes the new project there, instead of taking itself for another program.
+void TestProject::newProjectInTheOpenProjectsFileReplacesIt()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {"Nord", "", ""}));
+    storePosition(1, QStringLiteral("1"));
+    QVERIFY(vb::projectSession().create(projectPath(), {"Süd", "", ""}));
+    QVERIFY2(m_app->messages.isEmpty(), qPrintable(m_app->messages.value(0).text));
+    QVERIFY(vb::projectSession().canWrite());
+    const vb::project::ReadResult file = vb::project::loadProject(projectPath(), vb::formFields());
+    QVERIFY(file.project);
+    QCOMPARE(file.project->header.project, QStringLiteral("Süd"));
+    QVERIFY(file.project->positions.isEmpty());
 }
 
 void TestProject::projectHeldByAnotherCopyOpensReadOnly()
