@@ -167,13 +167,4 @@ bool CatalogueStore::remove(const QString &name, Reason *error) const
     return false;
 }
 
-bool CatalogueStore::remove(const QString &name, QString *error) const
-{
-    Reason why;
-    const bool removed = remove(name, &why);
-    if (!removed && error)
-        *error = why.german + QLatin1Char('\n') + why.english;
-    return removed;
-}
-
 } // namespace vb::sections

@@ -46,9 +46,6 @@ public:
 
     // Removes the catalogue `name`; false with `error` set when its file stays.
     bool remove(const QString &name, Reason *error) const;
-    // The same for a caller that does not know the planner's language: the reason in German,
-    // then in English.
-    bool remove(const QString &name, QString *error) const;
 
 private:
     QString pathOf(const QString &name) const;

@@ -428,9 +428,9 @@ void TFormProfil::ButtonKatalogEntfernenClick()
                                    {captionText(kRemove, english), captionText(kCancel, english)}});
     if (answer != 0)
         return;
-    QString error;
+    Reason error;
     if (!sections::CatalogueStore(m_folder).remove(name, &error))
-        shell::message({QMessageBox::Critical, captionText(kCaptions[4], english), error});
+        shell::message({QMessageBox::Critical, captionText(kCaptions[4], english), error.text(english)});
     loadCatalogues();
 }
 
