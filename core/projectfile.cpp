@@ -927,11 +927,36 @@ ProjectLock::ProjectLock(const QString &projectPath)
 
 bool ProjectLock::tryLock()
 {
+    return claim(true);
+}
+
+bool ProjectLock::leftByEndedProgram()
+{
+    if (!QFileInfo::exists(m_path))
+        return false;
+    LockHolder holder;
+    if (!m_lock.getLockInfo(&holder.pid, &holder.host, &holder.program))
+        return false; // damaged: told when the claim fails
+    const bool here = holder.host.isEmpty() || holder.host == QSysInfo::machineHostName();
+    if (!here || processRuns(holder.pid))
+        return false;
+    holder.state = LockHolder::State::Ended;
+    holder.modified = QFileInfo(m_path).lastModified();
+    m_holder = holder;
+    return true;
+}
+
+bool ProjectLock::claim(bool askAboutEnded)
+{
     if (m_lock.isLocked())
         return true;
     for (int attempt = 0;; ++attempt) {
         m_holder = {};
-        // Takes over a lock of this computer whose process is gone, itself.
+        // QLockFile would take over a lock of this computer whose program is gone, unasked; the
+        // planner is told first that the program ended (a crash, a power cut) without closing the
+        // project, and decides (takeOver()).
+        if (askAboutEnded && leftByEndedProgram())
+            return false;
         if (m_lock.tryLock(0))
             return true;
         if (m_lock.error() != QLockFile::LockFailedError) {
@@ -962,7 +987,7 @@ bool ProjectLock::takeOver()
     // Fails while the holder still has the file locked, or when it is gone already; the attempt
     // that follows tells which.
     m_lock.removeStaleLockFile();
-    return tryLock();
+    return claim(false);
 }
 
 } // namespace vb::project

@@ -167,10 +167,11 @@ struct LockHolder {
 };
 
 // The claim of one running program on a project file, so that two never write one project: a
-// lock file `<path>.lock` beside it, held until the object is destroyed. A lock left by a copy
-// on this computer whose process is gone is taken over unasked. A lock does not go stale by its
-// age: a project stays open for hours, and a lock from another computer on a shared drive
-// cannot be checked for its process; the planner decides (takeOver()).
+// lock file `<path>.lock` beside it, held until the object is destroyed. A lock that is not
+// this program's own is never taken over unasked: not one left by a copy on this computer whose
+// process is gone, nor a damaged one, nor one from another computer (a lock does not go stale by
+// its age: a project stays open for hours, and a lock on a shared drive cannot be checked for its
+// process); the planner decides (takeOver()).
 class ProjectLock
 {
 public:
@@ -185,6 +186,11 @@ public:
     bool takeOver();
 
 private:
+    bool claim(bool askAboutEnded);
+    // Whether the lock file is one a program on this computer left when it ended; holder() then
+    // says so.
+    bool leftByEndedProgram();
+
     QString m_path;
     QLockFile m_lock; // releases the lock when destroyed
     LockHolder m_holder;

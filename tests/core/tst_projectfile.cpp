@@ -405,9 +405,10 @@ void TestProjectFile::locks_data()
     QTest::newRow(
         "a second lock fails while the first holds the project, an hour on, and cannot take it over")
         << QByteArray() << false << false << State::Running << self << QSysInfo::machineHostName() << false;
-    QTest::newRow("a lock left by a crashed copy on this computer is taken over unasked")
+    QTest::newRow(
+        "a lock left by a crashed copy on this computer is named as ended and taken over when asked")
         << "2147483646\nvorbemessung\n" + host + "\n"
-        << false << true << State::Running << qint64(0) << QString() << true;
+        << false << false << State::Ended << qint64(2147483646) << QSysInfo::machineHostName() << true;
     QTest::newRow("a lock of an ended copy that cannot be removed is named as ended and stays")
         << "2147483646\nvorbemessung\n" + host + "\n"
         << true << false << State::Ended << qint64(2147483646) << QSysInfo::machineHostName() << false;

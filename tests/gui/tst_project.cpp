@@ -393,6 +393,9 @@ void TestProject::lockLeftBehindAsksFirst_data()
         << damaged << false << 1 << "Sperrdatei geschrieben: " << true << false;
     QTest::newRow("a damaged lock, cancelled: no project is opened")
         << damaged << false << 2 << "" << false << false;
+    QTest::newRow("a lock of a copy on this computer that ended says so and is taken over")
+        << "2147483646\nvorbemessung\n" + QSysInfo::machineHostName().toUtf8() + "\n"
+        << false << 1 << "nicht mehr läuft" << true << false;
     QTest::newRow("a lock from another computer names it, its process and its program")
         << otherComputer << false << 1
         << "Rechner: anderer-rechner\nProzessnummer: 4242\nProgramm: vorbemessung\nSperrdatei geschrieben: "
