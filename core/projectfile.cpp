@@ -881,19 +881,28 @@ std::optional<Reason> saveProject(const QString &path, const Project &project)
                                  QStringLiteral("The project file would be larger than ") + maxProjectSize() +
                                      QStringLiteral(" and is not saved.")});
 
-    // The previous state goes to the backup before the new one replaces it: a failure of either
-    // leaves the project file as it was.
+    // The new state and the previous one, for the backup, are both written out before either
+    // replaces a file: a full disk leaves the project file and its backup as they were. Then the
+    // backup first, so that a failure between the two renames leaves the file with its backup.
+    std::optional<QByteArray> previous;
     if (QFileInfo::exists(path)) {
-        const FileRead previous = readRegularFile(path, kMaxProjectBytes);
-        if (!previous.bytes)
-            return fileReason(path, previous.problem);
-        if (*previous.bytes != bytes) {
-            if (std::optional<Reason> failed =
-                    writeFileAtomically(path + QStringLiteral(".bak"), *previous.bytes))
-                return failed;
-        }
+        FileRead read = readRegularFile(path, kMaxProjectBytes);
+        if (!read.bytes)
+            return fileReason(path, read.problem);
+        if (*read.bytes != bytes)
+            previous = std::move(read.bytes);
     }
-    return writeFileAtomically(path, bytes);
+    AtomicFile backup(path + QStringLiteral(".bak"));
+    AtomicFile file(path);
+    if (previous && !(backup.open() && backup.write(*previous) && backup.finish()))
+        return backup.failure();
+    if (!(file.open() && file.write(bytes) && file.finish()))
+        return file.failure();
+    if (previous && !backup.commit())
+        return backup.failure();
+    if (!file.commit())
+        return file.failure();
+    return std::nullopt;
 }
 
 ReadResult loadProject(const QString &path, const KnownFields &known)

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -123,14 +124,22 @@ FileRead readRegularFile(const QString &path, qsizetype maxBytes)
         return refuse(tooLarge, true);
 
     // Judged again on what was opened, should the name have been given to something else since.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = -1;
+    do
+        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return refuse(failure(errno));
     struct stat opened {
     };
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    if (::fstat(fd, &opened) != 0) {
+        const int code = errno;
         ::close(fd);
-        return refuse(notRegular);
+        return refuse(failure(code));
+    }
+    if (!S_ISREG(opened.st_mode) || opened.st_size > maxBytes) {
+        ::close(fd);
+        return S_ISREG(opened.st_mode) ? refuse(tooLarge, true) : refuse(notRegular);
     }
     QByteArray bytes;
     bytes.reserve(qsizetype(opened.st_size));
@@ -157,66 +166,157 @@ FileRead readRegularFile(const QString &path, qsizetype maxBytes)
     return out;
 }
 
-std::optional<Reason> writeFileAtomically(const QString &path, const QByteArray &bytes)
+namespace
+{
+// What a writer puts on the device goes to the atomic file; a write the disk does not take fails
+// the writer's next step too.
+class AtomicFileDevice final : public QIODevice
+{
+public:
+    explicit AtomicFileDevice(AtomicFile &file) : m_file(file)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        return m_file.write(data, length) ? length : -1;
+    }
+
+private:
+    AtomicFile &m_file;
+};
+} // namespace
+
+AtomicFile::AtomicFile(const QString &path) : m_target(path)
 {
     // A link stays a link: the file it points to is the one replaced.
-    QString target = path;
     const QFileInfo info(path);
     if (info.isSymLink()) {
         const QString resolved = info.canonicalFilePath();
-        target = resolved.isEmpty() ? info.symLinkTarget() : resolved;
+        m_target = resolved.isEmpty() ? info.symLinkTarget() : resolved;
     }
-    const QByteArray targetName = encoded(target);
-    const auto fail = [&target](int code) { return fileReason(target, failure(code)); };
+}
 
+AtomicFile::~AtomicFile()
+{
+    m_device.reset();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_temporary.isEmpty() && !m_committed)
+        ::unlink(m_temporary.constData());
+}
+
+bool AtomicFile::fail(int code)
+{
+    if (!m_failure)
+        m_failure = fileReason(m_target, systemReason(code));
+    return false;
+}
+
+bool AtomicFile::open()
+{
+    if (m_failure)
+        return false;
+    const QByteArray target = encoded(m_target);
     struct stat existing {
     };
-    const bool replaces = ::stat(targetName.constData(), &existing) == 0;
-    if (replaces && !S_ISREG(existing.st_mode))
-        return fileReason(target, {QStringLiteral("Das ist keine gewöhnliche Datei."),
-                                   QStringLiteral("This is not a regular file.")});
-
-    // The new content goes into a file of its own beside the old one; the rename replaces the
-    // name in one step, so a crash or a full disk leaves the old file whole.
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = targetName + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate(), 16);
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
+    const bool replaces = ::stat(target.constData(), &existing) == 0;
+    if (replaces && !S_ISREG(existing.st_mode)) {
+        m_failure = fileReason(m_target, {QStringLiteral("Das ist keine gewöhnliche Datei."),
+                                          QStringLiteral("This is not a regular file.")});
+        return false;
+    }
+    // A file nobody may write, or this user may not, was protected on purpose; the rename would
+    // replace it all the same.
+    if (replaces && ((existing.st_mode & 0222) == 0 || ::access(target.constData(), W_OK) != 0)) {
+        if ((existing.st_mode & 0222) != 0 && errno != EACCES && errno != EPERM)
+            return fail(errno); // a read-only disk, say
+        m_failure = fileReason(m_target, {QStringLiteral("Die Datei ist schreibgeschützt."),
+                                          QStringLiteral("The file is write-protected.")});
+        return false;
+    }
+    for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+        m_temporary =
+            target + '~' +
+            QByteArray::number(QRandomGenerator::global()->bounded(0x1000000), 16).rightJustified(6, '0');
+        m_fd = ::open(m_temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (m_fd < 0 && errno != EEXIST && errno != EINTR) {
+            m_temporary.clear();
             return fail(errno);
+        }
     }
-    if (fd < 0)
+    if (m_fd < 0) {
+        m_temporary.clear();
         return fail(EEXIST);
-    const auto abandon = [&](int code) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return fail(code);
-    };
-    if (replaces && ::fchmod(fd, existing.st_mode & 07777) != 0 && errno != EPERM)
-        return abandon(errno);
-    if (!writeAll(fd, bytes))
-        return abandon(errno);
-    // A full disk may only show when the data reach it.
-    if (::fsync(fd) != 0)
-        return abandon(errno);
-    if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(temporary.constData());
-        return fail(code);
     }
-    if (::rename(temporary.constData(), targetName.constData()) != 0) {
-        const int code = errno;
-        ::unlink(temporary.constData());
-        return fail(code);
-    }
+    if (replaces && ::fchmod(m_fd, existing.st_mode & 07777) != 0 && errno != EPERM)
+        return fail(errno);
+    return true;
+}
+
+bool AtomicFile::write(const char *data, qint64 size)
+{
+    if (m_failure)
+        return false;
+    if (m_fd < 0 || m_finished)
+        return fail(EBADF);
+    if (!writeAll(m_fd, QByteArray::fromRawData(data, size)))
+        return fail(errno);
+    return true;
+}
+
+bool AtomicFile::finish()
+{
+    if (m_failure)
+        return false;
+    if (m_finished)
+        return true;
+    if (m_fd < 0)
+        return fail(EBADF);
+    if (::fsync(m_fd) != 0)
+        return fail(errno);
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0)
+        return fail(errno);
+    m_finished = true;
+    return true;
+}
+
+bool AtomicFile::commit()
+{
+    if (!finish())
+        return false;
+    if (m_committed)
+        return true;
+    if (::rename(m_temporary.constData(), encoded(m_target).constData()) != 0)
+        return fail(errno);
+    m_committed = true;
     // The rename itself reaches the disk with the folder.
-    const QByteArray folder = encoded(QFileInfo(target).absolutePath());
+    const QByteArray folder = encoded(QFileInfo(m_target).absolutePath());
     if (const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
-    return std::nullopt;
+    return true;
+}
+
+QIODevice *AtomicFile::device()
+{
+    if (!m_device)
+        m_device = std::make_unique<AtomicFileDevice>(*this);
+    return m_device.get();
+}
+
+std::optional<Reason> writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    AtomicFile file(path);
+    if (file.open() && file.write(bytes) && file.commit())
+        return std::nullopt;
+    return file.failure();
 }
 
 } // namespace vb

@@ -6,8 +6,10 @@
 // all; and every failure told with the system's reason in both languages. No widgets.
 
 #include <QtCore/QByteArray>
+#include <QtCore/QIODevice>
 #include <QtCore/QString>
 
+#include <memory>
 #include <optional>
 
 namespace vb
@@ -41,11 +43,49 @@ struct FileRead {
 // while it is read. A symbolic link is followed.
 FileRead readRegularFile(const QString &path, qsizetype maxBytes);
 
-// Writes `bytes` to `path` atomically: into a new file beside it, flushed to the disk, then renamed
-// over it, so that the file holds either its old content or the new one whole. Where `path` is a
-// symbolic link, the file it points to is replaced and the link stays. A new file gets the
-// permissions the user's umask gives; a replaced one keeps its own. Nothing on success; else the
-// reason (with the file's name), and the file is as it was.
+// A file written atomically, piece by piece: the content goes into a new file beside the target
+// (`<name>~` and six letters), which commit() flushes to the disk and renames over the target, so
+// that the target holds either its old content or the new one whole. Until then, and when the
+// object goes without commit(), the target is as it was and the new file is removed. Where the
+// target is a symbolic link, the file it points to is replaced and the link stays. A new file gets
+// the permissions the user's umask gives; a replaced one keeps its own. A target nobody may write
+// (an archived calculation) is refused. The first failure, with the file's name and the system's
+// reason, is kept: every later step then fails at once.
+class AtomicFile
+{
+public:
+    explicit AtomicFile(const QString &path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+
+    // Makes the new file.
+    bool open();
+    // Appends to the new file, also where the system takes the bytes in parts.
+    bool write(const char *data, qint64 size);
+    bool write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
+    // Flushes the new file to the disk and closes it: a full disk shows at the latest here.
+    bool finish();
+    // Finishes the new file where that is not done, and renames it over the target.
+    bool commit();
+    // Why a step failed; nothing while none did.
+    const std::optional<Reason> &failure() const { return m_failure; }
+    // A device for a writer that takes one (a PDF writer): what it writes goes to write().
+    QIODevice *device();
+
+private:
+    bool fail(int code);
+    QString m_target;
+    QByteArray m_temporary;
+    int m_fd = -1;
+    bool m_finished = false;
+    bool m_committed = false;
+    std::optional<Reason> m_failure;
+    std::unique_ptr<QIODevice> m_device;
+};
+
+// Writes `bytes` to `path` as one AtomicFile. Nothing on success; else the reason (with the file's
+// name), and the file is as it was.
 std::optional<Reason> writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace vb

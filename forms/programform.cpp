@@ -110,6 +110,7 @@ void ProgramForm::setupProgramForm(QLineEdit *positionField)
     addPdfButton();
     addSectionControls();
     applyFormFonts(this);
+    m_sectionLineFont = m_sectionLine->font();
     const auto connectButton = [this](const char *name, auto handler) {
         auto *button = findChild<QPushButton *>(QString::fromLatin1(name));
         Q_ASSERT(button);
@@ -339,6 +340,7 @@ void ProgramForm::showSectionChoice()
     QPalette palette = m_sectionLine->palette();
     palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
     m_sectionLine->setToolTip(QString());
+    m_sectionLine->setFont(m_sectionLineFont);
     if (m_section) {
         m_sectionLine->setText(report::sectionLine(m_section->name, m_section->percent(), english));
     } else if (m_sectionRemoved) {
@@ -353,13 +355,22 @@ void ProgramForm::showSectionChoice()
                      formatFixed(removed.missed->required, 1) + u' ' + unit,
                      formatFixed(removed.missed->available, 1) + u' ' + unit);
         };
-        // Where the line has no room for a long section name, the name is shortened with "…"
-        // (the tooltip holds it whole), never the values it misses.
-        const QFontMetrics metrics(m_sectionLine->font());
+        // Where the line has no room, the text first shrinks, down to 70 % of its size; then a long
+        // section name is shortened with "…" (the tooltip holds it whole), never the values it
+        // misses.
+        QFont font = m_sectionLineFont;
+        const int full = QFontInfo(font).pixelSize();
         QString text = said(removed.name);
+        for (int step = 0; step <= 6; ++step) {
+            font.setPixelSize(std::max(1, int(std::lround(full * (1.0 - 0.05 * step)))));
+            if (QFontMetrics(font).horizontalAdvance(text) <= m_sectionLine->width())
+                break;
+        }
+        const QFontMetrics metrics(font);
         for (int room = metrics.horizontalAdvance(removed.name);
              metrics.horizontalAdvance(text) > m_sectionLine->width() && room > 0; room -= 6)
             text = said(metrics.elidedText(removed.name, Qt::ElideRight, room));
+        m_sectionLine->setFont(font);
         m_sectionLine->setText(text);
         m_sectionLine->setToolTip(said(removed.name));
         palette.setColor(QPalette::WindowText, QColor(255, 0, 0));

@@ -7,6 +7,7 @@
 #include "reports/sheet.h"
 
 #include <QtCore/QList>
+#include <QtGui/QFont>
 #include <QtWidgets/QDialog>
 
 #include <functional>
@@ -167,6 +168,7 @@ private:
     bool m_takeMenuPosition = false; // opened from the menu, its number not yet taken
     QPushButton *m_sectionButton = nullptr;
     QLabel *m_sectionLine = nullptr;
+    QFont m_sectionLineFont;         // as the design gives it; a long note shrinks from it
     QList<RequiredValue> m_required; // of the last calculation that wrote results
     std::optional<SectionChoice> m_section;
     // A section chosen before the last "Berechnung", judged at the next one that writes results.

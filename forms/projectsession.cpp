@@ -9,9 +9,11 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QStandardPaths>
 
+#include <cerrno>
 #include <memory>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vb
 {
@@ -81,6 +83,11 @@ constexpr Caption kHardLinks = {
     "und Kopfdaten werden nicht gespeichert.",
     "The file %1 has %2 names (hard links). Saving writes a new file under one of the names, the "
     "others would keep the old state.\nIt is opened read-only: positions and header are not saved."};
+constexpr Caption kWriteProtected = {
+    "",
+    "Die Datei %1 ist schreibgeschützt.\nSie wird schreibgeschützt geöffnet: Positionen und Kopfdaten werden "
+    "nicht gespeichert.",
+    "The file %1 is write-protected.\nIt is opened read-only: positions and header are not saved."};
 constexpr Caption kCannotSave = {"", "Das Projekt kann nicht gespeichert werden:\n%1",
                                  "The project cannot be saved:\n%1"};
 constexpr Caption kReplaceQuestion = {"",
@@ -121,6 +128,19 @@ nlink_t nameCount(const QString &path)
     struct stat st {
     };
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_nlink : 1;
+}
+
+// Whether the file at `path` may be written: by this user, and by anybody at all (a file whose
+// write permissions are all taken away is protected, also from an administrator).
+bool writable(const QString &path)
+{
+    struct stat st {
+    };
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &st) != 0)
+        return true;
+    // A read-only disk is told by the lock that cannot be made beside the file.
+    return (st.st_mode & 0222) != 0 && (::access(name.constData(), W_OK) == 0 || errno == EROFS);
 }
 
 // A text a lock file gives, as a message shows it: a damaged one may hold anything.
@@ -255,16 +275,29 @@ bool ProjectSession::create(const QString &path, const project::Header &header)
 bool ProjectSession::open(const QString &path)
 {
     const QString real = project::canonicalProjectPath(path);
-    const project::ReadResult read = project::loadProject(real, formFields());
-    if (!read.project) {
-        const QString reason = shell::english() ? read.problemEnglish : read.problem;
-        shell::message(
-            {QMessageBox::Critical, text(kProjectCaption), text(kCannotOpen).arg(native(real), reason)});
+    const auto load = [&real] {
+        project::ReadResult read = project::loadProject(real, formFields());
+        if (!read.project) {
+            const QString reason = shell::english() ? read.problemEnglish : read.problem;
+            shell::message(
+                {QMessageBox::Critical, text(kProjectCaption), text(kCannotOpen).arg(native(real), reason)});
+        }
+        return read;
+    };
+    const QFileInfo before(real);
+    const QDateTime readAt = before.lastModified();
+    const qint64 sizeAt = before.size();
+    project::ReadResult read = load();
+    if (!read.project)
         return false;
-    }
     std::unique_ptr<project::ProjectLock> lock;
     bool readOnly = false;
-    if (const nlink_t names = nameCount(real); names > 1) {
+    if (!writable(real)) {
+        // A file nobody may write was protected on purpose, an archived calculation say.
+        readOnly = true;
+        shell::message(
+            {QMessageBox::Information, text(kProjectCaption), text(kWriteProtected).arg(native(real))});
+    } else if (const nlink_t names = nameCount(real); names > 1) {
         // Saving replaces the file by a new one under this name alone.
         readOnly = true;
         shell::message({QMessageBox::Information, text(kProjectCaption),
@@ -280,6 +313,14 @@ bool ProjectSession::open(const QString &path)
         readOnly = claimed == Claim::ReadOnly;
         if (readOnly)
             lock.reset();
+        // The program that held the project may have stored it while the planner was asked:
+        // what is taken over is the file as it is now.
+        const QFileInfo now(real);
+        if (claimed == Claim::Writable && (now.lastModified() != readAt || now.size() != sizeAt)) {
+            read = load();
+            if (!read.project)
+                return false;
+        }
     }
     m_lock = std::move(lock);
     m_path = real;

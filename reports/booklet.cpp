@@ -294,14 +294,15 @@ public:
         for (qsizetype i = 0; i < m_cover.rows.size(); ++i)
             m_cover.rows[i].page = i < m_sheets ? m_coverPages + int(i) + 1 : 0;
         if (m_sheets > 0 && !booklet.sheet)
-            m_problem = QStringLiteral("Die Blätter der Positionen fehlen.");
+            m_problem = {QStringLiteral("Die Blätter der Positionen fehlen."),
+                         QStringLiteral("The sheets of the positions are missing.")};
         else if (m_cover.rows.size() != m_sheets)
             qWarning("report: the booklet's cover lists %lld positions for %d sheets",
                      static_cast<long long>(m_cover.rows.size()), m_sheets);
     }
 
     // Why the booklet cannot be made; empty when it can.
-    QString problem() const { return m_problem; }
+    const vb::Reason &problem() const { return m_problem; }
     int count() const { return m_coverPages + m_sheets; }
 
     std::unique_ptr<BookletPage> make(int index) const
@@ -317,13 +318,14 @@ private:
     BookletCover m_cover; // with the rows' pages
     int m_coverPages;
     int m_sheets;
-    QString m_problem;
+    vb::Reason m_problem;
 };
 
 // Paints every page of the booklet on the writer; why it could not, or nothing.
-QString paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QString &title)
+vb::Reason paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QString &title,
+                        const vb::AtomicFile &file)
 {
-    const auto failure = [] { return QStringLiteral("Das PDF kann nicht erzeugt werden."); };
+    const auto failure = [] { return pdfNotMade(); };
     std::unique_ptr<BookletPage> page = pages.make(0);
     setUpPdfWriter(writer, page->sheet());
     if (!title.isEmpty())
@@ -334,6 +336,9 @@ QString paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QStrin
     for (int index = 0;;) {
         page->paint(painter);
         page.reset();
+        // A file that can no longer be written is not painted on for the other pages.
+        if (file.failure())
+            return pdfNotMade();
         if (++index == pages.count())
             break;
         page = pages.make(index);
@@ -345,7 +350,7 @@ QString paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QStrin
     }
     if (!painter.end())
         return failure();
-    return QString();
+    return {};
 }
 
 } // namespace
@@ -371,8 +376,8 @@ Sheet makeCoverSheet(const BookletCover &cover, int coverPage)
 bool writeBookletPdf(const Booklet &booklet, const QString &fileName, vb::Reason *error, const QString &title)
 {
     const BookletPages pages(booklet);
-    return writePdfFile(fileName, error, [&](QPdfWriter &writer) {
-        return pages.problem().isEmpty() ? paintBooklet(pages, writer, title) : pages.problem();
+    return writePdfFile(fileName, error, [&](QPdfWriter &writer, const vb::AtomicFile &file) {
+        return pages.problem().isEmpty() ? paintBooklet(pages, writer, title, file) : pages.problem();
     });
 }
 
@@ -380,7 +385,7 @@ PrintOutcome printBooklet(const Booklet &booklet, QWidget *parent)
 {
     const BookletPages pages(booklet);
     if (!pages.problem().isEmpty())
-        return PrintOutcome{PrintStatus::Failed, pages.problem()};
+        return PrintOutcome{PrintStatus::Failed, pages.problem().text(booklet.cover.english)};
     return printPages(
         pages.count(), [&pages](int index) -> std::unique_ptr<PrintPage> { return pages.make(index); },
         parent);

@@ -2,7 +2,6 @@
 
 #include "reports/resources.h"
 
-#include <QtCore/QBuffer>
 #include <QtCore/QDebug>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -388,24 +387,29 @@ void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch)
     writer.setTitle(QStringLiteral("Statische Vorbemessung"));
 }
 
-bool writePdfFile(const QString &fileName, vb::Reason *error,
-                  const std::function<QString(QPdfWriter &writer)> &paint)
+vb::Reason pdfNotMade()
 {
-    // The document is made in memory (a sheet takes some 40 kB) and then replaces the target in
-    // one step: a failure leaves no half file and an existing file as it was, and a full disk is
-    // told by the system's reason.
-    QBuffer document;
-    document.open(QIODevice::WriteOnly);
-    QString problem;
-    {
-        QPdfWriter writer(&document);
-        problem = paint(writer);
+    return {QStringLiteral("Das PDF kann nicht erzeugt werden."), QStringLiteral("The PDF cannot be made.")};
+}
+
+bool writePdfFile(const QString &fileName, vb::Reason *error,
+                  const std::function<vb::Reason(QPdfWriter &writer, const vb::AtomicFile &file)> &paint)
+{
+    // The document goes to a new file beside the target that replaces it only when complete: a
+    // failure leaves no half file and an existing file as it was, and a full disk is told by the
+    // system's reason.
+    vb::AtomicFile file(fileName);
+    vb::Reason problem;
+    if (file.open()) {
+        QPdfWriter writer(file.device());
+        problem = paint(writer, file);
     }
-    std::optional<vb::Reason> failed;
-    if (!problem.isEmpty())
-        failed = vb::fileReason(fileName, {problem, problem});
-    else
-        failed = vb::writeFileAtomically(fileName, document.data());
+    // A write the disk did not take is the reason the writer failed.
+    if (!file.failure() && problem.isEmpty())
+        file.commit();
+    std::optional<vb::Reason> failed = file.failure();
+    if (!failed && !problem.isEmpty())
+        failed = vb::fileReason(fileName, problem);
     if (!failed)
         return true;
     if (error) {
@@ -417,19 +421,18 @@ bool writePdfFile(const QString &fileName, vb::Reason *error,
 
 bool writePdf(const Sheet &sheet, const QString &fileName, vb::Reason *error, const QString &title)
 {
-    return writePdfFile(fileName, error, [&](QPdfWriter &writer) {
+    return writePdfFile(fileName, error, [&](QPdfWriter &writer, const vb::AtomicFile &) -> vb::Reason {
         setUpPdfWriter(writer, sheet);
         if (!title.isEmpty())
             writer.setTitle(title);
         const SheetPainter sheetPainter(sheet);
         QPainter painter;
-        const QString failure = QStringLiteral("Das PDF kann nicht erzeugt werden.");
         if (!painter.begin(&writer))
-            return failure;
+            return pdfNotMade();
         sheetPainter.paint(painter);
         if (!painter.end())
-            return failure;
-        return QString();
+            return pdfNotMade();
+        return {};
     });
 }
 

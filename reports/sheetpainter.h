@@ -58,12 +58,15 @@ private:
 void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch = 1200);
 
 // Writes a PDF file that appears only complete: `paint` draws the document on a writer whose output
-// is kept in memory, and returns why it could not, or nothing; the document then replaces the
-// target atomically. On failure false with the file's name and the reason in *error, in both
-// languages (the system's reason where the disk did not take the file, a full disk among them),
-// and an existing file is left as it was.
+// goes to a new file beside the target (vb::AtomicFile), and returns why it could not, or nothing;
+// the new file then replaces the target. On failure false with the file's name and the reason in
+// *error, in both languages (the system's reason where the disk did not take the file, a full disk
+// among them), and an existing file is left as it was.
 bool writePdfFile(const QString &fileName, vb::Reason *error,
-                  const std::function<QString(QPdfWriter &writer)> &paint);
+                  const std::function<vb::Reason(QPdfWriter &writer, const vb::AtomicFile &file)> &paint);
+
+// Why a PDF writer could not make the document.
+vb::Reason pdfNotMade();
 
 // Writes the sheet as a one-page PDF file, the page the printer gets; false with the file's name
 // and the reason in *error when it cannot. The file appears only complete; on failure an

@@ -76,7 +76,6 @@ TForm24::TForm24(QWidget *parent)
 void TForm24::build()
 {
     m_ui->setupUi(this);
-    // The ratio field l/ has no comma handler: a comma typed there stays and does not read.
     setupProgramForm(m_ui->Edit13);
 }
 

@@ -85,7 +85,6 @@ TForm26::TForm26(QWidget *parent)
 void TForm26::build()
 {
     m_ui->setupUi(this);
-    // The two l/ fields take no comma handler: a comma typed there stays and does not read.
     setupProgramForm(m_ui->Edit13);
     m_ui->Image3->setVisible(false);
 }

@@ -90,7 +90,6 @@ TForm27::TForm27(QWidget *parent)
 void TForm27::build()
 {
     m_ui->setupUi(this);
-    // The ratio fields "l/" Edit9 and Edit14 take no comma conversion.
     setupProgramForm(m_ui->Edit15);
 }
 

@@ -115,6 +115,7 @@ private slots:
     void lockLeftBehindAsksFirst();
     void fileOfTwoNamesOpensReadOnly();
     void folderWithoutALockOpensReadOnly();
+    void writeProtectedFileOpensReadOnly();
     void fullDiskIsNamedAndChangesNothing();
     void sectionNameIsShownAsNamed();
     void fileThatIsNoProjectChangesNothing();
@@ -497,6 +498,19 @@ void TestProject::folderWithoutALockOpensReadOnly()
     const QString message = m_app->messages[0].text;
     QVERIFY2(message.contains(QStringLiteral("kann keine Sperrdatei angelegt werden")), qPrintable(message));
     QVERIFY(!message.contains(QStringLiteral("anderen laufenden Programm")));
+}
+
+// An archived project whose write permissions were taken away is not replaced by the next store.
+void TestProject::writeProtectedFileOpensReadOnly()
+{
+    const QString path = projectPath();
+    QVERIFY(!vb::project::saveProject(path, {{"Nord", "", ""}, {}}));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(vb::projectSession().open(path));
+    QVERIFY(vb::projectSession().readOnly());
+    QCOMPARE(m_app->messages.size(), 1);
+    QVERIFY2(m_app->messages[0].text.contains(QStringLiteral("ist schreibgeschützt")),
+             qPrintable(m_app->messages[0].text));
 }
 
 // A header the disk does not take: the message names the disk's reason in the planner's language,
