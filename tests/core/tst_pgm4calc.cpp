@@ -204,12 +204,15 @@ void TestPgm4Calc::elasticLine()
     QVERIFY2(std::abs(k * midSpan / largestDeflectionByIntegration(ratio) - 1.0) < 1e-4,
              "the factor is the elastic line's largest deflection over the mid-span term");
 
-    // What a section must offer for the worked example: Ix of the form times the factor of its
-    // span ratio, 2 m to 3 m.
-    vb::pgm4::Input in{3.0, 2.0, 1.5, 1.2, 1.2, 200.0, 15.0, 300.0, 8.0, 0.8};
+    // What a section must offer for the worked example, from the elastic line itself: the largest
+    // deflection c·q·l⁴/(E·I) of the 3 m span beside 2 m equal to fP = 1.5 cm, with q = 0.96 kN/m
+    // = 0.0096 kN/cm and l = 300 cm; the form's 14.88 rounds (5/48)·10⁶/7000 by 0.006 %.
+    const vb::pgm4::Input in{3.0, 2.0, 1.5, 1.2, 1.2, 200.0, 15.0, 300.0, 8.0, 0.8};
     const vb::pgm4::Result r = vb::pgm4::calculate(in);
-    QCOMPARE(r.governingInertia, r.inertia * vb::twoSpanDeflectionFactor(2.0 / 3.0));
-    QVERIFY(r.governingInertia > r.inertia);
+    const double byElasticLine =
+        largestDeflectionByIntegration(2.0 / 3.0) * 0.0096 * std::pow(300.0, 4) / (7000.0 * 1.5);
+    QVERIFY2(std::abs(r.governingInertia / byElasticLine - 1.0) < 2e-4,
+             qPrintable(QStringLiteral("%1 against %2").arg(r.governingInertia).arg(byElasticLine)));
 }
 
 QTEST_APPLESS_MAIN(TestPgm4Calc)
