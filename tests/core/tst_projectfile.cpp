@@ -147,7 +147,7 @@ void TestProjectFile::roundTrip()
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
     const std::optional<vb::Reason> failed = saveProject(path, project);
-    QVERIFY2(!failed, qPrintable(failed->german));
+    QVERIFY2(!failed, failed ? qPrintable(failed->german) : "");
     const QByteArray first = contents(path);
     const ReadResult read = loadProject(path, known);
     QVERIFY2(read.project, qPrintable(read.problem));
