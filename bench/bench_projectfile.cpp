@@ -77,9 +77,10 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("gross.vorbemessung"));
         Project states[2] = {largeProject(), largeProject()};
         states[1].positions.last().inputs[QStringLiteral("Edit1")] = QStringLiteral("9,9");
+        // The project exists before the first measured save, so that each of them keeps a backup.
+        std::optional<vb::Reason> error = saveProject(path, states[1]);
+        bool saved = !error;
         int turn = 0;
-        bool saved = true;
-        std::optional<vb::Reason> error;
         QBENCHMARK
         {
             if (saved)
