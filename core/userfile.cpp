@@ -46,11 +46,6 @@ const KnownError kKnownErrors[] = {
     {ELOOP, "Zu viele symbolische Verknüpfungen.", "Too many symbolic links."},
 };
 
-Reason failure(int code)
-{
-    return systemReason(code);
-}
-
 QByteArray encoded(const QString &path)
 {
     return QFile::encodeName(path);
@@ -90,6 +85,17 @@ Reason systemReason(int code)
     return {QStringLiteral("Systemfehler %1: ").arg(code) + system, system};
 }
 
+bool writeProtected(const QString &path)
+{
+    struct stat st {
+    };
+    const QByteArray name = encoded(path);
+    if (::stat(name.constData(), &st) != 0)
+        return false;
+    return (st.st_mode & 0222) == 0 ||
+           (::access(name.constData(), W_OK) != 0 && (errno == EACCES || errno == EPERM));
+}
+
 Reason fileReason(const QString &path, const Reason &why)
 {
     const QString shown = QDir::toNativeSeparators(path) + QStringLiteral(": ");
@@ -117,7 +123,7 @@ FileRead readRegularFile(const QString &path, qsizetype maxBytes)
     struct stat before {
     };
     if (::stat(name.constData(), &before) != 0)
-        return refuse(failure(errno));
+        return refuse(systemReason(errno));
     if (!S_ISREG(before.st_mode))
         return refuse(notRegular);
     if (before.st_size > maxBytes)
@@ -129,13 +135,13 @@ FileRead readRegularFile(const QString &path, qsizetype maxBytes)
         fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        return refuse(failure(errno));
+        return refuse(systemReason(errno));
     struct stat opened {
     };
     if (::fstat(fd, &opened) != 0) {
         const int code = errno;
         ::close(fd);
-        return refuse(failure(code));
+        return refuse(systemReason(code));
     }
     if (!S_ISREG(opened.st_mode) || opened.st_size > maxBytes) {
         ::close(fd);
@@ -151,7 +157,7 @@ FileRead readRegularFile(const QString &path, qsizetype maxBytes)
                 continue;
             const int code = errno;
             ::close(fd);
-            return refuse(failure(code));
+            return refuse(systemReason(code));
         }
         if (n == 0)
             break;
@@ -230,11 +236,8 @@ bool AtomicFile::open()
                                           QStringLiteral("This is not a regular file.")});
         return false;
     }
-    // A file nobody may write, or this user may not, was protected on purpose; the rename would
-    // replace it all the same.
-    if (replaces && ((existing.st_mode & 0222) == 0 || ::access(target.constData(), W_OK) != 0)) {
-        if ((existing.st_mode & 0222) != 0 && errno != EACCES && errno != EPERM)
-            return fail(errno); // a read-only disk, say
+    // A protected file was protected on purpose; the rename would replace it all the same.
+    if (replaces && writeProtected(m_target)) {
         m_failure = fileReason(m_target, {QStringLiteral("Die Datei ist schreibgeschützt."),
                                           QStringLiteral("The file is write-protected.")});
         return false;

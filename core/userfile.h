@@ -28,6 +28,11 @@ struct Reason {
 // any other error by the system's own text.
 Reason systemReason(int code);
 
+// Whether the file at `path` is protected from being written: nobody may write it (an archived
+// calculation, also protected from an administrator), or this user may not. A read-only disk is
+// not the file's protection; writing there fails with its own reason.
+bool writeProtected(const QString &path);
+
 // "<file>: <reason>" in both languages, the file in the system's notation.
 Reason fileReason(const QString &path, const Reason &why);
 

@@ -9,11 +9,9 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QStandardPaths>
 
-#include <cerrno>
 #include <memory>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace vb
 {
@@ -128,19 +126,6 @@ nlink_t nameCount(const QString &path)
     struct stat st {
     };
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_nlink : 1;
-}
-
-// Whether the file at `path` may be written: by this user, and by anybody at all (a file whose
-// write permissions are all taken away is protected, also from an administrator).
-bool writable(const QString &path)
-{
-    struct stat st {
-    };
-    const QByteArray name = QFile::encodeName(path);
-    if (::stat(name.constData(), &st) != 0)
-        return true;
-    // A read-only disk is told by the lock that cannot be made beside the file.
-    return (st.st_mode & 0222) != 0 && (::access(name.constData(), W_OK) == 0 || errno == EROFS);
 }
 
 // A text a lock file gives, as a message shows it: a damaged one may hold anything.
@@ -292,7 +277,7 @@ bool ProjectSession::open(const QString &path)
         return false;
     std::unique_ptr<project::ProjectLock> lock;
     bool readOnly = false;
-    if (!writable(real)) {
+    if (writeProtected(real)) {
         // A file nobody may write was protected on purpose, an archived calculation say.
         readOnly = true;
         shell::message(
