@@ -41,30 +41,6 @@ bool taken(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-// Makes the folder `path` and the folders above it that are missing, as `mkdir -p` does; 0, or
-// the system's error number of the folder that could not be made.
-int makeFolders(const QByteArray &path, int depth = 0)
-{
-    const auto isFolder = [&path] {
-        struct stat st {
-        };
-        return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
-    };
-    if (::mkdir(path.constData(), 0777) == 0)
-        return 0;
-    const int code = errno;
-    if (code == EEXIST)
-        return isFolder();
-    const qsizetype slash = path.lastIndexOf('/');
-    if (code != ENOENT || slash <= 0 || depth > 100)
-        return code;
-    if (const int above = makeFolders(path.left(slash), depth + 1))
-        return above;
-    if (::mkdir(path.constData(), 0777) == 0)
-        return 0;
-    return errno == EEXIST ? isFolder() : errno;
-}
-
 // Why a file that was read is no catalogue: its first problem, with its line, and how many
 // more there are.
 Reason csvReason(const CsvRead &read)
@@ -133,9 +109,8 @@ QString CatalogueStore::add(const QString &wanted, const QList<Section> &section
             *error = why;
         return QString();
     };
-    const QByteArray folder = QFile::encodeName(QDir::cleanPath(QDir(m_folder).absolutePath()));
-    if (const int code = makeFolders(folder))
-        return fail(fileReason(m_folder, systemReason(code)));
+    if (const std::optional<Reason> why = makeFolders(m_folder))
+        return fail(*why);
     const QString base = fileNameOf(wanted);
     QString name = base;
     // Joined, not through arg(): a catalogue name may hold "%1".

@@ -73,6 +73,30 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
+// Makes the folder `path` and the folders above it that are missing, as `mkdir -p` does; 0, or
+// the system's error number of the folder that could not be made.
+int makeFoldersAt(const QByteArray &path, int depth = 0)
+{
+    const auto isFolder = [&path] {
+        struct stat st {
+        };
+        return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    };
+    if (::mkdir(path.constData(), 0777) == 0)
+        return 0;
+    const int code = errno;
+    if (code == EEXIST)
+        return isFolder();
+    const qsizetype slash = path.lastIndexOf('/');
+    if (code != ENOENT || slash <= 0 || depth > 100)
+        return code;
+    if (const int above = makeFoldersAt(path.left(slash), depth + 1))
+        return above;
+    if (::mkdir(path.constData(), 0777) == 0)
+        return 0;
+    return errno == EEXIST ? isFolder() : errno;
+}
+
 } // namespace
 
 Reason systemReason(int code)
@@ -83,6 +107,13 @@ Reason systemReason(int code)
     }
     const QString system = QString::fromLocal8Bit(std::strerror(code));
     return {QStringLiteral("Systemfehler %1: ").arg(code) + system, system};
+}
+
+std::optional<Reason> makeFolders(const QString &path)
+{
+    if (const int code = makeFoldersAt(encoded(QDir::cleanPath(QDir(path).absolutePath()))))
+        return fileReason(path, systemReason(code));
+    return std::nullopt;
 }
 
 bool writeProtected(const QString &path)

@@ -28,6 +28,10 @@ struct Reason {
 // any other error by the system's own text.
 Reason systemReason(int code);
 
+// Makes the folder `path` and the folders above it that are missing, as `mkdir -p` does; nothing
+// on success, else the reason with the folder that could not be made.
+std::optional<Reason> makeFolders(const QString &path);
+
 // Whether the file at `path` is protected from being written: nobody may write it (an archived
 // calculation, also protected from an administrator), or this user may not. A read-only disk is
 // not the file's protection; writing there fails with its own reason.

@@ -91,6 +91,7 @@ TFormProfil::TFormProfil(QWidget *parent)
     };
     auto *required = named(new QLabel, "LabelErforderlich");
     m_values = named(new QLabel, "LabelWerte");
+    m_values->setWordWrap(true);
     auto *catalogues = named(new QLabel, "LabelKataloge");
     m_catalogueList = named(new QListWidget, "ListKataloge");
     m_catalogueList->setMaximumHeight(90);
@@ -233,7 +234,6 @@ void TFormProfil::applyLanguage()
         }
         values << shown;
     }
-    m_values->setWordWrap(true);
     m_values->setText(values.join(QStringLiteral(",   ")) +
                       (notes.isEmpty() ? QString() : QStringLiteral("\n") + notes.join(QLatin1Char('\n'))));
 }
