@@ -1,7 +1,7 @@
 #include "app/bild.h"
 
-#include "app/shell.h"
 #include "app/stat1024.h"
+#include "forms/shell.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QTimer>
@@ -28,7 +28,7 @@ void TForm1::start()
 
 void TForm1::aufloesung()
 {
-    if (TForm22 *menu = shell::forms().menu)
+    if (QWidget *menu = shell::forms().menuWindow)
         menu->show();
 }
 

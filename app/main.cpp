@@ -1,7 +1,7 @@
 #include "app/bild.h"
-#include "app/shell.h"
 #include "app/stat1024.h"
 #include "core/langflag.h"
+#include "forms/shell.h"
 
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>

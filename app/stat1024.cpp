@@ -2,19 +2,15 @@
 #include "app/mainmenu.h"
 
 #include "app/bild.h"
-#include "app/shell.h"
 #include "core/langflag.h"
 #include "forms/captions.h"
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"
+#include "forms/programform.h"
+#include "forms/programlist.h"
 #include "forms/projectsession.h"
+#include "forms/shell.h"
 #include "forms/tformprojekt.h"
-#include "programs/pgm11024/pgm11024.h"
-#include "programs/pgm21024/pgm21024.h"
-#include "programs/pgm31024/pgm31024.h"
-#include "programs/pgm41024/pgm41024.h"
-#include "programs/pgm51024/pgm51024.h"
-#include "programs/pgm61024/pgm61024.h"
 #include "ui_stat1024.h"
 
 #include <QtGui/QCloseEvent>
@@ -25,7 +21,7 @@ namespace vb
 namespace
 {
 // Texts of the main menu; the caption "Lastkon" and "Version 2.1" stay in both languages.
-constexpr Caption kMenuCaptions[] = {
+const Caption kMenuCaptions[] = {
     {"Button8", "English", "German"},
     {"Label7", "Hauptmenü", "Mainmenu"},
     {"Label1", "Statische Vorbemessung im Metallbau", "Static predimensioning in metal construction"},
@@ -61,14 +57,13 @@ TForm22::TForm22(const QString &languageFile, QWidget *parent)
     applyFormFonts(this);
     loadFormPictures(this);
     move(257, 124);
-    shell::forms().menu = this;
+    shell::forms().menuWindow = this;
+    shell::forms().menuForms = this;
 
-    const auto programButtons = {m_ui->Button1, m_ui->Button3, m_ui->Button4,
-                                 m_ui->Button5, m_ui->Button6, m_ui->Button7};
-    int program = 1;
-    for (QPushButton *button : programButtons) {
-        connect(button, &QPushButton::clicked, this, [this, program] { openProgram(program); });
-        ++program;
+    for (const Program &program : programList()) {
+        const int number = program.tables->program;
+        auto *button = findChild<QPushButton *>(QLatin1String(program.menuButton));
+        connect(button, &QPushButton::clicked, this, [this, number] { openProgram(number); });
     }
     connect(m_ui->Button2, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->Button8, &QPushButton::clicked, this, &TForm22::Button8Click);
@@ -117,7 +112,10 @@ void TForm22::ButtonProjektClick()
         return;
     const project::Position position = positions[index];
     setPositionNumber(position.number);
-    shell::forms().programs.at(std::size_t(position.program - 1))->loadPosition(position);
+    ProgramForm *form = shell::forms().program(position.program);
+    if (!form)
+        return;
+    form->loadPosition(position);
     openProgram(position.program);
 }
 
@@ -130,12 +128,9 @@ void TForm22::openProjectFile(const QString &path)
 void TForm22::request()
 {
     FormRegistry &forms = shell::forms();
-    forms.programs[0] = new TForm23(this);
-    forms.programs[1] = new TForm24(this);
-    forms.programs[2] = new TForm25(this);
-    forms.programs[3] = new TForm26(this);
-    forms.programs[4] = new TForm27(this);
-    forms.programs[5] = new TForm28(this);
+    forms.programs.clear();
+    for (const Program &program : programList())
+        forms.programs.append(program.makeForm(this));
     forms.info = new TForm29(this);
     forms.error = new TForm31(this);
 
@@ -172,7 +167,9 @@ void TForm22::applyLanguage()
 void TForm22::openProgram(int program)
 {
     commitHeader();
-    ProgramForm *form = shell::forms().programs.at(static_cast<std::size_t>(program - 1));
+    ProgramForm *form = shell::forms().program(program);
+    if (!form)
+        return;
     HeaderSnapshot &header = shell::header();
     header.project = m_ui->Edit1->text();
     header.position = m_ui->Edit2->text();
@@ -209,7 +206,7 @@ void TForm22::closeEvent(QCloseEvent *event)
     // dicht: closing the menu, by "Programm Beenden" or the close box, ends the run.
     commitHeader();
     event->accept();
-    if (TForm1 *host = shell::forms().host)
+    if (QWidget *host = shell::forms().host)
         host->close();
 }
 

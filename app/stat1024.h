@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/shell.h"
+
 #include <QtWidgets/QMainWindow>
 
 #include <memory>
@@ -16,7 +18,7 @@ class LanguageFile;
 
 // The main menu "Lastkon": the project header and the six program buttons. Its creation
 // creates every other long-lived form once.
-class TForm22 : public QMainWindow
+class TForm22 : public QMainWindow, public MainMenu
 {
     Q_OBJECT
 
@@ -28,18 +30,19 @@ public:
     // False when the language flag could be neither read nor written: the run must end.
     bool startedUp() const { return m_startedUp; }
 
-    QString positionNumber() const;
-    void setPositionNumber(const QString &text);
-    void setDateTimeTexts(const QString &date, const QString &time);
-    QString creator() const;
-    QString date() const;
-    QString time() const;
+    QWidget *window() override { return this; }
+    QString positionNumber() const override;
+    void setPositionNumber(const QString &text) override;
+    void setDateTimeTexts(const QString &date, const QString &time) override;
+    QString creator() const override;
+    QString date() const override;
+    QString time() const override;
 
-    QString project() const;
-    QString company() const;
+    QString project() const override;
+    QString company() const override;
 
-    // Opens program 1 … 6 (Button1, Button3 … Button7).
-    void openProgram(int program);
+    // Opens a program of the list by its number, as its button does (Button1, Button3 … Button7).
+    void openProgram(int program) override;
     // "Projekt…": the project window; a position asked for there is opened in its program.
     void ButtonProjektClick();
     // Opens the project file given to the program, then the project window.

@@ -70,9 +70,8 @@ bool timeBooklet(int positions, int runs, const QString &file, Figures *figures)
     for (int i = 0; i <= runs; ++i) { // the first run warms up
         QElapsedTimer clock;
         clock.start();
-        vb::Reason error;
-        if (!report::writeBookletPdf(booklet, file, &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error.english));
+        if (const vb::Result<> written = report::writeBookletPdf(booklet, file); !written) {
+            std::fprintf(stderr, "%s\n", qPrintable(written.reason().english));
             return false;
         }
         if (i > 0)
@@ -100,20 +99,19 @@ int peakMode(const QString &what, int n)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("peak.pdf"));
-    bool ok = false;
-    vb::Reason error;
+    vb::Result<> ok = vb::failure({});
     if (what == QLatin1String("sheet")) {
         const auto sheets = sampleSheets();
         if (n < 1 || n > int(sheets.size()))
             return 2;
-        ok = report::writePdf(sheets[size_t(n - 1)].second(), file, &error);
+        ok = report::writePdf(sheets[size_t(n - 1)].second(), file);
     } else if (what == QLatin1String("booklet")) {
-        ok = report::writeBookletPdf(sampleBooklet(n), file, &error);
+        ok = report::writeBookletPdf(sampleBooklet(n), file);
     } else {
         return 2;
     }
     if (!ok) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.english));
+        std::fprintf(stderr, "%s\n", qPrintable(ok.reason().english));
         return 1;
     }
     std::printf("%ld\n", peakResidentKb());
@@ -131,9 +129,9 @@ int main(int argc, char **argv)
     if (args.size() == 3 && args[0] == QLatin1String("--peak"))
         return peakMode(args[1], args[2].toInt());
     if (args.size() == 3 && args[0] == QLatin1String("--write")) {
-        vb::Reason error;
-        if (!report::writeBookletPdf(sampleBooklet(args[2].toInt()), args[1], &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error.english));
+        if (const vb::Result<> written = report::writeBookletPdf(sampleBooklet(args[2].toInt()), args[1]);
+            !written) {
+            std::fprintf(stderr, "%s\n", qPrintable(written.reason().english));
             return 1;
         }
         return 0;

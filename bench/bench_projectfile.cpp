@@ -65,7 +65,7 @@ private slots:
         qsizetype read = 0;
         QBENCHMARK
         {
-            read = readProject(bytes, benchFields).project->positions.size();
+            read = readProject(bytes, benchFields)->positions.size();
         }
         QCOMPARE(read, 500);
     }
@@ -78,17 +78,17 @@ private slots:
         Project states[2] = {largeProject(), largeProject()};
         states[1].positions.last().inputs[QStringLiteral("Edit1")] = QStringLiteral("9,9");
         // The project exists before the first measured save, so that each of them keeps a backup.
-        std::optional<vb::Reason> error = saveProject(path, states[1]);
-        bool saved = !error;
+        vb::Result<> error = saveProject(path, states[1]);
+        bool saved = error.ok();
         int turn = 0;
         QBENCHMARK
         {
             if (saved)
                 error = saveProject(path, states[turn]);
-            saved = saved && !error;
+            saved = saved && error.ok();
             turn = 1 - turn;
         }
-        QVERIFY2(saved, error ? qPrintable(error->english) : "");
+        QVERIFY2(saved, qPrintable(error.reason().english));
         QVERIFY(QFile::exists(path + QStringLiteral(".bak")));
     }
 };

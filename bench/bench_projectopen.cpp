@@ -4,9 +4,10 @@
 // The first open also makes the six forms, which a run does once; it is timed on its own.
 
 #include "app/mainmenu.h"
-#include "app/shell.h"
 #include "forms/programform.h"
+#include "forms/programlist.h"
 #include "forms/projectsession.h"
+#include "forms/shell.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QTemporaryDir>
@@ -20,7 +21,7 @@ namespace
 // 500 positions of all six programs, each with every input and result its form has.
 project::Project largeProject()
 {
-    const project::KnownFields fields = formFields();
+    const project::KnownFields fields = knownFields();
     project::Project project{
         {QStringLiteral("Verwaltungsgebäude Süd"), QStringLiteral("Musterbau"), QStringLiteral("A. Planer")},
         {}};
@@ -60,8 +61,8 @@ private slots:
         m_menu.reset();
         shell::forms() = {};
         m_menu = makeMainMenu(m_dir.filePath(QStringLiteral(".msdos2.ini")));
-        const std::optional<vb::Reason> error = project::saveProject(m_path, project);
-        QVERIFY2(!error, error ? qPrintable(error->english) : "");
+        const Result<> saved = project::saveProject(m_path, project);
+        QVERIFY2(saved, qPrintable(saved.reason().english));
         QElapsedTimer first;
         first.start();
         QVERIFY(projectSession().open(m_path));

@@ -1,8 +1,8 @@
 // The program's start-up as main() does it, ending as soon as the main menu is shown.
 #include "app/bild.h"
 #include "app/mainmenu.h"
-#include "app/shell.h"
 #include "core/langflag.h"
+#include "forms/shell.h"
 #include "peakmemory.h"
 
 #include <QtCore/QDateTime>

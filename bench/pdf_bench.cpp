@@ -102,8 +102,7 @@ int main(int argc, char **argv)
                  name, file, runs,
                  [&make, &file] {
                      // From the filled sheet to the file in place, as "Als PDF…" does after the dialog.
-                     vb::Reason error;
-                     return report::writePdf(make(), file, &error);
+                     return report::writePdf(make(), file).ok();
                  },
                  nullptr, &threeFonts) &&
              ok;

@@ -176,10 +176,8 @@ int main(int argc, char **argv)
                            clock.start();
                            const report::Sheet sheet = make();
                            const double filled = clock.nsecsElapsed() / 1e6;
-                           const report::PrintOutcome outcome = report::printSheet(sheet, nullptr);
-                           return outcome.status == report::PrintStatus::Printed
-                                      ? filled + outcome.handedOverMs
-                                      : -1.0;
+                           const vb::Result<report::PrintedJob> job = report::printSheet(sheet, nullptr);
+                           return job ? filled + job->handedOverMs : -1.0;
                        },
                        nullptr, threeFontsOk ? &threeFonts : nullptr) &&
                    sheetsOk;

@@ -2,12 +2,12 @@
 
 // The six sheets filled as a planner's form would fill them, for the print and PDF benchmarks.
 
-#include "reports/druck1.h"
-#include "reports/druck2.h"
-#include "reports/druck3.h"
-#include "reports/druck4.h"
-#include "reports/druck5.h"
-#include "reports/druck6.h"
+#include "programs/pgm11024/druck1.h"
+#include "programs/pgm21024/druck2.h"
+#include "programs/pgm31024/druck3.h"
+#include "programs/pgm41024/druck4.h"
+#include "programs/pgm51024/druck5.h"
+#include "programs/pgm61024/druck6.h"
 #include "reports/frame.h"
 #include "reports/sheetpainter.h"
 

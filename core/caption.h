@@ -1,21 +1,20 @@
 #pragma once
 
-#include <QtCore/QString>
+#include "core/text.h"
 
 namespace vb
 {
 
-// One text of the system in its two languages: the control (or sheet label, or error-window line)
-// it goes to, its German and its English text, letter for letter.
+// One text of a table in its two languages, letter for letter, and the control it goes to (or the
+// sheet label, or the error-window line); the control is empty for a message of the table.
 struct Caption {
     const char *control;
-    const char *german;
-    const char *english;
+    Text text;
 };
 
 inline QString captionText(const Caption &caption, bool english)
 {
-    return QString::fromUtf8(english ? caption.english : caption.german);
+    return caption.text.in(english);
 }
 
 } // namespace vb

@@ -43,13 +43,13 @@ bool taken(const QString &path)
 
 // Why a file that was read is no catalogue: its first problem, with its line, and how many
 // more there are.
-Reason csvReason(const CsvRead &read)
+Text csvReason(const CsvRead &read)
 {
     if (read.problems.isEmpty())
         return {QStringLiteral("Die Datei enthält keine Profile."),
                 QStringLiteral("The file holds no sections.")};
     const CsvProblem &first = read.problems.first();
-    Reason why{first.what, first.whatEnglish};
+    Text why = first.what;
     if (first.line > 0) {
         const QString line = QString::number(first.line);
         why = {QStringLiteral("Zeile ") + line + QStringLiteral(": ") + why.german,
@@ -87,12 +87,12 @@ StoredCatalogues CatalogueStore::load() const
         {QStringLiteral("*") + kSuffix}, QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
         QDir::Name);
     for (const QFileInfo &info : entries) {
-        const FileRead file = readRegularFile(info.filePath(), kMaxCsvBytes);
-        if (!file.bytes) {
-            stored.leftOut.append({info.fileName(), file.problem});
+        const Result<QByteArray> file = readRegularFile(info.filePath(), kMaxCsvBytes);
+        if (!file) {
+            stored.leftOut.append({info.fileName(), file.reason()});
             continue;
         }
-        const CsvRead read = readCsv(*file.bytes);
+        const CsvRead read = readCsv(*file);
         if (!read.usable || !read.problems.isEmpty() || read.sections.isEmpty()) {
             stored.leftOut.append({info.fileName(), csvReason(read)});
             continue;
@@ -102,26 +102,21 @@ StoredCatalogues CatalogueStore::load() const
     return stored;
 }
 
-QString CatalogueStore::add(const QString &wanted, const QList<Section> &sections, Reason *error) const
+Result<QString> CatalogueStore::add(const QString &wanted, const QList<Section> &sections) const
 {
-    const auto fail = [error](const Reason &why) {
-        if (error)
-            *error = why;
-        return QString();
-    };
-    if (const std::optional<Reason> why = makeFolders(m_folder))
-        return fail(*why);
+    if (Result<> made = makeFolders(m_folder); !made)
+        return made.failure();
     const QString base = fileNameOf(wanted);
     QString name = base;
     // Joined, not through arg(): a catalogue name may hold "%1".
     for (int n = 2; taken(pathOf(name)); ++n)
         name = base + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
-    if (const std::optional<Reason> why = writeFileAtomically(pathOf(name), writeCsv(sections)))
-        return fail(*why);
+    if (Result<> written = writeFileAtomically(pathOf(name), writeCsv(sections)); !written)
+        return written.failure();
     return name;
 }
 
-bool CatalogueStore::remove(const QString &name, Reason *error) const
+Result<> CatalogueStore::remove(const QString &name) const
 {
     QString path = pathOf(name);
     if (!taken(path)) {
@@ -135,11 +130,8 @@ bool CatalogueStore::remove(const QString &name, Reason *error) const
         }
     }
     if (::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT)
-        return true;
-    const int code = errno;
-    if (error)
-        *error = fileReason(path, systemReason(code));
-    return false;
+        return {};
+    return failure(fileReason(path, systemReason(errno)));
 }
 
 } // namespace vb::sections

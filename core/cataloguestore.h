@@ -12,7 +12,7 @@ namespace vb::sections
 // A file of the catalogue folder that is not offered as a catalogue, and why.
 struct LeftOutFile {
     QString fileName; // as the folder names it
-    Reason why;
+    Text why;
 };
 
 // What the catalogue folder holds: the catalogues that read, and every other catalogue file.
@@ -40,12 +40,12 @@ public:
     StoredCatalogues load() const;
 
     // Stores `sections` as a new catalogue named after `wanted`, with " (2)", " (3)" … added
-    // where a catalogue of that name exists. Returns the name given; empty with `error` set
-    // (the file and the system's reason) when the file could not be written.
-    QString add(const QString &wanted, const QList<Section> &sections, Reason *error) const;
+    // where a catalogue of that name exists. Gives the name given, or the reason (the file and
+    // the system's reason) why the file could not be written.
+    Result<QString> add(const QString &wanted, const QList<Section> &sections) const;
 
-    // Removes the catalogue `name`; false with `error` set when its file stays.
-    bool remove(const QString &name, Reason *error) const;
+    // Removes the catalogue `name`; fails, with the reason, when its file stays.
+    Result<> remove(const QString &name) const;
 
 private:
     QString pathOf(const QString &name) const;

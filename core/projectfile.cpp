@@ -140,46 +140,6 @@ void appendPosition(QByteArray &out, const Position &p)
 
 // ---- Reading: the text ------------------------------------------------------------------------
 
-// The offset of the first byte that is not well-formed UTF-8 (overlong forms, surrogates and
-// code points beyond U+10FFFF included, a sequence cut off at the end too), or -1.
-qsizetype invalidUtf8At(const QByteArray &bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned lead = p[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        char32_t cp = 0;
-        char32_t least = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, cp = lead & 0x1F, least = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, cp = lead & 0x0F, least = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, cp = lead & 0x07, least = 0x10000;
-        } else {
-            return i;
-        }
-        if (n - i < length)
-            return i;
-        for (int k = 1; k < length; ++k) {
-            const unsigned next = p[i + k];
-            if ((next & 0xC0) != 0x80)
-                return i;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return i;
-        i += length;
-    }
-    return -1;
-}
-
 // Line and column (from 1, columns in characters) of a byte offset of well-formed UTF-8.
 std::pair<int, int> lineAndColumn(const QByteArray &bytes, qsizetype offset)
 {
@@ -384,13 +344,9 @@ QString capitalised(QString s)
     return s;
 }
 
-ReadResult refused(const QString &de, const QString &en, bool newer = false)
+Failure refused(const QString &de, const QString &en, FailureKind kind = FailureKind::Refused)
 {
-    ReadResult r;
-    r.problem = de;
-    r.problemEnglish = en;
-    r.newerVersion = newer;
-    return r;
+    return {{de, en}, kind};
 }
 
 // A number that is whole (2 and 2.0 alike; 2.5 is not), or nothing.
@@ -676,12 +632,13 @@ QString maxProjectSize()
     return QString::number(kMaxProjectBytes / (1024 * 1024)) + QStringLiteral(" MB");
 }
 
-ReadResult tooLarge()
+Failure tooLarge()
 {
     return refused(QStringLiteral("Die Datei ist größer als ") + maxProjectSize() +
                        QStringLiteral(" und wird nicht gelesen."),
                    QStringLiteral("The file is larger than ") + maxProjectSize() +
-                       QStringLiteral(" and is not read."));
+                       QStringLiteral(" and is not read."),
+                   FailureKind::TooLarge);
 }
 
 // The name of the first text of `p` longer than a field holds; empty when there is none.
@@ -703,18 +660,18 @@ QString overlongText(const Position &p)
 }
 
 // Why a project could not be read back once written; nothing when it can.
-std::optional<Reason> unstorable(const Project &project)
+std::optional<Text> unstorable(const Project &project)
 {
     const QString most = QString::number(kMaxTextLength);
     const Header &h = project.header;
     for (const auto &[name, text] : {std::pair{"project", &h.project}, std::pair{"company", &h.company},
                                      std::pair{"creator", &h.creator}}) {
         if (text->size() > kMaxTextLength)
-            return Reason{QStringLiteral("Der Projektkopf kann nicht gespeichert werden: „") +
-                              QLatin1String(name) + QStringLiteral("“ ist länger als ") + most +
-                              QStringLiteral(" Zeichen."),
-                          QStringLiteral("The project header cannot be stored: \"") + QLatin1String(name) +
-                              QStringLiteral("\" is longer than ") + most + QStringLiteral(" characters.")};
+            return Text{QStringLiteral("Der Projektkopf kann nicht gespeichert werden: „") +
+                            QLatin1String(name) + QStringLiteral("“ ist länger als ") + most +
+                            QStringLiteral(" Zeichen."),
+                        QStringLiteral("The project header cannot be stored: \"") + QLatin1String(name) +
+                            QStringLiteral("\" is longer than ") + most + QStringLiteral(" characters.")};
     }
     for (qsizetype k = 0; k < project.positions.size(); ++k) {
         const Position &p = project.positions[k];
@@ -726,20 +683,20 @@ std::optional<Reason> unstorable(const Project &project)
                                 quotedEn(p.number) + QStringLiteral(") cannot be stored: ");
         if (p.program < 1 || p.program > 6) {
             const QString program = QString::number(p.program);
-            return Reason{whereDe + QStringLiteral("es gibt kein Programm ") + program + u'.',
-                          whereEn + QStringLiteral("there is no program ") + program + u'.'};
+            return Text{whereDe + QStringLiteral("es gibt kein Programm ") + program + u'.',
+                        whereEn + QStringLiteral("there is no program ") + program + u'.'};
         }
         if (!p.section.isEmpty() && (p.sectionUtilisation < 0 || p.sectionUtilisation > 1000)) {
             const QString utilisation = QString::number(p.sectionUtilisation);
-            return Reason{
-                whereDe + QStringLiteral("eine Ausnutzung von ") + utilisation + QStringLiteral(" %."),
-                whereEn + QStringLiteral("a utilisation of ") + utilisation + QStringLiteral(" %.")};
+            return Text{whereDe + QStringLiteral("eine Ausnutzung von ") + utilisation +
+                            QStringLiteral(" %."),
+                        whereEn + QStringLiteral("a utilisation of ") + utilisation + QStringLiteral(" %.")};
         }
         if (const QString name = overlongText(p); !name.isEmpty())
-            return Reason{whereDe + quotedDe(name) + QStringLiteral(" ist länger als ") + most +
-                              QStringLiteral(" Zeichen."),
-                          whereEn + quotedEn(name) + QStringLiteral(" is longer than ") + most +
-                              QStringLiteral(" characters.")};
+            return Text{whereDe + quotedDe(name) + QStringLiteral(" ist länger als ") + most +
+                            QStringLiteral(" Zeichen."),
+                        whereEn + quotedEn(name) + QStringLiteral(" is longer than ") + most +
+                            QStringLiteral(" characters.")};
     }
     return {};
 }
@@ -793,20 +750,25 @@ QByteArray writeProject(const Project &project)
     return out;
 }
 
-ReadResult readProject(const QByteArray &bytes, const KnownFields &known)
+Result<Project> readProject(const QByteArray &bytes, const KnownFields &known)
 {
     if (bytes.size() > kMaxProjectBytes)
         return tooLarge();
-    if (const qsizetype at = invalidUtf8At(bytes); at >= 0) {
-        const int line = lineAndColumn(bytes, at).first;
-        return refused(QStringLiteral("Die Datei ist kein UTF-8-Text (Zeile %1).").arg(line),
-                       QStringLiteral("The file is not UTF-8 text (line %1).").arg(line));
-    }
     if (blank(bytes))
         return refused(QStringLiteral("Die Datei ist leer."), QStringLiteral("The file is empty."));
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    // The JSON reader refuses a text that is not UTF-8 (overlong forms and surrogates too) with
+    // its place; a byte that is not UTF-8 outside any text is a syntax error to it.
+    if (error.error == QJsonParseError::IllegalUTF8String) {
+        const int line = lineAndColumn(bytes, error.offset).first;
+        return refused(QStringLiteral("Die Datei ist kein UTF-8-Text (Zeile %1).").arg(line),
+                       QStringLiteral("The file is not UTF-8 text (line %1).").arg(line));
+    }
+    if (error.error != QJsonParseError::NoError && !QByteArrayView(bytes).isValidUtf8())
+        return refused(QStringLiteral("Die Datei ist kein UTF-8-Text."),
+                       QStringLiteral("The file is not UTF-8 text."));
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] = lineAndColumn(bytes, error.offset);
         const auto [de, en] = parseErrorText(error);
@@ -858,61 +820,60 @@ ReadResult readProject(const QByteArray &bytes, const KnownFields &known)
                        QStringLiteral("The file comes from a newer version of the program (file format %1; "
                                       "this version reads file format %2) and is not read.")
                            .arg(v, QString::number(kFormatVersion)),
-                       true);
+                       FailureKind::NewerVersion);
     }
 
     Reader reader(known);
     Project project;
     if (!reader.project(top, &project))
         return refused(reader.problem(), reader.problemEnglish());
-    ReadResult r;
-    r.project = std::move(project);
-    return r;
+    return project;
 }
 
-std::optional<Reason> saveProject(const QString &path, const Project &project)
+Result<> saveProject(const QString &path, const Project &project)
 {
-    if (const std::optional<Reason> why = unstorable(project))
-        return fileReason(path, *why);
+    if (const std::optional<Text> why = unstorable(project))
+        return failure(fileReason(path, *why));
     const QByteArray bytes = writeProject(project);
     if (bytes.size() > kMaxProjectBytes)
-        return fileReason(path, {QStringLiteral("Die Projektdatei würde größer als ") + maxProjectSize() +
-                                     QStringLiteral(" und wird nicht gespeichert."),
-                                 QStringLiteral("The project file would be larger than ") + maxProjectSize() +
-                                     QStringLiteral(" and is not saved.")});
+        return failure(
+            fileReason(path, {QStringLiteral("Die Projektdatei würde größer als ") + maxProjectSize() +
+                                  QStringLiteral(" und wird nicht gespeichert."),
+                              QStringLiteral("The project file would be larger than ") + maxProjectSize() +
+                                  QStringLiteral(" and is not saved.")}));
 
     // The new state and the previous one, for the backup, are both written out before either
     // replaces a file: a full disk leaves the project file and its backup as they were. Then the
     // backup first, so that a failure between the two renames leaves the file with its backup.
     std::optional<QByteArray> previous;
     if (QFileInfo::exists(path)) {
-        FileRead read = readRegularFile(path, kMaxProjectBytes);
-        if (!read.bytes)
-            return fileReason(path, read.problem);
-        if (*read.bytes != bytes)
-            previous = std::move(read.bytes);
+        Result<QByteArray> read = readRegularFile(path, kMaxProjectBytes);
+        if (!read)
+            return failure(fileReason(path, read.reason()));
+        if (*read != bytes)
+            previous = std::move(read).value();
     }
     AtomicFile backup(path + QStringLiteral(".bak"));
     AtomicFile file(path);
     if (previous && !(backup.open() && backup.write(*previous) && backup.finish()))
-        return backup.failure();
+        return failure(*backup.failure());
     if (!(file.open() && file.write(bytes) && file.finish()))
-        return file.failure();
+        return failure(*file.failure());
     if (previous && !backup.commit())
-        return backup.failure();
+        return failure(*backup.failure());
     if (!file.commit())
-        return file.failure();
-    return std::nullopt;
+        return failure(*file.failure());
+    return {};
 }
 
-ReadResult loadProject(const QString &path, const KnownFields &known)
+Result<Project> loadProject(const QString &path, const KnownFields &known)
 {
-    const FileRead file = readRegularFile(path, kMaxProjectBytes);
-    if (file.tooLarge)
+    const Result<QByteArray> file = readRegularFile(path, kMaxProjectBytes);
+    if (file.kind() == FailureKind::TooLarge)
         return tooLarge();
-    if (!file.bytes)
-        return refused(file.problem.german, file.problem.english);
-    return readProject(*file.bytes, known);
+    if (!file)
+        return file.failure();
+    return readProject(*file, known);
 }
 
 QString canonicalProjectPath(const QString &path)

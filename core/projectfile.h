@@ -111,17 +111,9 @@ using KnownFields = std::function<const ProgramFields *(int program)>;
 // The file's bytes for `project`: the same project always gives the same bytes.
 QByteArray writeProject(const Project &project);
 
-// What reading a file gave: the project, or why not (German and English, a sentence without the
-// file's name, which the caller adds). A file from a newer version of the program is refused
-// with `newerVersion` set.
-struct ReadResult {
-    std::optional<Project> project;
-    QString problem;
-    QString problemEnglish;
-    bool newerVersion = false;
-};
-
-// Reads a project from a file's bytes. Refuses the whole file when it is larger than
+// Reads a project from a file's bytes: the project, or why not (a sentence without the file's
+// name, which the caller adds). A file from a newer version of the program fails as
+// NewerVersion, one larger than kMaxProjectBytes as TooLarge. Refuses the whole file when it is larger than
 // kMaxProjectBytes, not UTF-8 (a byte-order mark is allowed), not a JSON object, holds a control
 // character inside a text or an escape JSON does not know (both named with their line), has a
 // key twice in one object, is not a project file of this program or comes from a newer version
@@ -129,20 +121,20 @@ struct ReadResult {
 // program outside 1 … 6 or one `known` does not know, a field or option button the program's
 // form does not have, a utilisation outside 0 … 1000 %, a text longer than kMaxTextLength. A
 // reason about a position names it by its place in the list (from 1) and its number.
-ReadResult readProject(const QByteArray &bytes, const KnownFields &known);
+Result<Project> readProject(const QByteArray &bytes, const KnownFields &known);
 
 // Stores `project` at `path` atomically: the new file replaces the old one whole or not at all.
 // The previous content is kept beside it as `<path>.bak` (replaced each time, itself written
 // atomically; left as it is when the project is stored unchanged, so that it keeps the state
 // before). Refuses, writing nothing, a project it could not read back: a program outside 1 … 6,
 // a utilisation outside 0 … 1000 %, a text longer than kMaxTextLength, a file larger than
-// kMaxProjectBytes. Nothing on success; else the reason in both languages, with the file's name
+// kMaxProjectBytes. On failure the reason names the file
 // and, for a failure of the disk, the system's reason; the file at `path` is then as it was.
-std::optional<Reason> saveProject(const QString &path, const Project &project);
+Result<> saveProject(const QString &path, const Project &project);
 
 // Reads the project file at `path` when it is a regular file: a file larger than
 // kMaxProjectBytes is refused before it is read; an I/O failure gives the system's reason.
-ReadResult loadProject(const QString &path, const KnownFields &known);
+Result<Project> loadProject(const QString &path, const KnownFields &known);
 
 // The one name of the file a project is kept in: `path` made absolute, with symbolic links
 // resolved (of the file, or of its folder for a file not made yet), so that two names of one

@@ -100,7 +100,7 @@ QList<Section> genericTubes()
     tubes.reserve(std::size(kSizes));
     for (const Size &size : kSizes) {
         Section s = hollowSection(size.b, size.h, size.t);
-        s.series = size.b == size.h ? QStringLiteral("Quadratrohr") : QStringLiteral("Rechteckrohr");
+        s.tube = size.b == size.h ? Tube::Square : Tube::Rectangular;
         tubes.append(std::move(s));
     }
     return tubes;
@@ -438,10 +438,10 @@ Encoding encodingOf(QByteArrayView bytes)
     return e;
 }
 
-using vb::Reason;
+using vb::Text;
 
 // Why a file that mixes encodings is refused, said of the line where the mix begins.
-Reason mixedEncoding(const Encoding &e)
+Text mixedEncoding(const Encoding &e)
 {
     const QString earlier = QString::number(std::min(e.utf8Line, e.otherLine));
     if (e.otherLine >= e.utf8Line)
@@ -464,7 +464,7 @@ Reason mixedEncoding(const Encoding &e)
 struct Cells {
     QList<QString> cells;
     bool ok = true;
-    Reason reason;
+    Text reason;
 };
 
 bool isBlank(QChar ch)
@@ -560,7 +560,7 @@ NumberRead readCell(const QString &cell, bool decimalComma, double &value)
     return NumberRead::Ok;
 }
 
-Reason numberReason(NumberRead r, Column c)
+Text numberReason(NumberRead r, Column c)
 {
     const QString de = QLatin1String(kColumnGerman[int(c)]);
     const QString en = QLatin1String(kColumnEnglish[int(c)]);
@@ -599,7 +599,7 @@ QString shortened(const QString &text)
 CsvRead wholeFileProblem(const QString &german, const QString &english, int line = 0)
 {
     CsvRead r;
-    r.problems.append({line, german, english});
+    r.problems.append({line, {german, english}});
     return r;
 }
 
@@ -661,7 +661,7 @@ CsvRead readCsv(const QByteArray &bytes)
     // The byte-order mark counts as UTF-8: a file that declares UTF-8 and holds other bytes is mixed.
     const Encoding encoding = encodingOf(bytes);
     if (encoding.mixedFrom > 0) {
-        const Reason why = mixedEncoding(encoding);
+        const Text why = mixedEncoding(encoding);
         return wholeFileProblem(why.german, why.english, encoding.mixedFrom);
     }
     QByteArrayView view(bytes);
@@ -742,8 +742,8 @@ CsvRead readCsv(const QByteArray &bytes)
     result.usable = true;
     QSet<QString> names;
     bool anyRow = false;
-    const auto refuse = [&result, &lineNumber](const Reason &reason) {
-        result.problems.append({lineNumber, reason.german, reason.english});
+    const auto refuse = [&result, &lineNumber](const Text &reason) {
+        result.problems.append({lineNumber, reason});
     };
     const auto cellAt = [](const QList<QString> &cells, qsizetype index) {
         return index < cells.size() ? cells.at(index) : QString();

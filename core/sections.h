@@ -4,6 +4,8 @@
 // of a section, the generic series of hollow sections, the planner's own catalogues as CSV, and
 // the filter that keeps the sections meeting every required value. No widgets.
 
+#include "core/text.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
 #include <QtCore/QString>
@@ -12,6 +14,9 @@
 
 namespace vb::sections
 {
+
+// The kind of a generic hollow section, which the window names in the planner's language.
+enum class Tube { None, Rectangular, Square };
 
 // One catalogue section. Second moments of area in cm⁴, section moduli in cm³, mass in kg/m.
 struct Section {
@@ -22,6 +27,7 @@ struct Section {
     double iy = 0.0;
     double wy = 0.0;
     std::optional<double> mass;
+    Tube tube = Tube::None; // a generic tube: its kind names its series
 };
 
 struct Catalogue {
@@ -82,8 +88,7 @@ QList<Candidate> sufficientSections(const QList<const Catalogue *> &catalogues,
 // than read 10⁴ times too stiff. A header without a row below it is refused whole too.
 struct CsvProblem {
     int line = 0; // 1-based line of the file; 0 for the file as a whole
-    QString what; // German
-    QString whatEnglish;
+    Text what;
 };
 struct CsvRead {
     QList<Section> sections;    // the rows that read

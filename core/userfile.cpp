@@ -4,6 +4,7 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QRandomGenerator>
+#include <QtCore/QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -99,7 +100,7 @@ int makeFoldersAt(const QByteArray &path, int depth = 0)
 
 } // namespace
 
-Reason systemReason(int code)
+Text systemReason(int code)
 {
     for (const KnownError &known : kKnownErrors) {
         if (known.code == code)
@@ -109,11 +110,17 @@ Reason systemReason(int code)
     return {QStringLiteral("Systemfehler %1: ").arg(code) + system, system};
 }
 
-std::optional<Reason> makeFolders(const QString &path)
+QString userSettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vorbemessung/vorbemessung.ini");
+}
+
+Result<> makeFolders(const QString &path)
 {
     if (const int code = makeFoldersAt(encoded(QDir::cleanPath(QDir(path).absolutePath()))))
-        return fileReason(path, systemReason(code));
-    return std::nullopt;
+        return failure(fileReason(path, systemReason(code)));
+    return {};
 }
 
 bool writeProtected(const QString &path)
@@ -127,26 +134,23 @@ bool writeProtected(const QString &path)
            (::access(name.constData(), W_OK) != 0 && (errno == EACCES || errno == EPERM));
 }
 
-Reason fileReason(const QString &path, const Reason &why)
+Text fileReason(const QString &path, const Text &why)
 {
     const QString shown = QDir::toNativeSeparators(path) + QStringLiteral(": ");
     return {shown + why.german, shown + why.english};
 }
 
-FileRead readRegularFile(const QString &path, qsizetype maxBytes)
+Result<QByteArray> readRegularFile(const QString &path, qsizetype maxBytes)
 {
-    FileRead out;
-    const auto refuse = [&out](Reason why, bool tooLarge = false) {
-        out.problem = std::move(why);
-        out.tooLarge = tooLarge;
-        return out;
+    const auto refuse = [](Text why, bool tooLarge = false) -> Result<QByteArray> {
+        return failure(std::move(why), tooLarge ? FailureKind::TooLarge : FailureKind::Refused);
     };
-    const Reason notRegular{QStringLiteral("Das ist keine gewöhnliche Datei."),
-                            QStringLiteral("This is not a regular file.")};
+    const Text notRegular{QStringLiteral("Das ist keine gewöhnliche Datei."),
+                          QStringLiteral("This is not a regular file.")};
     const QString limit = maxBytes >= 1024 * 1024 ? QStringLiteral("%1 MB").arg(maxBytes / (1024 * 1024))
                                                   : QStringLiteral("%1 Bytes").arg(maxBytes);
-    const Reason tooLarge{QStringLiteral("Die Datei ist größer als %1 und wird nicht gelesen.").arg(limit),
-                          QStringLiteral("The file is larger than %1 and is not read.").arg(limit)};
+    const Text tooLarge{QStringLiteral("Die Datei ist größer als %1 und wird nicht gelesen.").arg(limit),
+                        QStringLiteral("The file is larger than %1 and is not read.").arg(limit)};
     const QByteArray name = encoded(path);
 
     // Judged before the file is opened: opening a pipe would wait for a writer, and opening a
@@ -199,8 +203,7 @@ FileRead readRegularFile(const QString &path, qsizetype maxBytes)
         bytes.append(chunk, qsizetype(n));
     }
     ::close(fd);
-    out.bytes = std::move(bytes);
-    return out;
+    return bytes;
 }
 
 namespace
@@ -345,12 +348,12 @@ QIODevice *AtomicFile::device()
     return m_device.get();
 }
 
-std::optional<Reason> writeFileAtomically(const QString &path, const QByteArray &bytes)
+Result<> writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     AtomicFile file(path);
     if (file.open() && file.write(bytes) && file.commit())
-        return std::nullopt;
-    return file.failure();
+        return {};
+    return failure(*file.failure());
 }
 
 } // namespace vb

@@ -9,28 +9,27 @@
 #include <QtCore/QIODevice>
 #include <QtCore/QString>
 
+#include "core/result.h"
+#include "core/text.h"
+
 #include <memory>
 #include <optional>
 
 namespace vb
 {
 
-// A reason in the planner's two languages.
-struct Reason {
-    QString german;
-    QString english;
-    QString text(bool inEnglish) const { return inEnglish ? english : german; }
-    bool isEmpty() const { return german.isEmpty() && english.isEmpty(); }
-};
-
 // What the operating system's error number `code` (errno) means, worded for a planner in both
 // languages: a full disk, an exhausted quota, a missing permission, a read-only disk and the like;
 // any other error by the system's own text.
-Reason systemReason(int code);
+Text systemReason(int code);
 
-// Makes the folder `path` and the folders above it that are missing, as `mkdir -p` does; nothing
-// on success, else the reason with the folder that could not be made.
-std::optional<Reason> makeFolders(const QString &path);
+// The file of the planner's settings (the projects opened last), in the user's configuration
+// folder: …/vorbemessung/vorbemessung.ini, for QSettings in its INI format, which writes it whole.
+QString userSettingsPath();
+
+// Makes the folder `path` and the folders above it that are missing, as `mkdir -p` does; on
+// failure the reason names the folder that could not be made.
+Result<> makeFolders(const QString &path);
 
 // Whether the file at `path` is protected from being written: nobody may write it (an archived
 // calculation, also protected from an administrator), or this user may not. A read-only disk is
@@ -38,19 +37,13 @@ std::optional<Reason> makeFolders(const QString &path);
 bool writeProtected(const QString &path);
 
 // "<file>: <reason>" in both languages, the file in the system's notation.
-Reason fileReason(const QString &path, const Reason &why);
-
-struct FileRead {
-    std::optional<QByteArray> bytes; // the whole file, when it was read
-    Reason problem;                  // why not, without the file's name
-    bool tooLarge = false;
-};
+Text fileReason(const QString &path, const Text &why);
 
 // Reads the file at `path` when it is a regular file of at most `maxBytes` bytes. Anything else
 // is refused without reading from it: a folder, a named pipe (without waiting for a writer), a
 // device such as /dev/zero, a socket, and a file larger than `maxBytes`, also one that grows
 // while it is read. A symbolic link is followed.
-FileRead readRegularFile(const QString &path, qsizetype maxBytes);
+Result<QByteArray> readRegularFile(const QString &path, qsizetype maxBytes);
 
 // A file written atomically, piece by piece: the content goes into a new file beside the target
 // (`<name>~` and six letters), which commit() flushes to the disk and renames over the target, so
@@ -78,7 +71,7 @@ public:
     // Finishes the new file where that is not done, and renames it over the target.
     bool commit();
     // Why a step failed; nothing while none did.
-    const std::optional<Reason> &failure() const { return m_failure; }
+    const std::optional<Text> &failure() const { return m_failure; }
     // A device for a writer that takes one (a PDF writer): what it writes goes to write().
     QIODevice *device();
 
@@ -89,12 +82,12 @@ private:
     int m_fd = -1;
     bool m_finished = false;
     bool m_committed = false;
-    std::optional<Reason> m_failure;
+    std::optional<Text> m_failure;
     std::unique_ptr<QIODevice> m_device;
 };
 
-// Writes `bytes` to `path` as one AtomicFile. Nothing on success; else the reason (with the file's
-// name), and the file is as it was.
-std::optional<Reason> writeFileAtomically(const QString &path, const QByteArray &bytes);
+// Writes `bytes` to `path` as one AtomicFile: the one way the program writes a whole file. On
+// failure the reason names the file, and the file is as it was.
+Result<> writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace vb

@@ -1,15 +1,16 @@
 #include "forms/programform.h"
 
-#include "app/shell.h"
 #include "core/numberreader.h"
 #include "core/resultformat.h"
 #include "forms/captions.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
 #include "forms/pgm71024.h"
+#include "forms/printprogress.h"
+#include "forms/programlist.h"
 #include "forms/projectsession.h"
+#include "forms/shell.h"
 #include "reports/printflow.h"
-#include "reports/programsheet.h"
 #include "reports/sheetitems.h"
 #include "reports/sheetpainter.h"
 
@@ -37,7 +38,7 @@ namespace vb
 
 namespace
 {
-constexpr Caption kCommandCaptions[] = {
+const Caption kCommandCaptions[] = {
     {"Button1", "Berechnung", "Calculate"},
     {"Button4", "Drucken", "Print"},
     {"Button3", "Neue Eingabe", "Reset input"},
@@ -47,27 +48,26 @@ constexpr Caption kCommandCaptions[] = {
     {"ButtonSpeichern", "Position speichern", "Save position"},
 };
 
-constexpr Caption kSaveCaption = {"", "Position speichern", "Save position"};
-constexpr Caption kNoNumber = {"", "Bitte geben Sie eine Pos.-/Auftragsnummer ein.",
-                               "Please enter a Pos.-/Contractnumber."};
-constexpr Caption kChangedSince = {"",
-                                   "Die Eingaben wurden nach der letzten Berechnung geändert.\n"
-                                   "Bitte zuerst \"Berechnung\" ausführen.",
-                                   "The inputs have changed since the last calculation.\n"
-                                   "Please press \"Calculate\" first."};
-constexpr Caption kOpenCaption = {"", "Position öffnen", "Open position"};
-constexpr Caption kResultsDiffer = {"",
-                                    "Die Ergebnisse der Position %1 weichen von den gespeicherten ab:\n%2",
-                                    "The results of position %1 differ from the stored ones:\n%2"};
-constexpr Caption kDifference = {"", "%1: gespeichert %2, jetzt %3", "%1: stored %2, now %3"};
-constexpr Caption kSectionFails = {
+const Caption kSaveCaption = {"", "Position speichern", "Save position"};
+const Caption kNoNumber = {"", "Bitte geben Sie eine Pos.-/Auftragsnummer ein.",
+                           "Please enter a Pos.-/Contractnumber."};
+const Caption kChangedSince = {"",
+                               "Die Eingaben wurden nach der letzten Berechnung geändert.\n"
+                               "Bitte zuerst \"Berechnung\" ausführen.",
+                               "The inputs have changed since the last calculation.\n"
+                               "Please press \"Calculate\" first."};
+const Caption kOpenCaption = {"", "Position öffnen", "Open position"};
+const Caption kResultsDiffer = {"", "Die Ergebnisse der Position %1 weichen von den gespeicherten ab:\n%2",
+                                "The results of position %1 differ from the stored ones:\n%2"};
+const Caption kDifference = {"", "%1: gespeichert %2, jetzt %3", "%1: stored %2, now %3"};
+const Caption kSectionFails = {
     "", "Das gespeicherte Profil %1 trägt das Bauteil nicht mehr. Es wurde nicht übernommen.",
     "The stored section %1 no longer carries the member. It has not been chosen."};
-constexpr Caption kSectionRemoved = {"", "Profil %1 entfernt: %2 erf. %3, vorh. %4",
-                                     "Section %1 removed: %2 req. %3, avail. %4"};
-constexpr Caption kSectionNotFound = {"", "Profil %1 entfernt: in keinem Katalog mehr",
-                                      "Section %1 removed: no longer in any catalogue"};
-constexpr Caption kSectionGone = {
+const Caption kSectionRemoved = {"", "Profil %1 entfernt: %2 erf. %3, vorh. %4",
+                                 "Section %1 removed: %2 req. %3, avail. %4"};
+const Caption kSectionNotFound = {"", "Profil %1 entfernt: in keinem Katalog mehr",
+                                  "Section %1 removed: no longer in any catalogue"};
+const Caption kSectionGone = {
     "", "Das gespeicherte Profil %1 ist in keinem Katalog mehr zu finden. Es wurde nicht übernommen.",
     "The stored section %1 is no longer in any catalogue. It has not been chosen."};
 } // namespace
@@ -558,8 +558,8 @@ void ProgramForm::ButtonPdfClick()
         return;
     const QString caption = shell::english() ? QStringLiteral("Save calculation sheet as PDF")
                                              : QStringLiteral("Rechenblatt als PDF speichern");
-    savePdfAs(this, caption, proposedPdfName(), QString(), [&](const QString &path, Reason *error) {
-        return report::writePdf(*sheet, path, error, QFileInfo(path).completeBaseName());
+    savePdfAs(this, caption, proposedPdfName(), QString(), [&](const QString &path) {
+        return report::writePdf(*sheet, path, QFileInfo(path).completeBaseName());
     });
 }
 
@@ -574,7 +574,7 @@ QString saveFolder(const QString &fallbackFolder)
 }
 
 void savePdfAs(QWidget *parent, const QString &caption, const QString &name, const QString &fallbackFolder,
-               const std::function<bool(const QString &path, Reason *error)> &write)
+               const std::function<Result<>(const QString &path)> &write)
 {
     QString path = shell::askSaveFileName(parent, caption, QDir(saveFolder(fallbackFolder)).filePath(name),
                                           QStringLiteral("PDF (*.pdf)"));
@@ -582,12 +582,16 @@ void savePdfAs(QWidget *parent, const QString &caption, const QString &name, con
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    Reason error;
-    if (!write(path, &error)) {
-        shell::message({QMessageBox::Critical, caption, error.text(shell::english())});
+    if (const Result<> written = write(path); !written) {
+        shell::message({QMessageBox::Critical, caption, written.reason().in(shell::english())});
         return;
     }
     shell::setLastSaveFolder(QFileInfo(path).absolutePath());
+}
+
+bool ProgramForm::inEnglish()
+{
+    return shell::english();
 }
 
 void ProgramForm::Button2Click()
@@ -620,29 +624,16 @@ report::FormTexts ProgramForm::sheetTexts() const
 std::optional<report::Sheet> ProgramForm::makeSheet() const
 {
     // Every field copied exactly as it stands, with no new calculation.
-    return report::makeProgramSheet(m_tables.program, sheetTexts());
+    const Program *program = findProgram(m_tables.program);
+    if (!program)
+        return std::nullopt;
+    return program->makeSheet(sheetTexts());
 }
 
 void ProgramForm::printSheet(const report::Sheet &sheet)
 {
-    reportPrintOutcome(report::printSheet(sheet, this));
-}
-
-void reportPrintOutcome(const report::PrintOutcome &outcome)
-{
-    switch (outcome.status) {
-    case report::PrintStatus::NoPrinter:
-        shell::message(
-            {QMessageBox::Critical, QStringLiteral("Access Violation"),
-             QStringLiteral("Bitte installieren Sie\neinen Drucker, um den\nDruckvorgang auszuführen.")});
-        break;
-    case report::PrintStatus::Failed:
-        shell::errorReport(outcome.errorText);
-        break;
-    case report::PrintStatus::Printed:
-    case report::PrintStatus::Cancelled:
-        break;
-    }
+    PrintProgressWindow progress(this);
+    reportPrintOutcome(report::printSheet(sheet, &progress));
 }
 
 project::ProgramFields ProgramForm::projectFields()

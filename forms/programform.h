@@ -90,6 +90,8 @@ public:
     static std::span<const Caption> commandCaptions();
 
 protected:
+    // The language the run shows its texts in.
+    static bool inEnglish();
     // Makes the form's controls (setupUi and what belongs to it); runs once, from ensureBuilt().
     virtual void build() = 0;
 
@@ -195,9 +197,6 @@ QString saveFolder(const QString &fallbackFolder = QString());
 // "Als PDF…" of a sheet or a project: asks for the file, proposing `name` in saveFolder(), writes it with
 // `write`, reports a failure in a message box under `caption` and remembers the folder.
 void savePdfAs(QWidget *parent, const QString &caption, const QString &name, const QString &fallbackFolder,
-               const std::function<bool(const QString &path, Reason *error)> &write);
-
-// The message boxes of a print: a missing printer, a failure with the system's reason.
-void reportPrintOutcome(const report::PrintOutcome &outcome);
+               const std::function<Result<>(const QString &path)> &write);
 
 } // namespace vb

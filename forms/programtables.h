@@ -93,6 +93,7 @@ struct ProgramTables {
     std::span<const std::span<const Caption>> modeCaptions{};
     std::span<const ResetText> resetTexts{};
     std::span<const ResultField> resultFields{};
+    std::span<const char *const> options{}; // its option buttons
     std::span<const CrossCondition> conditions{};
     std::span<const InfoButton> infoButtons{};
     std::span<const SectionRequirement> sectionRequirements{};
@@ -103,9 +104,9 @@ struct ProgramTables {
 
 // LS, the largest pane, longer than the member (LP, or the longer of two spans): the error
 // window's "LS" line, which the programs put on different lines and Programm 1 marks.
-constexpr CrossCondition paneLongerThanMember(const char *pane, std::array<const char *, 2> member, int line,
-                                              const char *onlyWith = nullptr,
-                                              std::array<const char *, 2> marks = {})
+inline CrossCondition paneLongerThanMember(const char *pane, std::array<const char *, 2> member, int line,
+                                           const char *onlyWith = nullptr,
+                                           std::array<const char *, 2> marks = {})
 {
     return {.field = pane,
             .compare = CrossCondition::Compare::Greater,
@@ -118,7 +119,7 @@ constexpr CrossCondition paneLongerThanMember(const char *pane, std::array<const
 
 // A roof pitch of 89° or more is a wall, not a roof: line 2 of the error window in both rafter
 // programs.
-constexpr CrossCondition pitchTooSteep(const char *pitch)
+inline CrossCondition pitchTooSteep(const char *pitch)
 {
     return {.field = pitch,
             .compare = CrossCondition::Compare::AtLeast,
@@ -140,7 +141,7 @@ inline constexpr InfoButton kRafterInfoButtons[] = {
 
 // The results a section must offer in the programs that size about the x axis by one second
 // moment of area and one section modulus.
-inline constexpr SectionRequirement kSectionIxWx[] = {
+inline const SectionRequirement kSectionIxWx[] = {
     {"Edit8", sections::Quantity::Ix, {"", "Ix", "Ix"}},
     {"Edit12", sections::Quantity::Wx, {"", "Wx", "Wx"}},
 };
@@ -148,7 +149,7 @@ inline constexpr SectionRequirement kSectionIxWx[] = {
 // The results a section must offer in the two-span programs: Ix, judged against the longer
 // span's elastic line, and the section modulus for both the span moment and the support moment
 // (`supportModulus`, the field of the latter).
-constexpr std::array<SectionRequirement, 3> twoSpanSectionRequirements(const char *supportModulus)
+inline std::array<SectionRequirement, 3> twoSpanSectionRequirements(const char *supportModulus)
 {
     return {{{"Edit8",
               sections::Quantity::Ix,

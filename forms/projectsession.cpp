@@ -1,12 +1,14 @@
 #include "forms/projectsession.h"
 
-#include "app/shell.h"
 #include "forms/programform.h"
+#include "forms/programlist.h"
+#include "forms/shell.h"
 #include "reports/sheetitems.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QSettings>
 #include <QtCore/QStandardPaths>
 
 #include <memory>
@@ -20,83 +22,82 @@ namespace
 {
 constexpr int kRecentCount = 5;
 
-constexpr Caption kProjectCaption = {"", "Projekt", "Project"};
-constexpr Caption kCannotOpen = {"", "Das Projekt %1 kann nicht geöffnet werden:\n%2",
-                                 "The project %1 cannot be opened:\n%2"};
-constexpr Caption kOpenElsewhere = {
+const Caption kProjectCaption = {"", "Projekt", "Project"};
+const Caption kCannotOpen = {"", "Das Projekt %1 kann nicht geöffnet werden:\n%2",
+                             "The project %1 cannot be opened:\n%2"};
+const Caption kOpenElsewhere = {
     "",
     "Das Projekt %1 ist in einem anderen laufenden Programm geöffnet.\nEs wird schreibgeschützt "
     "geöffnet: Positionen und Kopfdaten werden nicht gespeichert.",
     "The project %1 is open in another running program.\nIt is opened read-only: positions and "
     "header are not saved."};
-constexpr Caption kLockedForNew = {"", "Das Projekt %1 ist in einem anderen laufenden Programm geöffnet.",
-                                   "The project %1 is open in another running program."};
-constexpr Caption kNoLock = {
+const Caption kLockedForNew = {"", "Das Projekt %1 ist in einem anderen laufenden Programm geöffnet.",
+                               "The project %1 is open in another running program."};
+const Caption kNoLock = {
     "",
     "Neben dem Projekt %1 kann keine Sperrdatei angelegt werden: im Ordner darf nicht geschrieben "
     "werden, oder der Datenträger ist schreibgeschützt.\nEs wird schreibgeschützt geöffnet: Positionen "
     "und Kopfdaten werden nicht gespeichert.",
     "No lock file can be made beside the project %1: the folder may not be written to, or the disk is "
     "read-only.\nIt is opened read-only: positions and header are not saved."};
-constexpr Caption kNoLockForNew = {
+const Caption kNoLockForNew = {
     "",
     "Das Projekt %1 kann nicht angelegt werden: neben ihm kann keine Sperrdatei angelegt werden, im "
     "Ordner darf nicht geschrieben werden, oder der Datenträger ist schreibgeschützt.",
     "The project %1 cannot be made: no lock file can be made beside it, the folder may not be written "
     "to, or the disk is read-only."};
-constexpr Caption kLocked = {"", "Das Projekt %1 ist gesperrt.", "The project %1 is locked."};
-constexpr Caption kLockEnded = {
+const Caption kLocked = {"", "Das Projekt %1 ist gesperrt.", "The project %1 is locked."};
+const Caption kLockEnded = {
     "",
     "Die Sperre stammt von einem Programm auf diesem Rechner, das nicht mehr läuft, etwa nach einem "
     "Absturz.",
     "The lock comes from a program on this computer that no longer runs, for instance after a crash."};
-constexpr Caption kLockDamaged = {
+const Caption kLockDamaged = {
     "", "Die Sperrdatei ist beschädigt: sie sagt nicht, welches Programm das Projekt geöffnet hat.",
     "The lock file is damaged: it does not say which program has the project open."};
-constexpr Caption kLockOtherComputer = {
+const Caption kLockOtherComputer = {
     "",
     "Die Sperre stammt von einem anderen Rechner. Ob das Projekt dort noch geöffnet ist, kann von hier "
     "aus nicht geprüft werden: übernehmen Sie es nur, wenn es dort nicht mehr geöffnet ist.",
     "The lock comes from another computer. Whether the project is still open there cannot be checked "
     "from here: take it over only if it is no longer open there."};
-constexpr Caption kLockHost = {"", "Rechner: %1", "Computer: %1"};
-constexpr Caption kLockProcess = {"", "Prozessnummer: %1", "Process number: %1"};
-constexpr Caption kLockProgram = {"", "Programm: %1", "Program: %1"};
-constexpr Caption kLockWritten = {"", "Sperrdatei geschrieben: %1", "Lock file written: %1"};
-constexpr Caption kLockTime = {"", "dd.MM.yyyy HH:mm:ss", "yyyy-MM-dd HH:mm:ss"};
-constexpr Caption kOpenReadOnly = {"", "Schreibgeschützt öffnen", "Open read-only"};
-constexpr Caption kTakeOver = {"", "Übernehmen", "Take over"};
-constexpr Caption kTakeOverFailed = {
+const Caption kLockHost = {"", "Rechner: %1", "Computer: %1"};
+const Caption kLockProcess = {"", "Prozessnummer: %1", "Process number: %1"};
+const Caption kLockProgram = {"", "Programm: %1", "Program: %1"};
+const Caption kLockWritten = {"", "Sperrdatei geschrieben: %1", "Lock file written: %1"};
+const Caption kLockTime = {"", "dd.MM.yyyy HH:mm:ss", "yyyy-MM-dd HH:mm:ss"};
+const Caption kOpenReadOnly = {"", "Schreibgeschützt öffnen", "Open read-only"};
+const Caption kTakeOver = {"", "Übernehmen", "Take over"};
+const Caption kTakeOverFailed = {
     "",
     "Die Sperre des Projekts %1 kann nicht aufgehoben werden.\nEs wird schreibgeschützt geöffnet: "
     "Positionen und Kopfdaten werden nicht gespeichert.",
     "The lock of the project %1 cannot be removed.\nIt is opened read-only: positions and header are "
     "not saved."};
-constexpr Caption kTakeOverFailedForNew = {"", "Die Sperre des Projekts %1 kann nicht aufgehoben werden.",
-                                           "The lock of the project %1 cannot be removed."};
-constexpr Caption kHardLinks = {
+const Caption kTakeOverFailedForNew = {"", "Die Sperre des Projekts %1 kann nicht aufgehoben werden.",
+                                       "The lock of the project %1 cannot be removed."};
+const Caption kHardLinks = {
     "",
     "Die Datei %1 hat %2 Namen (harte Verknüpfungen). Gespeichert wird eine neue Datei unter einem "
     "der Namen, die anderen behielten den alten Stand.\nSie wird schreibgeschützt geöffnet: Positionen "
     "und Kopfdaten werden nicht gespeichert.",
     "The file %1 has %2 names (hard links). Saving writes a new file under one of the names, the "
     "others would keep the old state.\nIt is opened read-only: positions and header are not saved."};
-constexpr Caption kWriteProtected = {
+const Caption kWriteProtected = {
     "",
     "Die Datei %1 ist schreibgeschützt.\nSie wird schreibgeschützt geöffnet: Positionen und Kopfdaten werden "
     "nicht gespeichert.",
     "The file %1 is write-protected.\nIt is opened read-only: positions and header are not saved."};
-constexpr Caption kCannotSave = {"", "Das Projekt kann nicht gespeichert werden:\n%1",
-                                 "The project cannot be saved:\n%1"};
-constexpr Caption kReplaceQuestion = {"",
-                                      "Das Projekt enthält bereits eine Position %1.\nPosition %1 ersetzen?",
-                                      "The project already holds a position %1.\nReplace position %1?"};
-constexpr Caption kReplace = {"", "Ersetzen", "Replace"};
-constexpr Caption kKeepBoth = {"", "Beide behalten (neue Nummer %1)", "Keep both (new number %1)"};
-constexpr Caption kCancel = {"", "Abbrechen", "Cancel"};
-constexpr Caption kDeleteQuestion = {"", "Position %1 löschen?", "Delete position %1?"};
-constexpr Caption kDelete = {"", "Löschen", "Delete"};
-constexpr Caption kProgram = {"", "Programm %1", "Program %1"};
+const Caption kCannotSave = {"", "Das Projekt kann nicht gespeichert werden:\n%1",
+                             "The project cannot be saved:\n%1"};
+const Caption kReplaceQuestion = {"", "Das Projekt enthält bereits eine Position %1.\nPosition %1 ersetzen?",
+                                  "The project already holds a position %1.\nReplace position %1?"};
+const Caption kReplace = {"", "Ersetzen", "Replace"};
+const Caption kKeepBoth = {"", "Beide behalten (neue Nummer %1)", "Keep both (new number %1)"};
+const Caption kCancel = {"", "Abbrechen", "Cancel"};
+const Caption kDeleteQuestion = {"", "Position %1 löschen?", "Delete position %1?"};
+const Caption kDelete = {"", "Löschen", "Delete"};
+const Caption kProgram = {"", "Programm %1", "Program %1"};
 
 QString text(const Caption &caption)
 {
@@ -195,10 +196,10 @@ Claim claim(project::ProjectLock &lock, const QString &path, bool fresh)
     return refuse(kTakeOverFailed, kTakeOverFailedForNew);
 }
 
-void reportSaveFailure(const Reason &why)
+void reportSaveFailure(const Text &why)
 {
     shell::message(
-        {QMessageBox::Critical, text(kProjectCaption), text(kCannotSave).arg(why.text(shell::english()))});
+        {QMessageBox::Critical, text(kProjectCaption), text(kCannotSave).arg(why.in(shell::english()))});
 }
 
 } // namespace
@@ -207,24 +208,6 @@ ProjectSession &projectSession()
 {
     static ProjectSession session;
     return session;
-}
-
-project::KnownFields formFields()
-{
-    // The forms are built the first time a project names them; their fields do not change.
-    auto cache = std::make_shared<QHash<ProgramForm *, project::ProgramFields>>();
-    return [cache](int program) -> const project::ProgramFields * {
-        const auto &programs = shell::forms().programs;
-        if (program < 1 || program > int(programs.size()))
-            return nullptr;
-        ProgramForm *form = programs[std::size_t(program - 1)];
-        if (!form)
-            return nullptr;
-        auto found = cache->find(form);
-        if (found == cache->end())
-            found = cache->insert(form, form->projectFields());
-        return &*found;
-    };
 }
 
 bool ProjectSession::create(const QString &path, const project::Header &header)
@@ -241,8 +224,8 @@ bool ProjectSession::create(const QString &path, const project::Header &header)
             return false;
     }
     const project::Project fresh{header, {}};
-    if (const std::optional<Reason> failed = project::saveProject(real, fresh)) {
-        reportSaveFailure(*failed);
+    if (const Result<> saved = project::saveProject(real, fresh); !saved) {
+        reportSaveFailure(saved.reason());
         if (own)
             m_lock = std::move(lock);
         return false;
@@ -261,19 +244,17 @@ bool ProjectSession::open(const QString &path)
 {
     const QString real = project::canonicalProjectPath(path);
     const auto load = [&real] {
-        project::ReadResult read = project::loadProject(real, formFields());
-        if (!read.project) {
-            const QString reason = shell::english() ? read.problemEnglish : read.problem;
-            shell::message(
-                {QMessageBox::Critical, text(kProjectCaption), text(kCannotOpen).arg(native(real), reason)});
-        }
+        Result<project::Project> read = project::loadProject(real, knownFields());
+        if (!read)
+            shell::message({QMessageBox::Critical, text(kProjectCaption),
+                            text(kCannotOpen).arg(native(real), read.reason().in(shell::english()))});
         return read;
     };
     const QFileInfo before(real);
     const QDateTime readAt = before.lastModified();
     const qint64 sizeAt = before.size();
-    project::ReadResult read = load();
-    if (!read.project)
+    Result<project::Project> read = load();
+    if (!read)
         return false;
     std::unique_ptr<project::ProjectLock> lock;
     bool readOnly = false;
@@ -303,13 +284,13 @@ bool ProjectSession::open(const QString &path)
         const QFileInfo now(real);
         if (claimed == Claim::Writable && (now.lastModified() != readAt || now.size() != sizeAt)) {
             read = load();
-            if (!read.project)
+            if (!read)
                 return false;
         }
     }
     m_lock = std::move(lock);
     m_path = real;
-    m_project = *read.project;
+    m_project = std::move(read).value();
     m_readOnly = readOnly;
     remember(m_path);
     emit opened();
@@ -330,8 +311,8 @@ bool ProjectSession::write(const project::Project &next)
 {
     if (!canWrite())
         return false;
-    if (const std::optional<Reason> failed = project::saveProject(m_path, next)) {
-        reportSaveFailure(*failed);
+    if (const Result<> saved = project::saveProject(m_path, next); !saved) {
+        reportSaveFailure(saved.reason());
         return false;
     }
     m_project = next;
@@ -392,26 +373,42 @@ void ProjectSession::setHeader(const project::Header &header)
     write(next);
 }
 
-QString ProjectSession::recentListFile()
+namespace
+{
+const QString kRecentKey = QStringLiteral("projekte/zuletzt");
+
+// The list as the program kept it before it went into the settings: one path a line.
+QString oldRecentListFile()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/vorbemessung/projekte-zuletzt.txt");
 }
 
-QStringList ProjectSession::recentProjects()
+// A list the planner never sees as a file: what reads, without doubles, at most kRecentCount.
+QStringList usablePaths(const QStringList &lines)
 {
-    // A list the planner never sees as a file: read what reads, ignore the rest.
-    const FileRead file = readRegularFile(recentListFile(), 64 * 1024);
-    if (!file.bytes)
-        return {};
     QStringList paths;
-    for (const QByteArray &line : file.bytes->split('\n')) {
-        const QString path = QString::fromUtf8(line).trimmed();
+    for (const QString &line : lines) {
+        const QString path = line.trimmed();
         if (!path.isEmpty() && QFileInfo(path).isAbsolute() && !paths.contains(path))
             paths << path;
         if (paths.size() == kRecentCount)
             break;
     }
+    return paths;
+}
+} // namespace
+
+QStringList ProjectSession::recentProjects()
+{
+    QSettings settings(userSettingsPath(), QSettings::IniFormat);
+    if (settings.contains(kRecentKey))
+        return usablePaths(settings.value(kRecentKey).toStringList());
+    // The list of an earlier version, taken over once.
+    const Result<QByteArray> file = readRegularFile(oldRecentListFile(), 64 * 1024);
+    const QStringList paths =
+        file ? usablePaths(QString::fromUtf8(*file).split(QLatin1Char('\n'))) : QStringList();
+    settings.setValue(kRecentKey, paths);
     return paths;
 }
 
@@ -422,10 +419,8 @@ void ProjectSession::remember(const QString &path)
     paths.prepend(path);
     while (paths.size() > kRecentCount)
         paths.removeLast();
-    const QString listFile = recentListFile();
-    QDir().mkpath(QFileInfo(listFile).absolutePath());
     // Not worth a message when it fails: the list only saves the planner a search.
-    writeFileAtomically(listFile, paths.join(QLatin1Char('\n')).toUtf8() + '\n');
+    QSettings(userSettingsPath(), QSettings::IniFormat).setValue(kRecentKey, paths);
 }
 
 QString programName(int program, bool english)

@@ -52,7 +52,6 @@ public:
 
     // The projects last opened, newest first, at most five.
     static QStringList recentProjects();
-    static QString recentListFile();
 
 signals:
     // The project, its file or its positions changed.
@@ -71,9 +70,6 @@ private:
 };
 
 ProjectSession &projectSession();
-
-// The fields and option buttons of the six forms, as a project file may name them.
-project::KnownFields formFields();
 
 // The list's and the cover's texts of a stored position.
 QString programName(int program, bool english);

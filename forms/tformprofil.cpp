@@ -1,10 +1,10 @@
 #include "forms/tformprofil.h"
 
-#include "app/shell.h"
 #include "core/cataloguestore.h"
 #include "core/resultformat.h"
 #include "core/userfile.h"
 #include "forms/captions.h"
+#include "forms/shell.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -25,7 +25,7 @@ namespace vb
 namespace
 {
 
-constexpr Caption kCaptions[] = {
+const Caption kCaptions[] = {
     {"TFormProfil", "Profil wählen", "Choose section"},
     {"LabelErforderlich", "Erforderlich:", "Required:"},
     {"LabelKataloge", "Kataloge:", "Catalogues:"},
@@ -39,38 +39,37 @@ constexpr Caption kCaptions[] = {
 };
 
 // The generic series, named so that nobody takes it for a maker's system section.
-constexpr Caption kGenericSeries = {
-    "", "Aluminium-Rechteckrohre, allgemein, scharfkantig (nur zur Orientierung)",
-    "Aluminium rectangular tubes, generic, sharp corners (for orientation only)"};
+const Caption kGenericSeries = {"", "Aluminium-Rechteckrohre, allgemein, scharfkantig (nur zur Orientierung)",
+                                "Aluminium rectangular tubes, generic, sharp corners (for orientation only)"};
 
 // The table: the section and its mass, one utilisation per required value, then where the
 // section comes from.
-constexpr Caption kLeadingColumns[] = {{"", "Profil", "Section"}, {"", "kg/m", "kg/m"}};
-constexpr Caption kTrailingColumns[] = {{"", "Serie", "Series"}, {"", "Katalog", "Catalogue"}};
+const Caption kLeadingColumns[] = {{"", "Profil", "Section"}, {"", "kg/m", "kg/m"}};
+const Caption kTrailingColumns[] = {{"", "Serie", "Series"}, {"", "Katalog", "Catalogue"}};
 constexpr int kFirstUtilisationColumn = 2;
 
 // The series of the generic tubes, as the planner's language names them.
-constexpr Caption kGenericKinds[] = {{"", "Rechteckrohr", "rectangular tube"},
-                                     {"", "Quadratrohr", "square tube"}};
+const Text kRectangularTube = {"Rechteckrohr", "rectangular tube"};
+const Text kSquareTube = {"Quadratrohr", "square tube"};
 
-constexpr Caption kImportCaption = {"", "Katalog importieren", "Import catalogue"};
-constexpr Caption kNotRead = {"", "%1\n\nDie Datei kann nicht gelesen werden:\n%2",
-                              "%1\n\nThe file cannot be read:\n%2"};
+const Caption kImportCaption = {"", "Katalog importieren", "Import catalogue"};
+const Caption kNotRead = {"", "%1\n\nDie Datei kann nicht gelesen werden:\n%2",
+                          "%1\n\nThe file cannot be read:\n%2"};
 // Above the files of the catalogue folder that are not offered, each with its reason.
-constexpr Caption kLeftOut = {
+const Caption kLeftOut = {
     "", "Nicht geladen aus dem Katalogordner %1:", "Not loaded from the catalogue folder %1:"};
-constexpr Caption kUnreadable = {"", "%1\n\nDie Datei enthält keinen lesbaren Katalog:\n%2",
-                                 "%1\n\nThe file holds no catalogue that reads:\n%2"};
-constexpr Caption kBadRows = {
+const Caption kUnreadable = {"", "%1\n\nDie Datei enthält keinen lesbaren Katalog:\n%2",
+                             "%1\n\nThe file holds no catalogue that reads:\n%2"};
+const Caption kBadRows = {
     "", "%1\n\nLesbare Zeilen: %2, nicht lesbare: %3\n%4\n\nSollen die lesbaren Zeilen importiert werden?",
     "%1\n\nRows that read: %2, rows that do not: %3\n%4\n\nImport the rows that read?"};
-constexpr Caption kImportGood = {"", "Lesbare Zeilen importieren", "Import the rows that read"};
-constexpr Caption kImportNothing = {"", "Nichts importieren", "Import nothing"};
-constexpr Caption kLine = {"", "Zeile %1: %2", "Line %1: %2"};
-constexpr Caption kMoreLines = {"", "… und %1 weitere", "… and %1 more"};
-constexpr Caption kRemoveQuestion = {"", "Katalog „%1“ entfernen?", "Remove catalogue “%1”?"};
-constexpr Caption kRemove = {"", "Entfernen", "Remove"};
-constexpr Caption kCancel = {"", "Abbrechen", "Cancel"};
+const Caption kImportGood = {"", "Lesbare Zeilen importieren", "Import the rows that read"};
+const Caption kImportNothing = {"", "Nichts importieren", "Import nothing"};
+const Caption kLine = {"", "Zeile %1: %2", "Line %1: %2"};
+const Caption kMoreLines = {"", "… und %1 weitere", "… and %1 more"};
+const Caption kRemoveQuestion = {"", "Katalog „%1“ entfernen?", "Remove catalogue “%1”?"};
+const Caption kRemove = {"", "Entfernen", "Remove"};
+const Caption kCancel = {"", "Abbrechen", "Cancel"};
 
 // At most this many refused rows are listed in the message; the rest are counted.
 constexpr int kListedProblems = 15;
@@ -243,10 +242,9 @@ void TFormProfil::loadCatalogues()
     const bool english = shell::english();
     QList<sections::Section> generic = sections::genericTubes();
     for (sections::Section &section : generic) {
-        for (const Caption &kind : kGenericKinds) {
-            if (section.series == QString::fromUtf8(kind.german))
-                section.series = captionText(kind, english);
-        }
+        if (section.tube != sections::Tube::None)
+            section.series =
+                (section.tube == sections::Tube::Square ? kSquareTube : kRectangularTube).in(english);
     }
     m_catalogues = {{captionText(kGenericSeries, english), generic}};
     const sections::StoredCatalogues stored = sections::CatalogueStore(m_folder).load();
@@ -260,7 +258,7 @@ void TFormProfil::loadCatalogues()
             lines << captionText(kMoreLines, english).arg(stored.leftOut.size() - kListedLeftOut);
             break;
         }
-        lines << file.fileName + QStringLiteral(": ") + file.why.text(english);
+        lines << file.fileName + QStringLiteral(": ") + file.why.in(english);
     }
     if (!lines.isEmpty())
         lines.prepend(captionText(kLeftOut, english).arg(QDir::toNativeSeparators(m_folder)));
@@ -367,13 +365,13 @@ void TFormProfil::ButtonImportClick()
     const QString shownPath = QDir::toNativeSeparators(path);
     // Only a regular file is read, so that a pipe or a device chosen here never hangs the
     // program.
-    const FileRead file = readRegularFile(path, sections::kMaxCsvBytes);
-    if (!file.bytes) {
+    const Result<QByteArray> file = readRegularFile(path, sections::kMaxCsvBytes);
+    if (!file) {
         shell::message({QMessageBox::Warning, caption,
-                        captionText(kNotRead, english).arg(shownPath, file.problem.text(english))});
+                        captionText(kNotRead, english).arg(shownPath, file.reason().in(english))});
         return;
     }
-    const sections::CsvRead read = sections::readCsv(*file.bytes);
+    const sections::CsvRead read = sections::readCsv(*file);
 
     QStringList lines;
     for (const sections::CsvProblem &problem : read.problems) {
@@ -381,7 +379,7 @@ void TFormProfil::ButtonImportClick()
             lines << captionText(kMoreLines, english).arg(read.problems.size() - kListedProblems);
             break;
         }
-        const QString what = english ? problem.whatEnglish : problem.what;
+        const QString &what = problem.what.in(english);
         lines << (problem.line > 0 ? captionText(kLine, english).arg(QString::number(problem.line), what)
                                    : what);
     }
@@ -403,13 +401,13 @@ void TFormProfil::ButtonImportClick()
         if (answer != 0)
             return;
     }
-    Reason error;
-    const QString name =
-        sections::CatalogueStore(m_folder).add(QFileInfo(path).completeBaseName(), read.sections, &error);
-    if (name.isEmpty()) {
-        shell::message({QMessageBox::Critical, caption, error.text(english)});
+    const Result<QString> added =
+        sections::CatalogueStore(m_folder).add(QFileInfo(path).completeBaseName(), read.sections);
+    if (!added) {
+        shell::message({QMessageBox::Critical, caption, added.reason().in(english)});
         return;
     }
+    const QString &name = added.value();
     // A new import is searched at once.
     m_leftOut.removeAll(name);
     loadCatalogues();
@@ -428,9 +426,9 @@ void TFormProfil::ButtonKatalogEntfernenClick()
                                    {captionText(kRemove, english), captionText(kCancel, english)}});
     if (answer != 0)
         return;
-    Reason error;
-    if (!sections::CatalogueStore(m_folder).remove(name, &error))
-        shell::message({QMessageBox::Critical, captionText(kCaptions[4], english), error.text(english)});
+    if (const Result<> removed = sections::CatalogueStore(m_folder).remove(name); !removed)
+        shell::message(
+            {QMessageBox::Critical, captionText(kCaptions[4], english), removed.reason().in(english)});
     loadCatalogues();
 }
 

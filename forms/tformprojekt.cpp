@@ -1,11 +1,12 @@
 #include "forms/tformprojekt.h"
 
-#include "app/shell.h"
 #include "forms/captions.h"
+#include "forms/printprogress.h"
 #include "forms/programform.h"
+#include "forms/programlist.h"
 #include "forms/projectsession.h"
+#include "forms/shell.h"
 #include "reports/booklet.h"
-#include "reports/programsheet.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
@@ -23,7 +24,7 @@ namespace vb
 namespace
 {
 
-constexpr Caption kCaptions[] = {
+const Caption kCaptions[] = {
     {"TFormProjekt", "Projekt", "Project"},
     {"ButtonNeu", "Neu…", "New…"},
     {"ButtonOeffnen", "Öffnen…", "Open…"},
@@ -35,19 +36,19 @@ constexpr Caption kCaptions[] = {
     {"LabelZuletzt", "Zuletzt geöffnet:", "Recently opened:"},
 };
 
-constexpr Caption kColumns[] = {
+const Caption kColumns[] = {
     {"", "Pos.", "Pos."},      {"", "Programm", "Program"},
     {"", "Bauteil", "Member"}, {"", "Erforderlich", "Required"},
     {"", "Profil", "Section"}, {"", "Datum", "Date"},
 };
 
-constexpr Caption kNoProject = {"", "Kein Projekt geöffnet", "No project open"};
-constexpr Caption kReadOnly = {"", "%1 (schreibgeschützt)", "%1 (read-only)"};
-constexpr Caption kNewCaption = {"", "Neues Projekt", "New project"};
-constexpr Caption kOpenCaption = {"", "Projekt öffnen", "Open project"};
-constexpr Caption kPdfCaption = {"", "Projekt als PDF speichern", "Save project as PDF"};
-constexpr Caption kFilter = {"", "Projekte (*.vorbemessung)", "Projects (*.vorbemessung)"};
-constexpr Caption kProjectWord = {"", "Projekt", "Project"};
+const Caption kNoProject = {"", "Kein Projekt geöffnet", "No project open"};
+const Caption kReadOnly = {"", "%1 (schreibgeschützt)", "%1 (read-only)"};
+const Caption kNewCaption = {"", "Neues Projekt", "New project"};
+const Caption kOpenCaption = {"", "Projekt öffnen", "Open project"};
+const Caption kPdfCaption = {"", "Projekt als PDF speichern", "Save project as PDF"};
+const Caption kFilter = {"", "Projekte (*.vorbemessung)", "Projects (*.vorbemessung)"};
+const Caption kProjectWord = {"", "Projekt", "Project"};
 
 QString text(const Caption &caption)
 {
@@ -56,7 +57,7 @@ QString text(const Caption &caption)
 
 const ProgramTables &tablesOf(int program)
 {
-    return shell::forms().programs.at(std::size_t(program - 1))->tables();
+    return *findProgram(program)->tables;
 }
 
 // A folder to start a file dialog in: the open project's, else where a file was last saved.
@@ -83,7 +84,7 @@ report::Booklet makeBooklet(bool english)
     // The sheets are made one at a time as they are painted, from a copy of the positions.
     booklet.sheet = [positions = project.positions, header = project.header, english](int index) {
         const project::Position &position = positions.at(index);
-        return *report::makeProgramSheet(position.program, positionTexts(header, position, english));
+        return findProgram(position.program)->makeSheet(positionTexts(header, position, english));
     };
     return booklet;
 }
@@ -288,7 +289,8 @@ void TFormProjekt::ButtonAlleDruckenClick()
 {
     if (projectSession().project().positions.isEmpty())
         return;
-    reportPrintOutcome(report::printBooklet(makeBooklet(shell::english()), this));
+    PrintProgressWindow progress(this);
+    reportPrintOutcome(report::printBooklet(makeBooklet(shell::english()), &progress));
 }
 
 void TFormProjekt::ButtonAlleAlsPdfClick()
@@ -298,8 +300,8 @@ void TFormProjekt::ButtonAlleAlsPdfClick()
         return;
     const QFileInfo file(session.path());
     savePdfAs(this, text(kPdfCaption), file.completeBaseName() + QStringLiteral(".pdf"), file.absolutePath(),
-              [](const QString &path, Reason *error) {
-                  return report::writeBookletPdf(makeBooklet(shell::english()), path, error,
+              [](const QString &path) {
+                  return report::writeBookletPdf(makeBooklet(shell::english()), path,
                                                  QFileInfo(path).completeBaseName());
               });
 }

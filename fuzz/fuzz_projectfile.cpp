@@ -93,27 +93,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const p::KnownFields known = fakeFields;
-    const p::ReadResult read = p::readProject(bytes, known);
+    const vb::Result<p::Project> read = p::readProject(bytes, known);
 
     // Qt's decoder, keeping a byte-order mark as a character, and marking what it cannot decode
     // (a sequence cut off at the end too) so that it does not encode back to the same bytes.
     QStringDecoder decoder(QStringDecoder::Utf8,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString decoded = decoder(bytes);
-    const bool notUtf8 = read.problem.startsWith(QStringLiteral("Die Datei ist kein UTF-8-Text"));
+    const bool notUtf8 = read.reason().german.startsWith(QStringLiteral("Die Datei ist kein UTF-8-Text"));
     require(size > std::size_t(p::kMaxProjectBytes) || notUtf8 == (decoded.toUtf8() != bytes),
             "the UTF-8 check disagrees with Qt's decoder", data, size);
-    if (!read.project) {
-        require(!read.problem.isEmpty() && !read.problemEnglish.isEmpty(), "a refusal without a reason", data,
-                size);
+    if (!read) {
+        require(!read.reason().german.isEmpty() && !read.reason().english.isEmpty(),
+                "a refusal without a reason", data, size);
         return 0;
     }
-    require(!read.newerVersion, "a newer version read", data, size);
-    require(read.problem.isEmpty() && read.problemEnglish.isEmpty(), "a project read with a problem", data,
-            size);
     require(strictTexts(bytes), "a control character or an unknown escape in a text read", data, size);
 
-    const p::Project &project = *read.project;
+    const p::Project &project = *read;
     const p::Header &header = project.header;
     require(fitsAField(header.project) && fitsAField(header.company) && fitsAField(header.creator),
             "a header text longer than a field holds", data, size);
@@ -139,9 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const QByteArray written = p::writeProject(project);
     require(written.endsWith('\n'), "a written file without its final line break", data, size);
-    const p::ReadResult again = p::readProject(written, known);
-    require(again.project.has_value(), "a written project does not read", data, size);
-    require(*again.project == project, "a written project reads back differently", data, size);
-    require(p::writeProject(*again.project) == written, "a project read back writes other bytes", data, size);
+    const vb::Result<p::Project> again = p::readProject(written, known);
+    require(again.ok(), "a written project does not read", data, size);
+    require(*again == project, "a written project reads back differently", data, size);
+    require(p::writeProject(*again) == written, "a project read back writes other bytes", data, size);
     return 0;
 }

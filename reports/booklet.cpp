@@ -70,7 +70,7 @@ LabelFont columnHeadFont()
 }
 
 // The cover's own texts; the design text is the German one.
-constexpr SheetText kCoverTexts[] = {
+const vb::Caption kCoverTexts[] = {
     {"CoverHeading", "Projekt", "Project"},        {"CoverProjectCaption", "Projekt:", "Project:"},
     {"CoverCompanyCaption", "Firma:", "Company:"}, {"CoverCreatorCaption", "Ersteller:", "Calculated by:"},
     {"CoverDateCaption", "Datum:", "Date:"},       {"CoverHeadNumber", "Pos.", "Pos."},
@@ -302,7 +302,7 @@ public:
     }
 
     // Why the booklet cannot be made; empty when it can.
-    const vb::Reason &problem() const { return m_problem; }
+    const vb::Text &problem() const { return m_problem; }
     int count() const { return m_coverPages + m_sheets; }
 
     std::unique_ptr<BookletPage> make(int index) const
@@ -318,14 +318,14 @@ private:
     BookletCover m_cover; // with the rows' pages
     int m_coverPages;
     int m_sheets;
-    vb::Reason m_problem;
+    vb::Text m_problem;
 };
 
-// Paints every page of the booklet on the writer; why it could not, or nothing.
-vb::Reason paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QString &title,
-                        const vb::AtomicFile &file)
+// Paints every page of the booklet on the writer; fails with why it could not.
+vb::Result<> paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QString &title,
+                          const vb::AtomicFile &file)
 {
-    const auto failure = [] { return pdfNotMade(); };
+    const auto failure = [] { return vb::failure(pdfNotMade()); };
     std::unique_ptr<BookletPage> page = pages.make(0);
     setUpPdfWriter(writer, page->sheet());
     if (!title.isEmpty())
@@ -338,7 +338,7 @@ vb::Reason paintBooklet(const BookletPages &pages, QPdfWriter &writer, const QSt
         page.reset();
         // A file that can no longer be written is not painted on for the other pages.
         if (file.failure())
-            return pdfNotMade();
+            return failure();
         if (++index == pages.count())
             break;
         page = pages.make(index);
@@ -373,22 +373,24 @@ Sheet makeCoverSheet(const BookletCover &cover, int coverPage)
     return sheet;
 }
 
-bool writeBookletPdf(const Booklet &booklet, const QString &fileName, vb::Reason *error, const QString &title)
+vb::Result<> writeBookletPdf(const Booklet &booklet, const QString &fileName, const QString &title)
 {
     const BookletPages pages(booklet);
-    return writePdfFile(fileName, error, [&](QPdfWriter &writer, const vb::AtomicFile &file) {
-        return pages.problem().isEmpty() ? paintBooklet(pages, writer, title, file) : pages.problem();
+    return writePdfFile(fileName, [&](QPdfWriter &writer, const vb::AtomicFile &file) -> vb::Result<> {
+        if (!pages.problem().isEmpty())
+            return vb::failure(pages.problem());
+        return paintBooklet(pages, writer, title, file);
     });
 }
 
-PrintOutcome printBooklet(const Booklet &booklet, QWidget *parent)
+vb::Result<PrintedJob> printBooklet(const Booklet &booklet, PrintProgress *progress)
 {
     const BookletPages pages(booklet);
     if (!pages.problem().isEmpty())
-        return PrintOutcome{PrintStatus::Failed, pages.problem().text(booklet.cover.english)};
+        return vb::failure(pages.problem());
     return printPages(
         pages.count(), [&pages](int index) -> std::unique_ptr<PrintPage> { return pages.make(index); },
-        parent);
+        progress);
 }
 
 } // namespace report

@@ -14,8 +14,6 @@
 
 #include <functional>
 
-class QWidget;
-
 namespace report
 {
 
@@ -52,13 +50,13 @@ QString pageNumberText(int page, int pages, bool english);
 // prints as it stands (none for 0). The booklet fills the pages in before it makes its cover.
 Sheet makeCoverSheet(const BookletCover &cover, int coverPage);
 
-// Writes the booklet as one PDF file; the file appears only complete. False with the file's
-// name and the reason in *error when it cannot.
-bool writeBookletPdf(const Booklet &booklet, const QString &fileName, vb::Reason *error = nullptr,
-                     const QString &title = QString());
+// Writes the booklet as one PDF file; the file appears only complete. On failure the reason
+// names the file.
+vb::Result<> writeBookletPdf(const Booklet &booklet, const QString &fileName,
+                             const QString &title = QString());
 
-// Sends the booklet to the default printer as one job, with the progress window and the
-// outcomes of printSheet().
-PrintOutcome printBooklet(const Booklet &booklet, QWidget *parent);
+// Sends the booklet to the default printer as one job, with the progress and the outcomes of
+// printSheet().
+vb::Result<PrintedJob> printBooklet(const Booklet &booklet, PrintProgress *progress);
 
 } // namespace report

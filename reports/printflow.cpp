@@ -8,8 +8,6 @@
 #include <QtGui/QPainter>
 #include <QtPrintSupport/QPrinter>
 #include <QtPrintSupport/QPrinterInfo>
-#include <QtWidgets/QProgressBar>
-#include <QtWidgets/QProgressDialog>
 
 #ifdef VB_ASK_CUPS
 #include "reports/cupsqueue.h"
@@ -136,7 +134,7 @@ constexpr int processingWatchMs = 400;
 // Follows the job handed over after `lastJobBefore` (the newest job of the flow still under way
 // before it) until the printer has it, the scheduler gives up on it, or the watch time is over.
 // Returns why the job was not printed, or nothing.
-QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
+vb::Text watchHandOver(const CupsQueue &queue, int lastJobBefore)
 {
     QElapsedTimer clock;
     clock.start();
@@ -160,18 +158,19 @@ QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
                 return {};
             break;
         case CupsQueue::Held:
-            return QStringLiteral("Der Auftrag wird zurückgehalten.");
+            return {QStringLiteral("Der Auftrag wird zurückgehalten."), QStringLiteral("The job is held.")};
         case CupsQueue::Stopped:
-            return QStringLiteral("Der Auftrag wurde angehalten.");
+            return {QStringLiteral("Der Auftrag wurde angehalten."), QStringLiteral("The job was stopped.")};
         case CupsQueue::Canceled:
         case CupsQueue::Aborted:
-            return QStringLiteral("Der Auftrag wurde abgebrochen.");
+            return {QStringLiteral("Der Auftrag wurde abgebrochen."), QStringLiteral("The job was aborted.")};
         default:
             break;
         }
         // The error policy "stop-printer" puts the job back in line and stops the printer.
         if (queue.printerStopped())
-            return QStringLiteral("Der Drucker wurde angehalten.");
+            return {QStringLiteral("Der Drucker wurde angehalten."),
+                    QStringLiteral("The printer was stopped.")};
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(10);
     } while (clock.elapsed() < handOverWatchMs);
@@ -179,9 +178,14 @@ QString watchHandOver(const CupsQueue &queue, int lastJobBefore)
 }
 #endif
 
-PrintOutcome failed(const QString &text)
+vb::Failure failed(const QString &german, const QString &english, const QString &printer)
 {
-    return PrintOutcome{PrintStatus::Failed, text};
+    return vb::failure(vb::Text{german, english}.arg(printer));
+}
+
+vb::Failure cancelled()
+{
+    return vb::failure({}, vb::FailureKind::Cancelled);
 }
 
 // The one page of "Drucken": the sheet as the form made it, its drawings loaded.
@@ -204,80 +208,74 @@ QString printJobName()
     return QStringLiteral("Statische Vorbemessung");
 }
 
-PrintOutcome printSheet(const Sheet &sheet, QWidget *parent)
+vb::Result<PrintedJob> printSheet(const Sheet &sheet, PrintProgress *progress)
 {
     return printPages(
         1, [&sheet](int) -> std::unique_ptr<PrintPage> { return std::make_unique<SheetPage>(sheet); },
-        parent);
+        progress);
 }
 
-PrintOutcome printPages(int pages, const PrintPageMaker &makePage, QWidget *parent)
+vb::Result<PrintedJob> printPages(int pages, const PrintPageMaker &makePage, PrintProgress *progress)
 {
     QElapsedTimer sincePress;
     sincePress.start();
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return PrintOutcome{PrintStatus::NoPrinter, {}};
+        return vb::failure({}, vb::FailureKind::NoPrinter);
+    const QString printerName = info.printerName();
     if (pages < 1 || !makePage)
-        return failed(QStringLiteral("Der Druckauftrag hat keine Seiten."));
+        return vb::failure({QStringLiteral("Der Druckauftrag hat keine Seiten."),
+                            QStringLiteral("The print job has no pages.")});
 
     // The bar: the window shown, the first page ready, the printer opened, then one step for every
     // further page painted, and the hand-over. One page gives the steps of Step.
     const int handedOver = HandedOver + pages - 1;
-    QProgressDialog progress(parent);
-    progress.setWindowTitle(QStringLiteral("Drucken"));
-    progress.setLabelText(printJobName());
-    progress.setCancelButtonText(QStringLiteral("Abbrechen"));
-    progress.setRange(0, handedOver);
-    progress.setMinimumDuration(0);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setValue(Shown);
-    progress.show();
+    const auto step = [progress](int value) {
+        if (progress)
+            progress->setStep(value);
+        return progress && progress->cancelled();
+    };
+    if (progress)
+        progress->start(handedOver);
     // Lets the window paint and a press of "Abbrechen" through before anything is opened.
-    QCoreApplication::processEvents();
-    if (progress.wasCanceled())
-        return PrintOutcome{PrintStatus::Cancelled, {}};
+    if (step(Shown))
+        return cancelled();
 
     std::unique_ptr<PrintPage> page = makePage(0);
-    progress.setValue(DrawingsLoaded); // modal: processes events
-    if (progress.wasCanceled())
-        return PrintOutcome{PrintStatus::Cancelled, {}};
+    if (step(DrawingsLoaded))
+        return cancelled();
 
     QPrinter printer(info, QPrinter::HighResolution);
     if (!printer.isValid() || printer.outputFormat() != QPrinter::NativeFormat)
-        return failed(QStringLiteral("Der Drucker \"%1\" ist nicht verfügbar.").arg(info.printerName()));
+        return failed(QStringLiteral("Der Drucker \"%1\" ist nicht verfügbar."),
+                      QStringLiteral("The printer \"%1\" is not available."), printerName);
     printer.setDocName(printJobName());
     printer.setCreator(QStringLiteral("vorbemessung"));
     printer.setFullPage(true);
     if (!printer.setPageLayout(page->pageLayout()))
-        return failed(
-            QStringLiteral("Der Drucker \"%1\" kann nicht auf A4 hochkant drucken.").arg(info.printerName()));
+        return failed(QStringLiteral("Der Drucker \"%1\" kann nicht auf A4 hochkant drucken."),
+                      QStringLiteral("The printer \"%1\" cannot print on A4 portrait."), printerName);
 
-    progress.setValue(PrinterOpened);
-    if (progress.wasCanceled())
-        return PrintOutcome{PrintStatus::Cancelled, {}};
+    if (step(PrinterOpened))
+        return cancelled();
 
 #ifdef VB_ASK_CUPS
-    const CupsQueue queue(info.printerName());
+    const CupsQueue queue(printerName);
     if (queue.printerStopped())
         return failed(
-            QStringLiteral("Der Drucker \"%1\" ist angehalten; der Druckauftrag wurde nicht gesendet.")
-                .arg(info.printerName()));
+            QStringLiteral("Der Drucker \"%1\" ist angehalten; der Druckauftrag wurde nicht gesendet."),
+            QStringLiteral("The printer \"%1\" is stopped; the print job was not sent."), printerName);
     const int lastJobBefore = queue.newestJob(printJobName(), CupsQueue::Active).id;
 #endif
 
     // From here on the job exists. Qt's CUPS engine cannot take a job back (QPrinter::abort() fails
-    // there), so the window takes no more input until the job is handed over: the bar of a longer
-    // job is moved directly, as QProgressDialog::setValue() would let a press of "Abbrechen" through.
+    // there), so the window takes no more input until the job is handed over.
     QPainter painter;
     if (!painter.begin(&printer)) {
         printer.abort();
-        return failed(QStringLiteral("Der Druckauftrag für \"%1\" kann nicht angelegt werden.")
-                          .arg(info.printerName()));
+        return failed(QStringLiteral("Der Druckauftrag für \"%1\" kann nicht angelegt werden."),
+                      QStringLiteral("The print job for \"%1\" cannot be made."), printerName);
     }
-    QProgressBar *bar = pages > 1 ? progress.findChild<QProgressBar *>() : nullptr;
     bool allPages = true;
     for (int index = 0;;) {
         page->paint(painter);
@@ -285,8 +283,8 @@ PrintOutcome printPages(int pages, const PrintPageMaker &makePage, QWidget *pare
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (++index == pages)
             break;
-        if (bar)
-            bar->setValue(PrinterOpened + index);
+        if (progress)
+            progress->moveBar(PrinterOpened + index);
         page = makePage(index);
         // A page of another paper takes its layout just before it begins.
         if (!page->pageLayout().isEquivalentTo(printer.pageLayout()))
@@ -304,25 +302,30 @@ PrintOutcome printPages(int pages, const PrintPageMaker &makePage, QWidget *pare
     const QString refusal;
 #endif
     if (!ended || printer.printerState() == QPrinter::Error || !refusal.isEmpty()) {
-        QString text = QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht angenommen.")
-                           .arg(info.printerName());
-        if (!refusal.isEmpty())
-            text += QLatin1Char('\n') + refusal;
-        return failed(text);
+        vb::Failure refused =
+            failed(QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht angenommen."),
+                   QStringLiteral("The printer \"%1\" did not accept the print job."), printerName);
+        // The scheduler's own words, as it gives them.
+        if (!refusal.isEmpty()) {
+            refused.reason.german += QLatin1Char('\n') + refusal;
+            refused.reason.english += QLatin1Char('\n') + refusal;
+        }
+        return refused;
     }
-    PrintOutcome printed{PrintStatus::Printed, {}, handedOverMs};
 #ifdef VB_ASK_CUPS
-    const QString notPrinted = watchHandOver(queue, lastJobBefore);
+    const vb::Text notPrinted = watchHandOver(queue, lastJobBefore);
     if (!notPrinted.isEmpty()) {
-        PrintOutcome outcome =
-            failed(QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht gedruckt.\n%2")
-                       .arg(info.printerName(), notPrinted));
-        outcome.handedOverMs = handedOverMs;
+        vb::Failure outcome =
+            failed(QStringLiteral("Der Druckauftrag wurde vom Drucker \"%1\" nicht gedruckt."),
+                   QStringLiteral("The printer \"%1\" did not print the print job."), printerName);
+        outcome.reason.german += QLatin1Char('\n') + notPrinted.german;
+        outcome.reason.english += QLatin1Char('\n') + notPrinted.english;
         return outcome;
     }
 #endif
-    progress.setValue(handedOver);
-    return printed;
+    if (progress)
+        progress->moveBar(handedOver);
+    return PrintedJob{handedOverMs};
 }
 
 } // namespace report

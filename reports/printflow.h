@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/result.h"
 #include "reports/sheet.h"
 
 #include <QtCore/QString>
@@ -9,34 +10,41 @@
 #include <memory>
 
 class QPainter;
-class QWidget;
 
 namespace report
 {
 
-enum class PrintStatus {
-    Printed,   // the job was handed over to the default printer
-    NoPrinter, // no printer is installed; nothing was printed
-    Cancelled, // "Abbrechen" was pressed before the job was handed over; nothing was printed
-    Failed,    // anything else; errorText holds the system's reason
+// What the planner sees of a print while it is made: the GUI shows a progress window (caption
+// "Drucken", a bar, a button "Abbrechen"); without one the flow prints unseen.
+class PrintProgress
+{
+public:
+    virtual ~PrintProgress() = default;
+    // Shows the window with a bar of `steps` steps at 0, modally, and lets it paint.
+    virtual void start(int steps) = 0;
+    // Moves the bar and lets a press of "Abbrechen" through.
+    virtual void setStep(int step) = 0;
+    // Moves the bar without taking input: once the job exists it can no longer be taken back.
+    virtual void moveBar(int step) = 0;
+    virtual bool cancelled() const = 0;
 };
 
-struct PrintOutcome {
-    PrintStatus status = PrintStatus::Printed;
-    QString errorText;
-    // Milliseconds from the call until the scheduler had taken the job; -1 when it never did.
-    double handedOverMs = -1;
+// A job the scheduler has taken.
+struct PrintedJob {
+    // Milliseconds from the call until the scheduler had taken the job.
+    double handedOverMs = 0;
 };
 
 // The document name of every print job.
 QString printJobName();
 
-// Prints the sheet on the default printer at once, without preview, while a progress window
-// (caption "Drucken", a progress bar, a button "Abbrechen") is shown over parent. Returns when the
-// job has been handed over and the scheduler has had a short look at it (at most 2 s, less once the
-// printer works on it), so that a stopped queue or a failing backend is reported, not passed for
-// printed. Shows no message box of its own: the caller reports NoPrinter and Failed.
-PrintOutcome printSheet(const Sheet &sheet, QWidget *parent);
+// Prints the sheet on the default printer at once, without preview, while `progress` (where
+// given) shows how far it is. Returns when the job has been handed over and the scheduler has had
+// a short look at it (at most 2 s, less once the printer works on it), so that a stopped queue or
+// a failing backend is reported, not passed for printed. Fails as NoPrinter where no printer is
+// installed, as Cancelled where "Abbrechen" was pressed before the job existed (nothing was
+// printed then), else with the reason in both languages. Shows no message box of its own.
+vb::Result<PrintedJob> printSheet(const Sheet &sheet, PrintProgress *progress);
 
 // One page of a print job, ready to paint: whatever its painting needs (the drawings) is loaded.
 class PrintPage
@@ -55,6 +63,6 @@ using PrintPageMaker = std::function<std::unique_ptr<PrintPage>(int index)>;
 // Prints `pages` pages as one job, with the window, the checks and the outcomes of printSheet().
 // The first page is made before the printer is opened (its layout sets the job's paper); the bar
 // advances page by page. Once the job exists the window takes no more input, as in printSheet().
-PrintOutcome printPages(int pages, const PrintPageMaker &makePage, QWidget *parent);
+vb::Result<PrintedJob> printPages(int pages, const PrintPageMaker &makePage, PrintProgress *progress);
 
 } // namespace report

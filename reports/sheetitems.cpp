@@ -53,18 +53,13 @@ void fillValues(Sheet &sheet, std::span<const ValueSource> table, const FormText
         set(sheet, source.label, texts.field(source.field));
 }
 
-void applyEnglish(Sheet &sheet, std::span<const SheetCaption> table)
+void applyTexts(Sheet &sheet, std::span<const vb::Caption> table, bool english)
 {
-    for (const SheetCaption &entry : table)
-        set(sheet, entry.label, QString::fromUtf8(entry.english));
-}
-
-void applyTexts(Sheet &sheet, std::span<const SheetText> table, bool english)
-{
-    for (const SheetText &entry : table) {
-        const char *text = english && entry.english ? entry.english : entry.german;
-        if (text)
-            set(sheet, entry.label, QString::fromUtf8(text));
+    for (const vb::Caption &entry : table) {
+        const QString &text =
+            english && !entry.text.english.isNull() ? entry.text.english : entry.text.german;
+        if (!text.isNull())
+            set(sheet, entry.control, text);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/caption.h"
+
 #include "reports/frame.h"
 #include "reports/sheet.h"
 
@@ -50,26 +52,10 @@ struct ValueSource {
 // Copies the field texts into the value labels, in the order of the table.
 void fillValues(Sheet &sheet, std::span<const ValueSource> table, const FormTexts &texts);
 
-// One caption of a sheet that takes an English text when the language flag says English.
-struct SheetCaption {
-    const char *label;
-    const char *english;
-};
-
-// Sets the English texts of the table; in German the design texts stay.
-void applyEnglish(Sheet &sheet, std::span<const SheetCaption> table);
-
-// A caption that depends on an option of the form, such as the construction or the load case,
-// in both languages. Where the German is missing, a German sheet keeps the design text; where
-// the English is missing, an English sheet takes the German.
-struct SheetText {
-    const char *label;
-    const char *german;
-    const char *english;
-};
-
-// Sets the texts of the table in the sheet's language.
-void applyTexts(Sheet &sheet, std::span<const SheetText> table, bool english);
+// The captions of a sheet that depend on the language or on an option of the form (the
+// construction, the load case), by label. Where the German is null, a German sheet keeps the
+// design text; where the English is null, an English sheet takes the German.
+void applyTexts(Sheet &sheet, std::span<const vb::Caption> table, bool english);
 
 // The line naming the section chosen for a member and its governing utilisation in whole per
 // cent, as the form shows it and the sheet prints it.

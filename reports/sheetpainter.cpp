@@ -387,51 +387,50 @@ void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch)
     writer.setTitle(QStringLiteral("Statische Vorbemessung"));
 }
 
-vb::Reason pdfNotMade()
+vb::Text pdfNotMade()
 {
     return {QStringLiteral("Das PDF kann nicht erzeugt werden."), QStringLiteral("The PDF cannot be made.")};
 }
 
-bool writePdfFile(const QString &fileName, vb::Reason *error,
-                  const std::function<vb::Reason(QPdfWriter &writer, const vb::AtomicFile &file)> &paint)
+vb::Result<>
+writePdfFile(const QString &fileName,
+             const std::function<vb::Result<>(QPdfWriter &writer, const vb::AtomicFile &file)> &paint)
 {
     // The document goes to a new file beside the target that replaces it only when complete: a
     // failure leaves no half file and an existing file as it was, and a full disk is told by the
     // system's reason.
     vb::AtomicFile file(fileName);
-    vb::Reason problem;
+    vb::Text problem;
     if (file.open()) {
         QPdfWriter writer(file.device());
-        problem = paint(writer, file);
+        if (const vb::Result<> painted = paint(writer, file); !painted)
+            problem = painted.reason();
     }
     // A write the disk did not take is the reason the writer failed.
     if (!file.failure() && problem.isEmpty())
         file.commit();
-    std::optional<vb::Reason> failed = file.failure();
+    std::optional<vb::Text> failed = file.failure();
     if (!failed && !problem.isEmpty())
         failed = vb::fileReason(fileName, problem);
     if (!failed)
-        return true;
-    if (error) {
-        *error = {QStringLiteral("Das PDF kann nicht gespeichert werden:\n") + failed->german,
-                  QStringLiteral("The PDF cannot be saved:\n") + failed->english};
-    }
-    return false;
+        return {};
+    return vb::failure({QStringLiteral("Das PDF kann nicht gespeichert werden:\n") + failed->german,
+                        QStringLiteral("The PDF cannot be saved:\n") + failed->english});
 }
 
-bool writePdf(const Sheet &sheet, const QString &fileName, vb::Reason *error, const QString &title)
+vb::Result<> writePdf(const Sheet &sheet, const QString &fileName, const QString &title)
 {
-    return writePdfFile(fileName, error, [&](QPdfWriter &writer, const vb::AtomicFile &) -> vb::Reason {
+    return writePdfFile(fileName, [&](QPdfWriter &writer, const vb::AtomicFile &) -> vb::Result<> {
         setUpPdfWriter(writer, sheet);
         if (!title.isEmpty())
             writer.setTitle(title);
         const SheetPainter sheetPainter(sheet);
         QPainter painter;
         if (!painter.begin(&writer))
-            return pdfNotMade();
+            return vb::failure(pdfNotMade());
         sheetPainter.paint(painter);
         if (!painter.end())
-            return pdfNotMade();
+            return vb::failure(pdfNotMade());
         return {};
     });
 }

@@ -58,20 +58,20 @@ private:
 void setUpPdfWriter(QPdfWriter &writer, const Sheet &sheet, int dotsPerInch = 1200);
 
 // Writes a PDF file that appears only complete: `paint` draws the document on a writer whose output
-// goes to a new file beside the target (vb::AtomicFile), and returns why it could not, or nothing;
-// the new file then replaces the target. On failure false with the file's name and the reason in
-// *error, in both languages (the system's reason where the disk did not take the file, a full disk
-// among them), and an existing file is left as it was.
-bool writePdfFile(const QString &fileName, vb::Reason *error,
-                  const std::function<vb::Reason(QPdfWriter &writer, const vb::AtomicFile &file)> &paint);
+// goes to a new file beside the target (vb::AtomicFile), and fails with why it could not; the new
+// file then replaces the target. On failure the reason names the file (with the system's reason
+// where the disk did not take the file, a full disk among them), and an existing file is left as
+// it was.
+vb::Result<>
+writePdfFile(const QString &fileName,
+             const std::function<vb::Result<>(QPdfWriter &writer, const vb::AtomicFile &file)> &paint);
 
 // Why a PDF writer could not make the document.
-vb::Reason pdfNotMade();
+vb::Text pdfNotMade();
 
-// Writes the sheet as a one-page PDF file, the page the printer gets; false with the file's name
-// and the reason in *error when it cannot. The file appears only complete; on failure an
-// existing file is left untouched. `title` is the document title (default: the job name).
-bool writePdf(const Sheet &sheet, const QString &fileName, vb::Reason *error = nullptr,
-              const QString &title = QString());
+// Writes the sheet as a one-page PDF file, the page the printer gets; on failure the reason names
+// the file. The file appears only complete; on failure an existing file is left untouched.
+// `title` is the document title (default: the job name).
+vb::Result<> writePdf(const Sheet &sheet, const QString &fileName, const QString &title = QString());
 
 } // namespace report

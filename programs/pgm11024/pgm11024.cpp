@@ -1,6 +1,5 @@
 #include "programs/pgm11024/pgm11024.h"
 
-#include "app/shell.h"
 #include "forms/captions.h"
 #include "forms/fieldstate.h"
 #include "ui_pgm11024.h"
@@ -13,7 +12,7 @@ namespace vb
 namespace
 {
 
-constexpr Caption kCaptions[] = {
+const Caption kCaptions[] = {
     {"Label17", "Fassadensystem: Pfosten / Riegel (LF Winddruck /-sog)",
      "Facade section: mullion / transom (wind pressure /-suction)"},
     {"Label31", "Lastfall:", "Loading case:"},
@@ -33,7 +32,7 @@ constexpr Caption kCaptions[] = {
     {"Label15", "Pos.-/Auftragsnummer:", "Pos-/Contract number :"},
 };
 
-constexpr Caption kMullionCaptions[] = {
+const Caption kMullionCaptions[] = {
     {"Label2", "Länge Pfosten LP [m]", "length LP [m]"},
     {"Label7", "Länge größte Scheibe LS [m]", "longest glass edge LS [m]"},
     {"Label3", "Feldbreite A [m]", "span A [m]"},
@@ -43,7 +42,7 @@ constexpr Caption kMullionCaptions[] = {
     {"Label24", "Durchbiegung der Scheibenkante [mm]", "deflection of glass edge [mm]"},
 };
 
-constexpr Caption kTransomCaptions[] = {
+const Caption kTransomCaptions[] = {
     {"Label2", "Feldhöhe H1 [m]", "height H1 [m]"},
     {"Label7", "Feldhöhe H2 [m]", "height H2 [m]"},
     {"Label3", "Feldbreite L [m]", "span L [m]"},
@@ -54,7 +53,7 @@ constexpr Caption kTransomCaptions[] = {
 };
 
 // The option handler writes this English caption of the second pane height.
-constexpr Caption kTransomOptionLabel7 = {"Label7", "Feldhöhe H2 [m]", "heigth H2 [m]"};
+const Caption kTransomOptionLabel7 = {"Label7", "Feldhöhe H2 [m]", "heigth H2 [m]"};
 
 constexpr std::span<const Caption> kModeCaptions[] = {
     kMullionCaptions, kTransomCaptions, {&kTransomOptionLabel7, 1}};
@@ -69,7 +68,7 @@ constexpr ResetText kResetTexts[] = {
 constexpr ResultField kResults[] = {{"Edit9", 2}, {"Edit10", 2}, {"Edit8", 1}, {"Edit11", 1}, {"Edit12", 1}};
 
 // LS longer than the mullion cannot be; for a transom H2 > H1 is a normal case.
-constexpr CrossCondition kConditions[] = {
+const CrossCondition kConditions[] = {
     paneLongerThanMember("Edit6", {"Edit1"}, 3, "RadioButton1", {"Edit1", "Edit6"}),
 };
 
@@ -79,22 +78,30 @@ constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {6, 3}}};
 // How the project's list names the member: a transom by its span, a mullion by its length.
 constexpr SummaryValue kTransomSummary[] = {{"L", "Edit2", "m"}, {"w", "Edit14", "kN/m²"}};
 constexpr SummaryValue kMullionSummary[] = {{"LP", "Edit1", "m"}, {"w", "Edit14", "kN/m²"}};
-constexpr MemberSummary kSummaries[] = {
+const MemberSummary kSummaries[] = {
     {{"", "Riegel", "Transom"}, kTransomSummary, "RadioButton2"},
     {{"", "Pfosten", "Mullion"}, kMullionSummary},
 };
 
-constexpr ProgramTables kTables{.program = 1,
-                                .captions = kCaptions,
-                                .modeCaptions = kModeCaptions,
-                                .resetTexts = kResetTexts,
-                                .resultFields = kResults,
-                                .conditions = kConditions,
-                                .infoButtons = kInfoButtons,
-                                .sectionRequirements = kSectionIxWx,
-                                .summaries = kSummaries};
+constexpr const char *kOptions[] = {"RadioButton1", "RadioButton2"};
+
+const ProgramTables kTables{.program = 1,
+                            .captions = kCaptions,
+                            .modeCaptions = kModeCaptions,
+                            .resetTexts = kResetTexts,
+                            .resultFields = kResults,
+                            .options = kOptions,
+                            .conditions = kConditions,
+                            .infoButtons = kInfoButtons,
+                            .sectionRequirements = kSectionIxWx,
+                            .summaries = kSummaries};
 
 } // namespace
+
+const ProgramTables &TForm23::programTables()
+{
+    return kTables;
+}
 
 TForm23::TForm23(QWidget *parent)
     : ProgramForm(QStringLiteral("TForm23"), kTables, parent), m_ui(std::make_unique<Ui::TForm23>())
@@ -133,7 +140,7 @@ void TForm23::aufnr()
 
 void TForm23::applyModeCaptions(bool fromOption)
 {
-    const bool english = shell::english();
+    const bool english = inEnglish();
     if (!transomMode()) {
         applyCaptions(this, kMullionCaptions, english);
         return;
@@ -145,7 +152,7 @@ void TForm23::applyModeCaptions(bool fromOption)
 
 void TForm23::applyModePictures()
 {
-    const bool english = shell::english();
+    const bool english = inEnglish();
     const bool transom = transomMode();
     m_ui->Image1->setVisible(!transom);
     m_ui->Image2->setVisible(!transom && !english);

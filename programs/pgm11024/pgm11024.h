@@ -21,6 +21,8 @@ class TForm23 : public ProgramForm
 
 public:
     explicit TForm23(QWidget *parent = nullptr);
+    // What the program is, as tables; the form is made of them.
+    static const ProgramTables &programTables();
     ~TForm23() override;
 
     bool transomMode() const;

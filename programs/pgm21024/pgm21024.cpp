@@ -11,7 +11,7 @@ namespace vb
 namespace
 {
 
-constexpr Caption kCaptions[] = {
+const Caption kCaptions[] = {
     {"Label17", "Fassadensystem: Pfosten mit horizontaler Verkehrslast",
      "Facade section: mullion with horizontal imposed load"},
     {"Label18", "Lastfall: Linienlast", "Loading case: linear load"},
@@ -47,7 +47,7 @@ constexpr ResultField kResults[] = {{"Edit10", 2}, {"Edit8", 1}, {"Edit11", 1}, 
 // A handrail at or above the top support loads no part of this mullion: at c = LP the distance
 // to the upper support vanishes, above it the moment turns against the load. The load height
 // is then reset as a failed field, like any other bad input.
-constexpr CrossCondition kConditions[] = {
+const CrossCondition kConditions[] = {
     {.field = "Edit7", .compare = CrossCondition::Compare::AtLeast, .than = {"Edit1"}, .marks = {"Edit7"}},
 };
 
@@ -55,18 +55,23 @@ constexpr CrossCondition kConditions[] = {
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {11, 10}}};
 
 constexpr SummaryValue kMullionSummary[] = {{"LP", "Edit1", "m"}, {"qk", "Edit14", "kN/m"}};
-constexpr MemberSummary kSummaries[] = {{{"", "Pfosten", "Mullion"}, kMullionSummary}};
+const MemberSummary kSummaries[] = {{{"", "Pfosten", "Mullion"}, kMullionSummary}};
 
-constexpr ProgramTables kTables{.program = 2,
-                                .captions = kCaptions,
-                                .resetTexts = kResetTexts,
-                                .resultFields = kResults,
-                                .conditions = kConditions,
-                                .infoButtons = kInfoButtons,
-                                .sectionRequirements = kSectionIxWx,
-                                .summaries = kSummaries};
+const ProgramTables kTables{.program = 2,
+                            .captions = kCaptions,
+                            .resetTexts = kResetTexts,
+                            .resultFields = kResults,
+                            .conditions = kConditions,
+                            .infoButtons = kInfoButtons,
+                            .sectionRequirements = kSectionIxWx,
+                            .summaries = kSummaries};
 
 } // namespace
+
+const ProgramTables &TForm24::programTables()
+{
+    return kTables;
+}
 
 TForm24::TForm24(QWidget *parent)
     : ProgramForm(QStringLiteral("TForm24"), kTables, parent), m_ui(std::make_unique<Ui::TForm24>())

@@ -21,6 +21,8 @@ class TForm24 : public ProgramForm
 
 public:
     explicit TForm24(QWidget *parent = nullptr);
+    // What the program is, as tables; the form is made of them.
+    static const ProgramTables &programTables();
     ~TForm24() override;
 
 protected:

@@ -11,7 +11,7 @@ namespace vb
 namespace
 {
 
-constexpr Caption kCaptions[] = {
+const Caption kCaptions[] = {
     {"Label17", "Schräge Konstruktion / Schrägdach", "Overhead construction / roof construction"},
     {"RadioButton4",
      "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee (DIN 1055-4:1975-06)",
@@ -54,24 +54,32 @@ constexpr ResetText kResetTexts[] = {
 constexpr ResultField kResults[] = {{"Edit16", 2}, {"Edit18", 2}, {"Edit8", 1}, {"Edit11", 1}, {"Edit12", 1}};
 
 // The pane cannot be longer than the rafter, and from a pitch of 89° on the rafter is a wall.
-constexpr CrossCondition kConditions[] = {
+const CrossCondition kConditions[] = {
     paneLongerThanMember("Edit2", {"Edit6"}, 3),
     pitchTooSteep("Edit1"),
 };
 
 constexpr SummaryValue kRafterSummary[] = {{"LP", "Edit6", "m"}, {"α", "Edit1", "°"}};
-constexpr MemberSummary kSummaries[] = {{{"", "Sparren", "Rafter"}, kRafterSummary}};
+const MemberSummary kSummaries[] = {{{"", "Sparren", "Rafter"}, kRafterSummary}};
 
-constexpr ProgramTables kTables{.program = 3,
-                                .captions = kCaptions,
-                                .resetTexts = kResetTexts,
-                                .resultFields = kResults,
-                                .conditions = kConditions,
-                                .infoButtons = kRafterInfoButtons,
-                                .sectionRequirements = kSectionIxWx,
-                                .summaries = kSummaries};
+constexpr const char *kOptions[] = {"RadioButton4", "RadioButton3"};
+
+const ProgramTables kTables{.program = 3,
+                            .captions = kCaptions,
+                            .resetTexts = kResetTexts,
+                            .resultFields = kResults,
+                            .options = kOptions,
+                            .conditions = kConditions,
+                            .infoButtons = kRafterInfoButtons,
+                            .sectionRequirements = kSectionIxWx,
+                            .summaries = kSummaries};
 
 } // namespace
+
+const ProgramTables &TForm25::programTables()
+{
+    return kTables;
+}
 
 TForm25::TForm25(QWidget *parent)
     : ProgramForm(QStringLiteral("TForm25"), kTables, parent), m_ui(std::make_unique<Ui::TForm25>())

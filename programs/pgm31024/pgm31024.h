@@ -21,6 +21,8 @@ class TForm25 : public ProgramForm
 
 public:
     explicit TForm25(QWidget *parent = nullptr);
+    // What the program is, as tables; the form is made of them.
+    static const ProgramTables &programTables();
     ~TForm25() override;
 
     // Whether the British snow rule (RadioButton3) is chosen.

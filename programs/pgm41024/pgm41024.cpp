@@ -1,6 +1,5 @@
 #include "programs/pgm41024/pgm41024.h"
 
-#include "app/shell.h"
 #include "forms/fieldstate.h"
 #include "ui_pgm41024.h"
 
@@ -10,7 +9,7 @@ namespace vb
 namespace
 {
 
-constexpr Caption kCaptions[] = {
+const Caption kCaptions[] = {
     {"Label17", "Fassadensystem: Pfosten als Zweifeldträger (LF Windruck/-sog)",
      "Facade section: mullion as two-span beam (wind pressure/-suction)"},
     {"Label18", "Lastfall: gleichmäßige Streckenlast", "Loading case: rectangular load"},
@@ -52,29 +51,34 @@ constexpr ResultField kResults[] = {{"Edit17", 2}, {"Edit18", 2}, {"Edit8", 1}, 
                                     {"Edit12", 1}, {"Edit3", 1},  {"Edit14", 1}};
 
 // The pane may be as long as the longer span, never longer.
-constexpr CrossCondition kConditions[] = {
+const CrossCondition kConditions[] = {
     paneLongerThanMember("Edit2", {"Edit1", "Edit6"}, 2),
 };
 
 // Information pages on wind loads: German DIN first, English BS first.
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton2", {6, 3}}};
 
-constexpr auto kSectionRequirements = twoSpanSectionRequirements("Edit14");
+const auto kSectionRequirements = twoSpanSectionRequirements("Edit14");
 
 constexpr SummaryValue kMullionSummary[] = {
     {"L1", "Edit1", "m"}, {"L2", "Edit6", "m"}, {"w", "Edit16", "kN/m²"}};
-constexpr MemberSummary kSummaries[] = {{{"", "Zweifeldpfosten", "Two-span mullion"}, kMullionSummary}};
+const MemberSummary kSummaries[] = {{{"", "Zweifeldpfosten", "Two-span mullion"}, kMullionSummary}};
 
-constexpr ProgramTables kTables{.program = 4,
-                                .captions = kCaptions,
-                                .resetTexts = kResetTexts,
-                                .resultFields = kResults,
-                                .conditions = kConditions,
-                                .infoButtons = kInfoButtons,
-                                .sectionRequirements = kSectionRequirements,
-                                .summaries = kSummaries};
+const ProgramTables kTables{.program = 4,
+                            .captions = kCaptions,
+                            .resetTexts = kResetTexts,
+                            .resultFields = kResults,
+                            .conditions = kConditions,
+                            .infoButtons = kInfoButtons,
+                            .sectionRequirements = kSectionRequirements,
+                            .summaries = kSummaries};
 
 } // namespace
+
+const ProgramTables &TForm26::programTables()
+{
+    return kTables;
+}
 
 TForm26::TForm26(QWidget *parent)
     : ProgramForm(QStringLiteral("TForm26"), kTables, parent), m_ui(std::make_unique<Ui::TForm26>())
@@ -94,7 +98,7 @@ TForm26::~TForm26() = default;
 void TForm26::aufnr()
 {
     ProgramForm::aufnr();
-    const bool english = shell::english();
+    const bool english = inEnglish();
     m_ui->Image2->setVisible(!english);
     m_ui->Image3->setVisible(english);
 }

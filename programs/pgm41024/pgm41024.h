@@ -21,6 +21,8 @@ class TForm26 : public ProgramForm
 
 public:
     explicit TForm26(QWidget *parent = nullptr);
+    // What the program is, as tables; the form is made of them.
+    static const ProgramTables &programTables();
     ~TForm26() override;
 
 protected:

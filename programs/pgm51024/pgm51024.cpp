@@ -9,7 +9,7 @@ namespace vb
 namespace
 {
 
-constexpr Caption kCaptions[] = {
+const Caption kCaptions[] = {
     {"Label17", "Schräge Konstruktion / Schrägdach, Zweifeldträger (LF Eigenlast, Wind, Schnee)",
      "Overhead construction / roof construction, mullion as two-span beam (permanent load, wind, snow)"},
     {"RadioButton4",
@@ -61,26 +61,34 @@ constexpr ResultField kResults[] = {{"Edit20", 2}, {"Edit21", 2}, {"Edit8", 1}, 
 
 // The pane cannot be longer than the longer rafter, and from a pitch of 89° on the rafter is
 // a wall.
-constexpr CrossCondition kConditions[] = {
+const CrossCondition kConditions[] = {
     paneLongerThanMember("Edit2", {"Edit6", "Edit3"}, 3),
     pitchTooSteep("Edit1"),
 };
 
-constexpr auto kSectionRequirements = twoSpanSectionRequirements("Edit18");
+const auto kSectionRequirements = twoSpanSectionRequirements("Edit18");
 
 constexpr SummaryValue kRafterSummary[] = {{"L1", "Edit6", "m"}, {"L2", "Edit3", "m"}, {"α", "Edit1", "°"}};
-constexpr MemberSummary kSummaries[] = {{{"", "Zweifeldsparren", "Two-span rafter"}, kRafterSummary}};
+const MemberSummary kSummaries[] = {{{"", "Zweifeldsparren", "Two-span rafter"}, kRafterSummary}};
 
-constexpr ProgramTables kTables{.program = 5,
-                                .captions = kCaptions,
-                                .resetTexts = kResetTexts,
-                                .resultFields = kResults,
-                                .conditions = kConditions,
-                                .infoButtons = kRafterInfoButtons,
-                                .sectionRequirements = kSectionRequirements,
-                                .summaries = kSummaries};
+constexpr const char *kOptions[] = {"RadioButton4", "RadioButton3"};
+
+const ProgramTables kTables{.program = 5,
+                            .captions = kCaptions,
+                            .resetTexts = kResetTexts,
+                            .resultFields = kResults,
+                            .options = kOptions,
+                            .conditions = kConditions,
+                            .infoButtons = kRafterInfoButtons,
+                            .sectionRequirements = kSectionRequirements,
+                            .summaries = kSummaries};
 
 } // namespace
+
+const ProgramTables &TForm27::programTables()
+{
+    return kTables;
+}
 
 TForm27::TForm27(QWidget *parent)
     : ProgramForm(QStringLiteral("TForm27"), kTables, parent), m_ui(std::make_unique<Ui::TForm27>())

@@ -21,6 +21,8 @@ class TForm27 : public ProgramForm
 
 public:
     explicit TForm27(QWidget *parent = nullptr);
+    // What the program is, as tables; the form is made of them.
+    static const ProgramTables &programTables();
     ~TForm27() override;
 
     // The BS load case (RadioButton3) is chosen.

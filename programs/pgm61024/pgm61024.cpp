@@ -1,6 +1,5 @@
 #include "programs/pgm61024/pgm61024.h"
 
-#include "app/shell.h"
 #include "forms/alternatefields.h"
 #include "forms/fieldstate.h"
 #include "ui_pgm61024.h"
@@ -13,7 +12,7 @@ namespace vb
 namespace
 {
 
-constexpr Caption kCaptions[] = {
+const Caption kCaptions[] = {
     {"Label17", "Riegel - Bemessung", "Dimensioning of transom"},
     {"Label18", "Lastfall: Riegeleigengewicht und Füllung", "Loading case: load of transom and filling"},
     {"Label1", "Bedingungen:", "Requirements:"},
@@ -50,7 +49,7 @@ constexpr ResultField kResults[] = {{"Edit5", 1}, {"Edit6", 1}, {"Edit8", 1}, {"
 
 // Two setting blocks beyond mid-span would cross; the deflection of the block loads then comes
 // out too small. Such a distance c is refused like a bad input.
-constexpr CrossCondition kConditions[] = {
+const CrossCondition kConditions[] = {
     {.field = "Edit3",
      .compare = CrossCondition::Compare::Greater,
      .than = {"Edit1"},
@@ -62,25 +61,33 @@ constexpr CrossCondition kConditions[] = {
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {2, 12}}};
 
 // The transom carries the infill's weight about its weak axis: Iy and Wy.
-constexpr SectionRequirement kSectionRequirements[] = {
+const SectionRequirement kSectionRequirements[] = {
     {"Edit5", sections::Quantity::Iy, {"", "Iy", "Iy"}},
     {"Edit8", sections::Quantity::Wy, {"", "Wy", "Wy"}},
 };
 
 constexpr SummaryValue kTransomSummary[] = {{"B", "Edit1", "m"}, {"c", "Edit3", "m"}};
-constexpr MemberSummary kSummaries[] = {{{"", "Riegel", "Transom"}, kTransomSummary}};
+const MemberSummary kSummaries[] = {{{"", "Riegel", "Transom"}, kTransomSummary}};
 
-constexpr ProgramTables kTables{.program = 6,
-                                .captions = kCaptions,
-                                .resetTexts = kResetTexts,
-                                .resultFields = kResults,
-                                .conditions = kConditions,
-                                .infoButtons = kInfoButtons,
-                                .sectionRequirements = kSectionRequirements,
-                                .summaries = kSummaries,
-                                .usesErrorWindow = false};
+constexpr const char *kOptions[] = {"RadioButton1", "RadioButton2"};
+
+const ProgramTables kTables{.program = 6,
+                            .captions = kCaptions,
+                            .resetTexts = kResetTexts,
+                            .resultFields = kResults,
+                            .options = kOptions,
+                            .conditions = kConditions,
+                            .infoButtons = kInfoButtons,
+                            .sectionRequirements = kSectionRequirements,
+                            .summaries = kSummaries,
+                            .usesErrorWindow = false};
 
 } // namespace
+
+const ProgramTables &TForm28::programTables()
+{
+    return kTables;
+}
 
 TForm28::TForm28(QWidget *parent)
     : ProgramForm(QStringLiteral("TForm28"), kTables, parent), m_ui(std::make_unique<Ui::TForm28>())
@@ -106,7 +113,7 @@ bool TForm28::glassOption() const
 void TForm28::aufnr()
 {
     ProgramForm::aufnr();
-    const bool english = shell::english();
+    const bool english = inEnglish();
     m_ui->Image1->setVisible(!english);
     m_ui->Image2->setVisible(english);
     placeDeflectionSubscript();

@@ -21,6 +21,8 @@ class TForm28 : public ProgramForm
 
 public:
     explicit TForm28(QWidget *parent = nullptr);
+    // What the program is, as tables; the form is made of them.
+    static const ProgramTables &programTables();
     ~TForm28() override;
 
     // Whether the glass option is chosen (else the infill weight is given).

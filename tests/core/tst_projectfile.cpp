@@ -146,13 +146,13 @@ void TestProjectFile::roundTrip()
         QString(QChar(0)) + QChar(0xD800) + u'x' + QChar(0xDC00);
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
-    const std::optional<vb::Reason> failed = saveProject(path, project);
-    QVERIFY2(!failed, failed ? qPrintable(failed->german) : "");
+    const vb::Result<> saved = saveProject(path, project);
+    QVERIFY2(saved, qPrintable(saved.reason().german));
     const QByteArray first = contents(path);
-    const ReadResult read = loadProject(path, known);
-    QVERIFY2(read.project, qPrintable(read.problem));
-    QVERIFY(*read.project == project);
-    QVERIFY(!saveProject(path, *read.project));
+    const vb::Result<Project> read = loadProject(path, known);
+    QVERIFY2(read, qPrintable(read.reason().german));
+    QVERIFY(*read == project);
+    QVERIFY(saveProject(path, *read));
     QCOMPARE(contents(path), first);
 }
 
@@ -180,9 +180,9 @@ void TestProjectFile::accepted()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, program);
-    const ReadResult read = readProject(bytes, known);
-    QVERIFY2(read.project, qPrintable(read.problem));
-    QCOMPARE(read.project->positions.first().program, program);
+    const vb::Result<Project> read = readProject(bytes, known);
+    QVERIFY2(read, qPrintable(read.reason().german));
+    QCOMPARE(read->positions.first().program, program);
 }
 
 void TestProjectFile::refusals_data()
@@ -257,11 +257,11 @@ void TestProjectFile::refusals()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     QFETCH(bool, newer);
-    const ReadResult read = readProject(bytes, known);
-    QVERIFY(!read.project);
-    QVERIFY2(read.problem.contains(reason), qPrintable(read.problem));
-    QVERIFY(!read.problemEnglish.isEmpty() && read.problemEnglish != read.problem);
-    QCOMPARE(read.newerVersion, newer);
+    const vb::Result<Project> read = readProject(bytes, known);
+    QVERIFY(!read);
+    QVERIFY2(read.reason().german.contains(reason), qPrintable(read.reason().german));
+    QVERIFY(!read.reason().english.isEmpty() && read.reason().english != read.reason().german);
+    QCOMPARE(read.kind() == vb::FailureKind::NewerVersion, newer);
 }
 
 // A file is measured before it is read, so a huge one costs nothing; what cannot be opened says
@@ -273,10 +273,11 @@ void TestProjectFile::loadRefusals()
     QFile file(huge);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxProjectBytes + 1));
     file.close();
-    QVERIFY(loadProject(huge, known).problem.contains(QStringLiteral("64 MB")));
-    QVERIFY(loadProject(dir.path(), known).problem.contains(QStringLiteral("keine gewöhnliche Datei")));
-    const ReadResult missing = loadProject(dir.filePath(QStringLiteral("none.vorbemessung")), known);
-    QVERIFY(!missing.project && missing.problem.contains(QStringLiteral("existiert nicht")));
+    QVERIFY(loadProject(huge, known).reason().german.contains(QStringLiteral("64 MB")));
+    QVERIFY(
+        loadProject(dir.path(), known).reason().german.contains(QStringLiteral("keine gewöhnliche Datei")));
+    const vb::Result<Project> missing = loadProject(dir.filePath(QStringLiteral("none.vorbemessung")), known);
+    QVERIFY(!missing && missing.reason().german.contains(QStringLiteral("existiert nicht")));
 }
 
 // The backup holds the state before the last change, and nothing else is left in the folder.
@@ -285,18 +286,18 @@ void TestProjectFile::backup()
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
     Project project = sample();
-    QVERIFY(!saveProject(path, project));
+    QVERIFY(saveProject(path, project));
     const QByteArray before = contents(path);
     project.positions[0].inputs[QStringLiteral("Edit1")] = QStringLiteral("3,0");
-    QVERIFY(!saveProject(path, project));
-    QVERIFY(!saveProject(path, project)); // unchanged: the backup keeps the state before
+    QVERIFY(saveProject(path, project));
+    QVERIFY(saveProject(path, project)); // unchanged: the backup keeps the state before
     QCOMPARE(contents(path), writeProject(project));
     QCOMPARE(contents(path + QStringLiteral(".bak")), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList({QStringLiteral("nord.vorbemessung"), QStringLiteral("nord.vorbemessung.bak")}));
-    const std::optional<vb::Reason> noFolder =
+    const vb::Result<> noFolder =
         saveProject(dir.filePath(QStringLiteral("no/such/folder.vorbemessung")), sample());
-    QVERIFY(noFolder && noFolder->english.contains(QStringLiteral("folder.vorbemessung")));
+    QVERIFY(!noFolder && noFolder.reason().english.contains(QStringLiteral("folder.vorbemessung")));
 }
 
 // What the reader would refuse is not written: the file and its backup stay as they were.
@@ -335,17 +336,18 @@ void TestProjectFile::storeRefusals()
     QFETCH(QString, reason);
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("nord.vorbemessung"));
-    QVERIFY(!saveProject(path, sample()));
+    QVERIFY(saveProject(path, sample()));
     Project changed = sample();
     changed.header.project = QStringLiteral("Süd");
-    QVERIFY(!saveProject(path, changed));
+    QVERIFY(saveProject(path, changed));
     const QByteArray stored = contents(path);
     const QByteArray backup = contents(path + QStringLiteral(".bak"));
-    const std::optional<vb::Reason> refused = saveProject(path, project);
-    QVERIFY(refused);
-    QVERIFY2(refused->english.contains(reason), qPrintable(refused->english));
-    QVERIFY(refused->english.startsWith(QDir::toNativeSeparators(path)));
-    QVERIFY(!refused->german.isEmpty() && refused->german != refused->english);
+    const vb::Result<> saved = saveProject(path, project);
+    QVERIFY(!saved);
+    const vb::Text &refused = saved.reason();
+    QVERIFY2(refused.english.contains(reason), qPrintable(refused.english));
+    QVERIFY(refused.english.startsWith(QDir::toNativeSeparators(path)));
+    QVERIFY(!refused.german.isEmpty() && refused.german != refused.english);
     QCOMPARE(contents(path), stored);
     QCOMPARE(contents(path + QStringLiteral(".bak")), backup);
 }
@@ -379,7 +381,7 @@ void TestProjectFile::canonicalPaths()
     const QString root = QFileInfo(dir.path()).canonicalFilePath();
     QVERIFY(QDir(root).mkdir(QStringLiteral("real")));
     const QString real = root + QStringLiteral("/real/nord.vorbemessung");
-    QVERIFY(!saveProject(real, sample()));
+    QVERIFY(saveProject(real, sample()));
     if (made == QLatin1String("link"))
         QVERIFY(QFile::link(real, root + QStringLiteral("/link.vorbemessung")));
     else if (made == QLatin1String("dangling link"))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell.h"
+#include "forms/shell.h"
 
 #include <QtCore/QList>
 #include <QtCore/QStringList>

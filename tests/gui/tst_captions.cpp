@@ -4,8 +4,8 @@
 #include "guifixture.h"
 
 #include "app/mainmenu.h"
-#include "app/shell.h"
 #include "forms/programform.h"
+#include "forms/shell.h"
 #include "forms/tformprofil.h"
 #include "forms/tformprojekt.h"
 
@@ -157,7 +157,7 @@ void TestCaptions::germanTextsAreTheDesignTexts()
     for (const vb::Caption &row : table) {
         const QString name = QLatin1String(row.control);
         QVERIFY2(design.contains(name), qPrintable(ui + QStringLiteral(" has no text for ") + name));
-        QCOMPARE(design.value(name), QString::fromUtf8(row.german));
+        QCOMPARE(design.value(name), row.text.german);
     }
 }
 

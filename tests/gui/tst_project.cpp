@@ -11,6 +11,7 @@
 #include "app/stat1024.h"
 #include "core/projectfile.h"
 #include "forms/programform.h"
+#include "forms/programlist.h"
 #include "forms/projectsession.h"
 #include "forms/tformprofil.h"
 #include "forms/tformprojekt.h"
@@ -88,8 +89,9 @@ class TestProject : public QObject
 private slots:
     void initTestCase()
     {
-        // The list of projects opened last goes to a data folder of the test's own.
+        // The list of projects opened last goes to settings of the test's own.
         qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_data.filePath(QStringLiteral("config")).toUtf8());
     }
     void init()
     {
@@ -120,6 +122,7 @@ private slots:
     void sectionNameIsShownAsNamed();
     void fileThatIsNoProjectChangesNothing();
     void wholeProjectIsOneNumberedBooklet();
+    void recentListOfAnEarlierVersionIsKept();
 
 private:
     QString projectPath() const { return m_dir->filePath(QStringLiteral("Bürohaus Nord.vorbemessung")); }
@@ -176,6 +179,30 @@ void TestProject::reopen(int row, const std::function<void(vb::ProgramForm *)> &
     menu->ButtonProjektClick();
 }
 
+// The projects opened last were a file of their own before they went into the settings: that
+// list is taken over once, and the settings keep it from then on.
+void TestProject::recentListOfAnEarlierVersionIsKept()
+{
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    const QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    const QString old = home.filePath(QStringLiteral("data/vorbemessung/projekte-zuletzt.txt"));
+    QVERIFY(QDir().mkpath(QFileInfo(old).absolutePath()));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("/bau/Nord.vorbemessung\nkein Pfad\n/bau/Süd, Haus 2.vorbemessung\n");
+    file.close();
+    const QStringList expected{QStringLiteral("/bau/Nord.vorbemessung"),
+                               QStringLiteral("/bau/Süd, Haus 2.vorbemessung")};
+    QCOMPARE(vb::ProjectSession::recentProjects(), expected);
+    QVERIFY(QFile::remove(old));
+    QCOMPARE(vb::ProjectSession::recentProjects(), expected);
+    qputenv("XDG_DATA_HOME", data);
+    qputenv("XDG_CONFIG_HOME", config);
+}
+
 void TestProject::newProjectIsNamedAfterTheMenusProject()
 {
     GuiFixture::field(m_app->menu(), "Edit1")->setText(QStringLiteral("Bürohaus: Nord"));
@@ -188,9 +215,9 @@ void TestProject::newProjectIsNamedAfterTheMenusProject()
     window.ButtonNeuClick();
     QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("Bürohaus_ Nord.vorbemessung"));
     // The file is there from the first moment, with the menu's header.
-    const vb::project::ReadResult file = vb::project::loadProject(projectPath(), vb::formFields());
-    QVERIFY(file.project);
-    QCOMPARE(file.project->header.project, QStringLiteral("Bürohaus: Nord"));
+    const vb::Result<vb::project::Project> file = vb::project::loadProject(projectPath(), vb::knownFields());
+    QVERIFY(file);
+    QCOMPARE(file->header.project, QStringLiteral("Bürohaus: Nord"));
 }
 
 void TestProject::positionsOfAllProgramsReopenWithTheirResults()
@@ -276,12 +303,12 @@ void TestProject::numberTakenAsksFirst()
     QCOMPARE(asked[0].answers.value(1),
              QStringLiteral("Beide behalten (neue Nummer ") + number + QStringLiteral("-2)"));
     QStringList stored;
-    const vb::project::ReadResult file = vb::project::loadProject(projectPath(), vb::formFields());
-    QVERIFY(file.project);
-    for (const vb::project::Position &p : file.project->positions)
+    const vb::Result<vb::project::Project> file = vb::project::loadProject(projectPath(), vb::knownFields());
+    QVERIFY(file);
+    for (const vb::project::Position &p : file->positions)
         stored << p.number;
     QCOMPARE(stored, numbers);
-    QCOMPARE(file.project->positions[0].inputs.value(QStringLiteral("Edit14")), firstWind);
+    QCOMPARE(file->positions[0].inputs.value(QStringLiteral("Edit14")), firstWind);
 }
 
 void TestProject::inputsChangedAfterTheCalculationAreNotStored()
@@ -309,7 +336,7 @@ void TestProject::changedResultIsNamedWithBothValues()
     vb::project::Project tampered = vb::projectSession().project();
     const QString computed = tampered.positions[0].results.value(QStringLiteral("Edit8"));
     tampered.positions[0].results[QStringLiteral("Edit8")] = QStringLiteral("1.0");
-    QVERIFY(!vb::project::saveProject(projectPath(), tampered));
+    QVERIFY(vb::project::saveProject(projectPath(), tampered));
     QVERIFY(vb::projectSession().open(projectPath()));
     reopen(0, [](vb::ProgramForm *) {});
     QCOMPARE(m_app->messages.size(), 1);
@@ -328,10 +355,10 @@ void TestProject::newProjectInTheOpenProjectsFileReplacesIt()
     QVERIFY(vb::projectSession().create(projectPath(), {"Süd", "", ""}));
     QVERIFY2(m_app->messages.isEmpty(), qPrintable(m_app->messages.value(0).text));
     QVERIFY(vb::projectSession().canWrite());
-    const vb::project::ReadResult file = vb::project::loadProject(projectPath(), vb::formFields());
-    QVERIFY(file.project);
-    QCOMPARE(file.project->header.project, QStringLiteral("Süd"));
-    QVERIFY(file.project->positions.isEmpty());
+    const vb::Result<vb::project::Project> file = vb::project::loadProject(projectPath(), vb::knownFields());
+    QVERIFY(file);
+    QCOMPARE(file->header.project, QStringLiteral("Süd"));
+    QVERIFY(file->positions.isEmpty());
 }
 
 void TestProject::projectHeldByAnotherCopyOpensReadOnly()
@@ -449,9 +476,9 @@ void TestProject::lockLeftBehindAsksFirst()
     }
     QCOMPARE(vb::projectSession().readOnly(), readOnly);
     vb::projectSession().setHeader({"Süd", "", ""});
-    const vb::project::ReadResult file = vb::project::loadProject(path, vb::formFields());
-    QVERIFY(file.project);
-    QCOMPARE(file.project->header.project, readOnly ? QStringLiteral("Nord") : QStringLiteral("Süd"));
+    const vb::Result<vb::project::Project> file = vb::project::loadProject(path, vb::knownFields());
+    QVERIFY(file);
+    QCOMPARE(file->header.project, readOnly ? QStringLiteral("Nord") : QStringLiteral("Süd"));
     if (readOnly)
         QCOMPARE(contents(lockPath), lockFile);
     else
@@ -485,7 +512,7 @@ void TestProject::folderWithoutALockOpensReadOnly()
         if (!disk->mounted())
             QSKIP("a read-only folder needs a mount here, and mounting is not permitted");
     }
-    QVERIFY(!vb::project::saveProject(path, {{"Nord", "", ""}, {}}));
+    QVERIFY(vb::project::saveProject(path, {{"Nord", "", ""}, {}}));
     if (disk)
         QVERIFY(disk->remount(QStringLiteral("ro")));
     else
@@ -504,7 +531,7 @@ void TestProject::folderWithoutALockOpensReadOnly()
 void TestProject::writeProtectedFileOpensReadOnly()
 {
     const QString path = projectPath();
-    QVERIFY(!vb::project::saveProject(path, {{"Nord", "", ""}, {}}));
+    QVERIFY(vb::project::saveProject(path, {{"Nord", "", ""}, {}}));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     QVERIFY(vb::projectSession().open(path));
     QVERIFY(vb::projectSession().readOnly());

@@ -4,10 +4,10 @@
 #include "formdriver.h"
 #include "guifixture.h"
 
-#include "app/shell.h"
 #include "core/langflag.h"
 #include "core/sections.h"
 #include "forms/programform.h"
+#include "forms/shell.h"
 #include "forms/tformprofil.h"
 #include "programs/pgm11024/pgm1calc.h"
 

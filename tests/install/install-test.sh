@@ -74,13 +74,14 @@ project="$work/Muster Nord.vorbemessung"
 printf '{\n    "format": "vorbemessung-projekt",\n    "version": 1,\n    "header": {\n        "project": "Muster Nord",\n        "company": "",\n        "creator": ""\n    },\n    "positions": [\n    ]\n}\n' >"$project"
 HOME="$work/home" QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/vorbemessung" "$project" >"$work/run2.log" 2>&1 &
 pid=$!
-recent="$work/home/.local/share/vorbemessung/projekte-zuletzt.txt"
+# The projects opened last, in the planner's settings.
+recent="$work/home/.config/vorbemessung/vorbemessung.ini"
 for _ in $(seq 100); do
-    [ -s "$recent" ] && break
+    grep -qF "$project" "$recent" 2>/dev/null && break
     kill -0 "$pid" 2>/dev/null || { cat "$work/run2.log"; fail "the program ended when given a project"; }
     sleep 0.1
 done
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
-[ "$(head -n1 "$recent" 2>/dev/null)" = "$project" ] || { cat "$work/run2.log"; fail "the program did not open the project it was given"; }
+grep -qF "zuletzt=$project" "$recent" 2>/dev/null || { cat "$work/run2.log"; fail "the program did not open the project it was given"; }
 echo "install, package and start: ok"

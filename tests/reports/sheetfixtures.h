@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/druck1.h"
+#include "programs/pgm11024/druck1.h"
 
 // The form texts the tests print: every value differs, so that each can be found on the sheet.
 inline report::FormTexts sampleInput(bool english, bool transom)

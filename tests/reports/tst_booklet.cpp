@@ -5,9 +5,9 @@
 #include "pdfwords.h"
 #include "sheetfixtures.h"
 
+#include "forms/programlist.h"
 #include "reports/booklet.h"
 #include "reports/frame.h"
-#include "reports/programsheet.h"
 #include "reports/sheetpainter.h"
 
 #include <QtCore/QDir>
@@ -45,7 +45,7 @@ Booklet programBooklet(const QList<int> &programs, bool english)
                      QStringLiteral("Wx 26%1.5 cm³").arg(i), QStringLiteral("RR 50x100x3"), 0});
     booklet.sheetCount = int(programs.size());
     booklet.sheet = [programs, english](int index) {
-        return *makeProgramSheet(programs[index], sampleInput(english, false));
+        return vb::findProgram(programs[index])->makeSheet(sampleInput(english, false));
     };
     return booklet;
 }
@@ -175,8 +175,8 @@ void TestBooklet::coverAndNumberedPages()
     QFETCH(QStringList, cover);
     QFETCH(QString, pageNumber);
     const QString pdf = file(QStringLiteral("three-%1.pdf").arg(english));
-    vb::Reason error;
-    QVERIFY2(writeBookletPdf(programBooklet({1, 4, 6}, english), pdf, &error), qPrintable(error.german));
+    const vb::Result<> written = writeBookletPdf(programBooklet({1, 4, 6}, english), pdf);
+    QVERIFY2(written, qPrintable(written.reason().german));
     QCOMPARE(pdfPageCount(pdf), 4);
 
     const PdfPage first = pdfPage(pdf, 1);
@@ -283,8 +283,8 @@ void TestBooklet::coverSpansItsPages()
     booklet.sheetCount = positions;
     booklet.sheet = tinySheet;
     const QString pdf = file(QStringLiteral("long.pdf"));
-    vb::Reason error;
-    QVERIFY2(writeBookletPdf(booklet, pdf, &error), qPrintable(error.german));
+    const vb::Result<> written = writeBookletPdf(booklet, pdf);
+    QVERIFY2(written, qPrintable(written.reason().german));
     const int pages = coverPages + positions;
     QCOMPARE(pdfPageCount(pdf), pages);
 
@@ -367,8 +367,7 @@ void TestBooklet::failedWriteLeavesTheFileAsItWas()
         existing.write(before);
     }
     Booklet booklet = programBooklet({1, 2, 3}, false);
-    vb::Reason error;
-    bool written = true;
+    vb::Result<> written;
     if (how == QLatin1String("full") || how == QLatin1String("last bytes")) {
         // The cover fits, the sheets do not; or all but the end of the file, which is written
         // when the file is flushed.
@@ -381,7 +380,7 @@ void TestBooklet::failedWriteLeavesTheFileAsItWas()
         }
         const FileSizeLimit limit{rlim_t(limitBytes)};
         QVERIFY(limit.set);
-        written = writeBookletPdf(booklet, target, &error);
+        written = writeBookletPdf(booklet, target);
     } else if (how == QLatin1String("sheet last bytes")) {
         const Sheet sheet = booklet.sheet(0);
         const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
@@ -390,15 +389,16 @@ void TestBooklet::failedWriteLeavesTheFileAsItWas()
         QVERIFY(QFile::remove(whole));
         const FileSizeLimit limit{rlim_t(limitBytes)};
         QVERIFY(limit.set);
-        written = writePdf(sheet, target, &error);
+        written = writePdf(sheet, target);
     } else if (how == QLatin1String("no sheets")) {
         booklet.sheet = nullptr;
-        written = writeBookletPdf(booklet, target, &error);
+        written = writeBookletPdf(booklet, target);
     } else {
         target = dir.filePath(QStringLiteral("Archiv/Projekt.pdf"));
-        written = writeBookletPdf(booklet, target, &error);
+        written = writeBookletPdf(booklet, target);
     }
     QVERIFY(!written);
+    const vb::Text error = written.reason();
     // The file and the system's reason, in both languages.
     const QString where =
         QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) + QStringLiteral(": ");
@@ -426,9 +426,8 @@ void TestBooklet::printBookletHandsOverOneJob()
     QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QStringLiteral("vbtest"));
     const QDir jobs(qEnvironmentVariable("VB_CUPS_JOBS"));
     const QStringList before = jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
-    const PrintOutcome outcome = printBooklet(programBooklet({2, 3, 5}, true), nullptr);
-    QCOMPARE(outcome.errorText, QString());
-    QCOMPARE(outcome.status, PrintStatus::Printed);
+    const vb::Result<PrintedJob> outcome = printBooklet(programBooklet({2, 3, 5}, true), nullptr);
+    QVERIFY2(outcome, qPrintable(outcome.reason().german));
     // Stored within a second or two; a second job, had the pages gone out one by one, too.
     QStringList added;
     for (int wait = 0; wait < 100 && (added.isEmpty() || wait < 10); ++wait) {

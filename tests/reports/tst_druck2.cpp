@@ -4,7 +4,7 @@
 #include "pdfwords.h"
 #include "sheetpdf.h"
 
-#include "reports/druck2.h"
+#include "programs/pgm21024/druck2.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QTemporaryDir>

@@ -3,7 +3,7 @@
 
 #include "sheetpdf.h"
 
-#include "reports/druck3.h"
+#include "programs/pgm31024/druck3.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QTemporaryDir>

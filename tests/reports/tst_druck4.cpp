@@ -1,4 +1,4 @@
-#include "reports/druck4.h"
+#include "programs/pgm41024/druck4.h"
 
 #include "sheetpdf.h"
 

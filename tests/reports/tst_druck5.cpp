@@ -1,4 +1,4 @@
-#include "reports/druck5.h"
+#include "programs/pgm51024/druck5.h"
 
 #include "sheetpdf.h"
 

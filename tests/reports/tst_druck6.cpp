@@ -3,7 +3,7 @@
 
 #include "sheetpdf.h"
 
-#include "reports/druck6.h"
+#include "programs/pgm61024/druck6.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QHash>

@@ -4,7 +4,8 @@
 #include "pdfwords.h"
 #include "sheetfixtures.h"
 
-#include "reports/druck1.h"
+#include "forms/printprogress.h"
+#include "programs/pgm11024/druck1.h"
 #include "reports/printflow.h"
 #include "reports/sheetpainter.h"
 
@@ -143,9 +144,9 @@ void TestPrintToQueue::printedJobCarriesTheSheet()
     const QStringList before = storedJobs();
     ProgressProbe probe;
     probe.watch(false);
-    const PrintOutcome outcome = printSheet(sheet, nullptr);
-    QCOMPARE(outcome.errorText, QString());
-    QCOMPARE(outcome.status, PrintStatus::Printed);
+    vb::PrintProgressWindow window(nullptr);
+    const vb::Result<PrintedJob> outcome = printSheet(sheet, &window);
+    QVERIFY2(outcome, qPrintable(outcome.reason().german));
     QVERIFY(probe.seen);
     QCOMPARE(probe.title, QStringLiteral("Drucken"));
     QCOMPARE(probe.cancelText, QStringLiteral("Abbrechen"));
@@ -189,7 +190,7 @@ void TestPrintToQueue::printingTwiceGivesIdenticalSheets()
     QStringList jobs;
     for (int i = 0; i < 2; ++i) {
         const QStringList before = storedJobs();
-        QCOMPARE(printSheet(makeDruck1(input), nullptr).status, PrintStatus::Printed);
+        QVERIFY(printSheet(makeDruck1(input), nullptr));
         jobs.append(waitForNewJob(before));
         QVERIFY(!jobs.last().isEmpty());
     }
@@ -204,9 +205,10 @@ void TestPrintToQueue::cancellingBeforeTheHandOverPrintsNothing()
     const QStringList before = storedJobs();
     ProgressProbe probe;
     probe.watch(true); // "Abbrechen" as soon as the progress window shows
-    const PrintOutcome outcome = printSheet(makeDruck1(sampleInput(false, false)), nullptr);
+    vb::PrintProgressWindow window(nullptr);
+    const vb::Result<PrintedJob> outcome = printSheet(makeDruck1(sampleInput(false, false)), &window);
     QVERIFY(probe.seen);
-    QCOMPARE(outcome.status, PrintStatus::Cancelled);
+    QCOMPARE(outcome.kind(), vb::FailureKind::Cancelled);
     QTest::qWait(1500); // a job, had one been sent, would be stored within this time
     QCOMPARE(storedJobs(), before);
     bool ok = false;
@@ -221,10 +223,13 @@ void TestPrintToQueue::aQueueThatRefusesJobsIsAFailure()
     runTool(QStringLiteral("cupsreject"), {QStringLiteral("vbtest")}, &ok);
     QVERIFY2(ok, "cupsreject failed");
     const QStringList before = storedJobs();
-    const PrintOutcome outcome = printSheet(makeDruck1(sampleInput(true, false)), nullptr);
+    const vb::Result<PrintedJob> outcome = printSheet(makeDruck1(sampleInput(true, false)), nullptr);
     runTool(QStringLiteral("cupsaccept"), {QStringLiteral("vbtest")}, &ok);
-    QCOMPARE(outcome.status, PrintStatus::Failed);
-    QVERIFY2(outcome.errorText.contains(QLatin1String("vbtest")), qPrintable(outcome.errorText));
+    QVERIFY(!outcome);
+    QCOMPARE(outcome.kind(), vb::FailureKind::Refused);
+    QVERIFY2(outcome.reason().german.contains(QLatin1String("vbtest")), qPrintable(outcome.reason().german));
+    QVERIFY2(outcome.reason().english.contains(QLatin1String("vbtest")),
+             qPrintable(outcome.reason().english));
     QTest::qWait(500);
     QCOMPARE(storedJobs(), before);
 }
@@ -261,8 +266,9 @@ void TestPrintWithoutPrinter::noPrinterIsReportedAndNothingIsPrinted()
     QVERIFY(QPrinterInfo::availablePrinters().isEmpty());
     ProgressProbe probe;
     probe.watch(false);
-    const PrintOutcome outcome = printSheet(makeDruck1(sampleInput(english, transom)), nullptr);
-    QCOMPARE(outcome.status, PrintStatus::NoPrinter);
+    vb::PrintProgressWindow window(nullptr);
+    const vb::Result<PrintedJob> outcome = printSheet(makeDruck1(sampleInput(english, transom)), &window);
+    QCOMPARE(outcome.kind(), vb::FailureKind::NoPrinter);
     QTest::qWait(50); // let the probe look
     QVERIFY2(!probe.seen, "a progress window showed although there is no printer");
     bool ok = false;

@@ -4,12 +4,12 @@
 #include "pdfwords.h"
 #include "sheetfixtures.h"
 
-#include "reports/druck1.h"
-#include "reports/druck2.h"
-#include "reports/druck3.h"
-#include "reports/druck4.h"
-#include "reports/druck5.h"
-#include "reports/druck6.h"
+#include "programs/pgm11024/druck1.h"
+#include "programs/pgm21024/druck2.h"
+#include "programs/pgm31024/druck3.h"
+#include "programs/pgm41024/druck4.h"
+#include "programs/pgm51024/druck5.h"
+#include "programs/pgm61024/druck6.h"
 #include "reports/sheetpainter.h"
 
 #include <QtCore/QFile>
@@ -746,8 +746,8 @@ void TestSheetEngine::druck1FontsAndDrawingsStayVector()
 {
     const Sheet sheet = makeDruck1(sampleInput(false, false));
     const QString file = pdfFile(QStringLiteral("fonts"));
-    vb::Reason error;
-    QVERIFY2(writePdf(sheet, file, &error), qPrintable(error.german));
+    const vb::Result<> written = writePdf(sheet, file);
+    QVERIFY2(written, qPrintable(written.reason().german));
     bool ok = false;
     const QString fonts = QString::fromUtf8(runTool(QStringLiteral("pdffonts"), {file}, &ok));
     QVERIFY(ok);

@@ -1,4 +1,4 @@
-#include "reports/druck6.h"
+#include "programs/pgm61024/druck6.h"
 
 namespace report
 {
@@ -20,37 +20,37 @@ constexpr ValueSource kValues[] = {
 };
 
 // The load row: a glass pane of thickness t in mm, or an infill of weight q in kN/m².
-constexpr SheetText kGlassTexts[] = {
+const vb::Caption kGlassTexts[] = {
     {"QRLabel19", "Glasdicke (ohne LZR)", "thickness of glass (without air space)"},
-    {"QRLabel16", "mm", nullptr},
+    {"QRLabel16", {"mm", {}}},
 };
-constexpr SheetText kInfillTexts[] = {
+const vb::Caption kInfillTexts[] = {
     {"QRLabel19", "Füllgewicht", "weight of filling"},
-    {"QRLabel16", "kN/m²", nullptr},
+    {"QRLabel16", {"kN/m²", {}}},
 };
 constexpr ValueSource kGlassValues[] = {{"QRLabel43", "Edit14"}};
 constexpr ValueSource kInfillValues[] = {{"QRLabel43", "Edit2"}};
 
-constexpr SheetCaption kEnglish[] = {
-    {"QRLabel10", "Dimensioning of transom"},
-    {"QRLabel11", "Loading case: load of transom and filling"},
-    {"QRLabel69", "Requirements"},
-    {"QRLabel70", "load of transom: 0.03 kN/m"},
-    {"QRLabel71", "span = width of glass / filling"},
-    {"QRLabel13", "Construction"},
-    {"QRLabel64", "Deflection limits"},
-    {"QRLabel65", "Load"},
-    {"QRLabel21", "Results"},
-    {"QRLabel17", "span"},
-    {"QRLabel18", "height"},
-    {"QRLabel20", "distance c from glass edge to center of support"},
-    {"QRLabel23", "deflection of transom"},
-    {"QRLabel51", "transom"},
-    {"QRLabel24", "reaction force"},
-    {"QRLabel12", "weight of glass / filling"},
-    {"QRLabel25", "max. bending moment"},
-    {"QRLabel26", "req. section modulus"},
-    {"QRLabel22", "req. moment of inertia"},
+const vb::Caption kEnglish[] = {
+    {"QRLabel10", {{}, "Dimensioning of transom"}},
+    {"QRLabel11", {{}, "Loading case: load of transom and filling"}},
+    {"QRLabel69", {{}, "Requirements"}},
+    {"QRLabel70", {{}, "load of transom: 0.03 kN/m"}},
+    {"QRLabel71", {{}, "span = width of glass / filling"}},
+    {"QRLabel13", {{}, "Construction"}},
+    {"QRLabel64", {{}, "Deflection limits"}},
+    {"QRLabel65", {{}, "Load"}},
+    {"QRLabel21", {{}, "Results"}},
+    {"QRLabel17", {{}, "span"}},
+    {"QRLabel18", {{}, "height"}},
+    {"QRLabel20", {{}, "distance c from glass edge to center of support"}},
+    {"QRLabel23", {{}, "deflection of transom"}},
+    {"QRLabel51", {{}, "transom"}},
+    {"QRLabel24", {{}, "reaction force"}},
+    {"QRLabel12", {{}, "weight of glass / filling"}},
+    {"QRLabel25", {{}, "max. bending moment"}},
+    {"QRLabel26", {{}, "req. section modulus"}},
+    {"QRLabel22", {{}, "req. moment of inertia"}},
 };
 
 // Inputs end at x = 345 with their unit at 352; results end at 369 with their unit at 392.
@@ -165,7 +165,7 @@ Sheet makeDruck6(const FormTexts &texts)
     show(sheet, "QRImage3", english);
     if (english) {
         applyFrameEnglish(sheet, frame);
-        applyEnglish(sheet, kEnglish);
+        applyTexts(sheet, kEnglish, true);
     }
     fillFrameHeader(sheet, frame, texts.header);
 

@@ -1,4 +1,4 @@
-#include "reports/druck4.h"
+#include "programs/pgm41024/druck4.h"
 
 namespace report
 {
@@ -27,30 +27,30 @@ constexpr ValueSource kValues[] = {
     {"QRLabel80", "Edit18"}, // deflection of the glass edge, mm
 };
 
-constexpr SheetCaption kEnglish[] = {
-    {"QRLabel10", "Facade section: mullion as two-span beam"},
-    {"QRLabel11", "Loading case: rectangular load"},
-    {"QRLabel13", "Construction"},
-    {"QRLabel14", "length L1"},
-    {"QRLabel12", "length L2"},
-    {"QRLabel15", "longest glass edge LS"},
-    {"QRLabel16", "span A"},
-    {"QRLabel17", "span B"},
-    {"QRLabel24", "Deflection limits"},
-    {"QRLabel46", "allowed deflection of mullion"},
-    {"QRLabel43", "allowed deflection of glass edge"},
-    {"QRLabel51", "or max.             mm"},
-    {"QRLabel63", "or max.             mm"},
-    {"QRLabel23", "Load"},
-    {"QRLabel70", "wind load p"},
-    {"QRLabel21", "Results"},
-    {"QRLabel25", "max. bending moment"},
-    {"QRLabel26", "req. section modulus"},
-    {"QRLabel58", "req. section modulus"},
-    {"QRLabel56", "support moment"},
-    {"QRLabel22", "req. moment of inertia"},
-    {"QRLabel77", "deflection of construction"},
-    {"QRLabel78", "deflection of glass edge"},
+const vb::Caption kEnglish[] = {
+    {"QRLabel10", {{}, "Facade section: mullion as two-span beam"}},
+    {"QRLabel11", {{}, "Loading case: rectangular load"}},
+    {"QRLabel13", {{}, "Construction"}},
+    {"QRLabel14", {{}, "length L1"}},
+    {"QRLabel12", {{}, "length L2"}},
+    {"QRLabel15", {{}, "longest glass edge LS"}},
+    {"QRLabel16", {{}, "span A"}},
+    {"QRLabel17", {{}, "span B"}},
+    {"QRLabel24", {{}, "Deflection limits"}},
+    {"QRLabel46", {{}, "allowed deflection of mullion"}},
+    {"QRLabel43", {{}, "allowed deflection of glass edge"}},
+    {"QRLabel51", {{}, "or max.             mm"}},
+    {"QRLabel63", {{}, "or max.             mm"}},
+    {"QRLabel23", {{}, "Load"}},
+    {"QRLabel70", {{}, "wind load p"}},
+    {"QRLabel21", {{}, "Results"}},
+    {"QRLabel25", {{}, "max. bending moment"}},
+    {"QRLabel26", {{}, "req. section modulus"}},
+    {"QRLabel58", {{}, "req. section modulus"}},
+    {"QRLabel56", {{}, "support moment"}},
+    {"QRLabel22", {{}, "req. moment of inertia"}},
+    {"QRLabel77", {{}, "deflection of construction"}},
+    {"QRLabel78", {{}, "deflection of glass edge"}},
 };
 
 // The result symbols stand a little lower than their captions, their indices lower still.
@@ -194,7 +194,7 @@ Sheet makeDruck4(const FormTexts &texts)
 
     if (texts.english) {
         applyFrameEnglish(sheet, frame);
-        applyEnglish(sheet, kEnglish);
+        applyTexts(sheet, kEnglish, true);
     }
     return sheet;
 }

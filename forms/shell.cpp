@@ -1,6 +1,6 @@
-#include "app/shell.h"
+#include "forms/shell.h"
 
-#include "app/stat1024.h"
+#include "forms/programform.h"
 #include "forms/tformprofil.h"
 #include "reports/resources.h"
 
@@ -17,6 +17,19 @@
 #include <dlfcn.h>
 #define VB_FONTCONFIG 1
 #endif
+
+namespace vb
+{
+ProgramForm *FormRegistry::program(int number) const
+{
+    for (ProgramForm *form : programs) {
+        if (form && form->tables().program == number)
+            return form;
+    }
+    return nullptr;
+}
+
+} // namespace vb
 
 namespace vb::shell
 {
@@ -181,7 +194,7 @@ QString hoursAndMinutes(const QTime &time, const QLocale &locale)
 
 void refreshDateTime()
 {
-    TForm22 *menu = state().forms.menu;
+    MainMenu *menu = state().forms.menu();
     if (!menu)
         return;
     const QDateTime now = QDateTime::currentDateTime();
@@ -192,65 +205,65 @@ void refreshDateTime()
 
 QString menuPositionNumber()
 {
-    TForm22 *menu = state().forms.menu;
+    MainMenu *menu = state().forms.menu();
     return menu ? menu->positionNumber() : QString();
 }
 
 void setMenuPositionNumber(const QString &text)
 {
-    if (TForm22 *menu = state().forms.menu)
+    if (MainMenu *menu = state().forms.menu())
         menu->setPositionNumber(text);
 }
 
 QString menuProject()
 {
-    TForm22 *menu = state().forms.menu;
+    MainMenu *menu = state().forms.menu();
     return menu ? menu->project() : QString();
 }
 
 QString menuCompany()
 {
-    TForm22 *menu = state().forms.menu;
+    MainMenu *menu = state().forms.menu();
     return menu ? menu->company() : QString();
 }
 
 QString menuCreator()
 {
-    const TForm22 *menu = state().forms.menu;
+    const MainMenu *menu = state().forms.menu();
     return menu ? menu->creator() : QString();
 }
 
 QString menuDate()
 {
-    const TForm22 *menu = state().forms.menu;
+    const MainMenu *menu = state().forms.menu();
     return menu ? menu->date() : QString();
 }
 
 QString menuTime()
 {
-    const TForm22 *menu = state().forms.menu;
+    const MainMenu *menu = state().forms.menu();
     return menu ? menu->time() : QString();
 }
 
 TFormProfil *sectionWindow()
 {
-    TFormProfil *&window = state().forms.sections;
+    QPointer<TFormProfil> &window = state().forms.sections;
     if (!window)
-        window = new TFormProfil(state().forms.menu);
+        window = new TFormProfil(state().forms.menuWindow);
     return window;
 }
 
 void openProgram(int program)
 {
-    if (TForm22 *menu = state().forms.menu)
+    if (MainMenu *menu = state().forms.menu())
         menu->openProgram(program);
 }
 
 void showMenuAt(const QPoint &position)
 {
-    if (TForm22 *menu = state().forms.menu) {
-        menu->move(position);
-        menu->show();
+    if (MainMenu *menu = state().forms.menu()) {
+        menu->window()->move(position);
+        menu->window()->show();
     }
 }
 

@@ -1,4 +1,4 @@
-#include "reports/druck2.h"
+#include "programs/pgm21024/druck2.h"
 
 namespace report
 {
@@ -22,26 +22,26 @@ constexpr ValueSource kValues[] = {
 };
 
 // The body's captions in English; symbols and units stay as designed.
-constexpr SheetCaption kEnglish[] = {
-    {"QRLabel10", "Facade section: mullion with horizontal imposed load"},
-    {"QRLabel11", "Loading case: linear load"},
-    {"QRLabel13", "Construction"},
-    {"QRLabel14", "length LP"},
-    {"QRLabel16", "span A"},
-    {"QRLabel17", "span B"},
-    {"QRLabel12", "loads application heigth c related to bearing"},
-    {"QRLabel20", "Deflection limits"},
-    {"QRLabel19", "allowed deflection of mullion"},
-    {"QRLabel23", "and/or deflection of glass edge"},
-    {"QRLabel73", "or max.             mm"},
-    {"QRLabel39", "Load"},
-    {"QRLabel43", "horizontal imposed load qk"},
-    {"QRLabel21", "Results"},
-    {"QRLabel25", "max. bending moment"},
-    {"QRLabel26", "req. section modulus"},
-    {"QRLabel22", "req. moment of inertia"},
-    {"QRLabel42", "deflection of construction"},
-    {"QRLabel51", "and/or deflection of glass edge"},
+const vb::Caption kEnglish[] = {
+    {"QRLabel10", {{}, "Facade section: mullion with horizontal imposed load"}},
+    {"QRLabel11", {{}, "Loading case: linear load"}},
+    {"QRLabel13", {{}, "Construction"}},
+    {"QRLabel14", {{}, "length LP"}},
+    {"QRLabel16", {{}, "span A"}},
+    {"QRLabel17", {{}, "span B"}},
+    {"QRLabel12", {{}, "loads application heigth c related to bearing"}},
+    {"QRLabel20", {{}, "Deflection limits"}},
+    {"QRLabel19", {{}, "allowed deflection of mullion"}},
+    {"QRLabel23", {{}, "and/or deflection of glass edge"}},
+    {"QRLabel73", {{}, "or max.             mm"}},
+    {"QRLabel39", {{}, "Load"}},
+    {"QRLabel43", {{}, "horizontal imposed load qk"}},
+    {"QRLabel21", {{}, "Results"}},
+    {"QRLabel25", {{}, "max. bending moment"}},
+    {"QRLabel26", {{}, "req. section modulus"}},
+    {"QRLabel22", {{}, "req. moment of inertia"}},
+    {"QRLabel42", {{}, "deflection of construction"}},
+    {"QRLabel51", {{}, "and/or deflection of glass edge"}},
 };
 
 } // namespace
@@ -149,7 +149,7 @@ Sheet makeDruck2(const FormTexts &texts)
     // The sketch is the same in both languages.
     if (texts.english) {
         applyFrameEnglish(sheet, frame);
-        applyEnglish(sheet, kEnglish);
+        applyTexts(sheet, kEnglish, true);
     }
     fillFrameHeader(sheet, frame, texts.header);
     fillValues(sheet, kValues, texts);

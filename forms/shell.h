@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QPointer>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 #include <QtWidgets/QMessageBox>
@@ -19,8 +20,6 @@ class QWidget;
 namespace vb
 {
 
-class TForm1;
-class TForm22;
 class TForm29;
 class TForm31;
 class TFormProfil;
@@ -37,15 +36,40 @@ struct HeaderSnapshot {
     QString time;     // Edit5
 };
 
-// One reference per long-lived form, set when the form is created.
+// What the forms need of the main menu: its header fields, its position number, opening a
+// program and showing it again. The menu implements it; the forms never see its class.
+class MainMenu
+{
+public:
+    virtual ~MainMenu() = default;
+    virtual QWidget *window() = 0;
+    virtual QString positionNumber() const = 0;
+    virtual void setPositionNumber(const QString &text) = 0;
+    virtual void setDateTimeTexts(const QString &date, const QString &time) = 0;
+    virtual QString project() const = 0;
+    virtual QString company() const = 0;
+    virtual QString creator() const = 0;
+    virtual QString date() const = 0;
+    virtual QString time() const = 0;
+    // Opens program `program` as its button does; returns when the form is closed.
+    virtual void openProgram(int program) = 0;
+};
+
+// One reference per long-lived form, set when the form is created. The forms belong to the
+// main menu (their Qt parent), which deletes them; a reference goes null with its form.
 struct FormRegistry {
-    TForm1 *host = nullptr;
-    TForm22 *menu = nullptr;
-    std::array<ProgramForm *, 6> programs{}; // TForm23 … TForm28
-    TForm29 *info = nullptr;
-    TForm31 *error = nullptr;
-    TFormProfil *sections = nullptr; // made when a section is first chosen
-    TFormProjekt *project = nullptr; // made when the project window is first opened
+    QPointer<QWidget> host;
+    QPointer<QWidget> menuWindow;
+    MainMenu *menuForms = nullptr;         // the menu's face for the forms, while menuWindow lives
+    QList<QPointer<ProgramForm>> programs; // in the order of the list of programs
+    QPointer<TForm29> info;
+    QPointer<TForm31> error;
+    QPointer<TFormProfil> sections; // made when a section is first chosen
+    QPointer<TFormProjekt> project; // made when the project window is first opened
+
+    MainMenu *menu() const { return menuWindow ? menuForms : nullptr; }
+    // The form of program `number`; nullptr before the menu made it.
+    ProgramForm *program(int number) const;
 };
 
 struct Message {

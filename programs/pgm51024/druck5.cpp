@@ -1,4 +1,4 @@
-#include "reports/druck5.h"
+#include "programs/pgm51024/druck5.h"
 
 namespace report
 {
@@ -31,44 +31,44 @@ constexpr ValueSource kValues[] = {
 };
 
 // The load-case line names the rule the loads follow: DIN with RadioButton4, else BS.
-constexpr SheetText kDinLoadCase[] = {
+const vb::Caption kDinLoadCase[] = {
     {"QRLabel11",
      "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach DIN 1055-4:1975-06",
      "Loading case: load resulting from permanent load, wind, snow according to DIN 1055-4:1975-06"}};
-constexpr SheetText kBsLoadCase[] = {
+const vb::Caption kBsLoadCase[] = {
     {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach BS 6399-2:1998",
      "Loading case: load resulting from permanent load, wind, snow according to BS 6399-2:1998"}};
 
-constexpr SheetCaption kEnglish[] = {
-    {"QRLabel10", "Overhead construction / roof construction, mullion as two-span beam"},
-    {"QRLabel64", "Requirements:"},
-    {"QRLabel65", "The rafter has to be led bending resistant"},
-    {"QRLabel92", "across the middle bearing."},
-    {"QRLabel13", "Construction"},
-    {"QRLabel15", "rafter length L1"},
-    {"QRLabel56", "rafter length L2"},
-    {"QRLabel16", "longest glass edge LS"},
-    {"QRLabel17", "span A"},
-    {"QRLabel18", "span B"},
-    {"QRLabel14", "roof pitch"},
-    {"QRLabel63", "°"},
-    {"QRLabel46", "allowed deflection of rafter"},
-    {"QRLabel47", "allowed deflection of glass edge"},
-    {"QRLabel58", "or max.             mm"},
-    {"QRLabel72", "or max.             mm"},
-    {"QRLabel24", "Deflection limits"},
-    {"QRLabel12", "Load"},
-    {"QRLabel81", "wind load p"},
-    {"QRLabel20", "snow load"},
-    {"QRLabel19", "permanent load g"},
-    {"QRLabel21", "Results"},
-    {"QRLabel25", "max. bending moment"},
-    {"QRLabel26", "req. section modulus"},
-    {"QRLabel60", "req. section modulus"},
-    {"QRLabel59", "support moment"},
-    {"QRLabel22", "req. moment of inertia"},
-    {"QRLabel83", "deflection of construction"},
-    {"QRLabel84", "deflection of glass edge"},
+const vb::Caption kEnglish[] = {
+    {"QRLabel10", {{}, "Overhead construction / roof construction, mullion as two-span beam"}},
+    {"QRLabel64", {{}, "Requirements:"}},
+    {"QRLabel65", {{}, "The rafter has to be led bending resistant"}},
+    {"QRLabel92", {{}, "across the middle bearing."}},
+    {"QRLabel13", {{}, "Construction"}},
+    {"QRLabel15", {{}, "rafter length L1"}},
+    {"QRLabel56", {{}, "rafter length L2"}},
+    {"QRLabel16", {{}, "longest glass edge LS"}},
+    {"QRLabel17", {{}, "span A"}},
+    {"QRLabel18", {{}, "span B"}},
+    {"QRLabel14", {{}, "roof pitch"}},
+    {"QRLabel63", {{}, "°"}},
+    {"QRLabel46", {{}, "allowed deflection of rafter"}},
+    {"QRLabel47", {{}, "allowed deflection of glass edge"}},
+    {"QRLabel58", {{}, "or max.             mm"}},
+    {"QRLabel72", {{}, "or max.             mm"}},
+    {"QRLabel24", {{}, "Deflection limits"}},
+    {"QRLabel12", {{}, "Load"}},
+    {"QRLabel81", {{}, "wind load p"}},
+    {"QRLabel20", {{}, "snow load"}},
+    {"QRLabel19", {{}, "permanent load g"}},
+    {"QRLabel21", {{}, "Results"}},
+    {"QRLabel25", {{}, "max. bending moment"}},
+    {"QRLabel26", {{}, "req. section modulus"}},
+    {"QRLabel60", {{}, "req. section modulus"}},
+    {"QRLabel59", {{}, "support moment"}},
+    {"QRLabel22", {{}, "req. moment of inertia"}},
+    {"QRLabel83", {{}, "deflection of construction"}},
+    {"QRLabel84", {{}, "deflection of glass edge"}},
 };
 
 } // namespace
@@ -104,7 +104,7 @@ SheetLayout druck5Layout()
     layout.labels += {
         // System, load case and the condition on the rafter.
         caption("QRLabel10", 8, QStringLiteral("Schräge Konstruktion (Schrägdach), Zweifeldträger"), heading),
-        caption("QRLabel11", 32, QString::fromUtf8(kDinLoadCase[0].german)),
+        caption("QRLabel11", 32, kDinLoadCase[0].text.german),
         caption("QRLabel64", 52, QStringLiteral("Bedingung:")),
         at("QRLabel65", 104, 52, QStringLiteral("Der Sparren muß biegesteif über ")),
         at("QRLabel92", 103, 72, QStringLiteral("das mittlere Auflager geführt werden.")),
@@ -210,7 +210,7 @@ Sheet makeDruck5(const FormTexts &texts)
     fillValues(sheet, kValues, texts);
     if (texts.english) {
         applyFrameEnglish(sheet, frame);
-        applyEnglish(sheet, kEnglish);
+        applyTexts(sheet, kEnglish, true);
     }
     applyTexts(sheet, texts.option("RadioButton4") ? kDinLoadCase : kBsLoadCase, texts.english);
     return sheet;

@@ -1,4 +1,4 @@
-#include "reports/druck3.h"
+#include "programs/pgm31024/druck3.h"
 
 namespace report
 {
@@ -27,37 +27,37 @@ constexpr ValueSource kValues[] = {
     {"QRLabel64", "Edit18"}, // deflection of the pane edge
 };
 
-constexpr SheetCaption kEnglish[] = {
-    {"QRLabel10", "Overhead construction  / roof construction"},
-    {"QRLabel13", "Construction"},
-    {"QRLabel15", "rafter length LP"},
-    {"QRLabel17", "span A"},
-    {"QRLabel18", "span B"},
-    {"QRLabel16", "longest glass edge LS"},
-    {"QRLabel14", "roof pitch"},
-    {"QRLabel68", "°"},
-    {"QRLabel24", "Deflection limits"},
-    {"QRLabel46", "allowed deflection of rafter"},
-    {"QRLabel51", "or max.             mm"},
-    {"QRLabel56", "allowed deflection of glass edge"},
-    {"QRLabel58", "or max.             mm"},
-    {"QRLabel12", "Load"},
-    {"QRLabel75", "wind load p"},
-    {"QRLabel20", "snow load"},
-    {"QRLabel19", "permanent load g"},
-    {"QRLabel21", "Results"},
-    {"QRLabel25", "max. bending moment"},
-    {"QRLabel26", "req. section modulus"},
-    {"QRLabel22", "req. moment of inertia"},
-    {"QRLabel60", "deflection of construction"},
-    {"QRLabel63", "deflection of glass edge"},
+const vb::Caption kEnglish[] = {
+    {"QRLabel10", {{}, "Overhead construction  / roof construction"}},
+    {"QRLabel13", {{}, "Construction"}},
+    {"QRLabel15", {{}, "rafter length LP"}},
+    {"QRLabel17", {{}, "span A"}},
+    {"QRLabel18", {{}, "span B"}},
+    {"QRLabel16", {{}, "longest glass edge LS"}},
+    {"QRLabel14", {{}, "roof pitch"}},
+    {"QRLabel68", {{}, "°"}},
+    {"QRLabel24", {{}, "Deflection limits"}},
+    {"QRLabel46", {{}, "allowed deflection of rafter"}},
+    {"QRLabel51", {{}, "or max.             mm"}},
+    {"QRLabel56", {{}, "allowed deflection of glass edge"}},
+    {"QRLabel58", {{}, "or max.             mm"}},
+    {"QRLabel12", {{}, "Load"}},
+    {"QRLabel75", {{}, "wind load p"}},
+    {"QRLabel20", {{}, "snow load"}},
+    {"QRLabel19", {{}, "permanent load g"}},
+    {"QRLabel21", {{}, "Results"}},
+    {"QRLabel25", {{}, "max. bending moment"}},
+    {"QRLabel26", {{}, "req. section modulus"}},
+    {"QRLabel22", {{}, "req. moment of inertia"}},
+    {"QRLabel60", {{}, "deflection of construction"}},
+    {"QRLabel63", {{}, "deflection of glass edge"}},
 };
 
 // The load-case line names the wind rule that goes with the chosen snow rule.
-constexpr SheetText kDinLoadCase[] = {
+const vb::Caption kDinLoadCase[] = {
     {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach DIN 1055T4",
      "Loading case: load resulting from permanent load, wind, snow according to DIN 1055-4:1975-06"}};
-constexpr SheetText kBsLoadCase[] = {
+const vb::Caption kBsLoadCase[] = {
     {"QRLabel11", "Lastfall: gleichmäßige Streckenlast aus Eigengewicht, Wind, Schnee nach BS 6399-2",
      "Loading case: load resulting from permanent load, wind, snow according to BS 6399-2:1998"}};
 
@@ -93,7 +93,7 @@ SheetLayout druck3Layout()
 
     layout.labels += {
         caption("QRLabel10", 8, QStringLiteral("Schräge Konstruktion (Schrägdach)"), heading),
-        caption("QRLabel11", 32, QString::fromUtf8(kDinLoadCase[0].german)),
+        caption("QRLabel11", 32, kDinLoadCase[0].text.german),
 
         // Geometry: lengths and field widths in m, the pitch in degrees.
         caption("QRLabel13", 101, QStringLiteral("Konstruktion"), heading),
@@ -181,7 +181,7 @@ Sheet makeDruck3(const FormTexts &texts)
 
     if (texts.english) {
         applyFrameEnglish(sheet, frame);
-        applyEnglish(sheet, kEnglish);
+        applyTexts(sheet, kEnglish, true);
     }
     // The load case follows the snow rule chosen on the form at the moment of printing.
     applyTexts(sheet, texts.option("RadioButton3") ? kBsLoadCase : kDinLoadCase, texts.english);

@@ -1,4 +1,4 @@
-#include "reports/druck1.h"
+#include "programs/pgm11024/druck1.h"
 
 #include "reports/sheetitems.h"
 
@@ -10,60 +10,60 @@ namespace
 
 // The body's headings and result captions in English, for both constructions; symbols and
 // units stay as designed.
-constexpr SheetCaption kEnglish[] = {
-    {"QRLabel13", "Construction"},
-    {"QRLabel20", "Deflection limits"},
-    {"QRLabel19", "Load"},
-    {"QRLabel21", "Results"},
-    {"QRLabel66", "wind load p"},
-    {"QRLabel25", "max. bending moment"},
-    {"QRLabel26", "req. section modulus"},
-    {"QRLabel22", "req. moment of inertia"},
+const vb::Caption kEnglish[] = {
+    {"QRLabel13", {{}, "Construction"}},
+    {"QRLabel20", {{}, "Deflection limits"}},
+    {"QRLabel19", {{}, "Load"}},
+    {"QRLabel21", {{}, "Results"}},
+    {"QRLabel66", {{}, "wind load p"}},
+    {"QRLabel25", {{}, "max. bending moment"}},
+    {"QRLabel26", {{}, "req. section modulus"}},
+    {"QRLabel22", {{}, "req. moment of inertia"}},
 };
 
 // The mullion under a uniform line load.
-constexpr SheetText kMullionTexts[] = {
+const vb::Caption kMullionTexts[] = {
     {"QRLabel10", "Fassadensystem: Pfosten", "Facade section: mullion"},
     {"QRLabel11", "Lastfall: gleichmäßige Streckenlast", "Loading case: rectangular load"},
     {"QRLabel14", "Länge Pfosten LP", "length LP"},
     {"QRLabel15", "Länge größte Scheibe LS", "longest glass edge LS"},
-    {"QRLabel60", "m", nullptr},
+    {"QRLabel60", {"m", {}}},
     {"QRLabel18", "zulässige Durchbiegung des Pfostens", "allowed deflection of mullion"},
-    {"QRLabel16", nullptr, "span A"},
-    {"QRLabel17", nullptr, "span B"},
-    {"QRLabel68", nullptr, "allowed deflection of glass edge"},
-    {"QRLabel44", nullptr, "or max.             mm"},
-    {"QRLabel73", nullptr, "or max.             mm"},
-    {"QRLabel24", nullptr, "deflection of construction"},
-    {"QRLabel51", nullptr, "deflection of glass edge"},
-    {"QRLabel23", "", nullptr},
+    {"QRLabel16", {{}, "span A"}},
+    {"QRLabel17", {{}, "span B"}},
+    {"QRLabel68", {{}, "allowed deflection of glass edge"}},
+    {"QRLabel44", {{}, "or max.             mm"}},
+    {"QRLabel73", {{}, "or max.             mm"}},
+    {"QRLabel24", {{}, "deflection of construction"}},
+    {"QRLabel51", {{}, "deflection of glass edge"}},
+    {"QRLabel23", {"", {}}},
 };
 
 // The transom under the trapezoidal or triangular loads of the panes above and below. It has
 // no width B, no limit row of its own span and no member deflection line: those print empty.
-constexpr SheetText kTransomTexts[] = {
+const vb::Caption kTransomTexts[] = {
     {"QRLabel10", "Fassadensystem: Riegel", "Facade section: transom"},
     {"QRLabel14", "Länge H1", "height H1"},
     {"QRLabel15", "Länge H2", "height H2"},
     {"QRLabel16", "Feldbreite L", "span L"},
-    {"QRLabel60", "m", nullptr},
+    {"QRLabel60", {"m", {}}},
     {"QRLabel11", "Lastfall: Trapezlast bzw. Dreieckslast",
      "Loading case: trapezoid- and/or triangular load"},
     {"QRLabel18", "Zulässige Durchbiegung der Konstruktion", "allowed deflection of transom"},
     {"QRLabel68", "bzw. Scheibenkante", "and deflection of glass edge"},
-    {"QRLabel73", nullptr, "or max.             mm"},
-    {"QRLabel51", nullptr, "deflection of glass edge"},
-    {"QRLabel17", "", nullptr},
-    {"QRLabel41", "", nullptr},
-    {"QRLabel63", "", nullptr},
-    {"QRLabel76", "", nullptr},
-    {"QRLabel42", "", nullptr},
-    {"QRLabel44", "", nullptr},
-    {"QRLabel67", "", nullptr},
-    {"QRLabel24", "", nullptr},
-    {"QRLabel46", "", nullptr},
-    {"QRLabel47", "", nullptr},
-    {"QRLabel23", "", nullptr},
+    {"QRLabel73", {{}, "or max.             mm"}},
+    {"QRLabel51", {{}, "deflection of glass edge"}},
+    {"QRLabel17", {"", {}}},
+    {"QRLabel41", {"", {}}},
+    {"QRLabel63", {"", {}}},
+    {"QRLabel76", {"", {}}},
+    {"QRLabel42", {"", {}}},
+    {"QRLabel44", {"", {}}},
+    {"QRLabel67", {"", {}}},
+    {"QRLabel24", {"", {}}},
+    {"QRLabel46", {"", {}}},
+    {"QRLabel47", {"", {}}},
+    {"QRLabel23", {"", {}}},
 };
 
 // Value label ← form field. In transom mode the form's fields stand for H1, H2 and the span L.
@@ -202,14 +202,14 @@ Sheet makeDruck1(const FormTexts &texts)
 
     if (english) {
         applyFrameEnglish(sheet, frame);
-        applyEnglish(sheet, kEnglish);
+        applyTexts(sheet, kEnglish, true);
     }
     fillFrameHeader(sheet, frame, texts.header);
 
     fillValues(sheet, kValues, texts);
     if (!transom)
         fillValues(sheet, kMullionValues, texts);
-    applyTexts(sheet, transom ? std::span<const SheetText>(kTransomTexts) : kMullionTexts, english);
+    applyTexts(sheet, transom ? std::span<const vb::Caption>(kTransomTexts) : kMullionTexts, english);
 
     // The mullion prints the elevation and its load influence areas, the transom its own
     // drawing; the labelled drawings in the sheet's language.
