@@ -62,7 +62,7 @@ QString GuiFixture::languageFilePath() const
 
 void GuiFixture::withProgramOpen(int n, const std::function<void(QWidget *form)> &inside, int safetyMs)
 {
-    vb::ProgramForm *form = vb::shell::forms().programs.at(static_cast<std::size_t>(n - 1));
+    vb::ProgramForm *form = vb::shell::forms().program(n);
     QTimer::singleShot(0, form, [form, inside] {
         QApplication::processEvents();
         inside(form);

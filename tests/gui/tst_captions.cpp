@@ -5,6 +5,7 @@
 
 #include "app/mainmenu.h"
 #include "forms/programform.h"
+#include "forms/programlist.h"
 #include "forms/shell.h"
 #include "forms/tformprofil.h"
 #include "forms/tformprojekt.h"
@@ -44,16 +45,6 @@ QHash<QString, QString> designTexts(const QString &path)
     return texts;
 }
 
-struct FormDesign {
-    const char *form;
-    const char *ui;
-};
-constexpr FormDesign kPrograms[] = {
-    {"TForm23", "programs/pgm11024/pgm11024.ui"}, {"TForm24", "programs/pgm21024/pgm21024.ui"},
-    {"TForm25", "programs/pgm31024/pgm31024.ui"}, {"TForm26", "programs/pgm41024/pgm41024.ui"},
-    {"TForm27", "programs/pgm51024/pgm51024.ui"}, {"TForm28", "programs/pgm61024/pgm61024.ui"},
-};
-
 QString sourceFile(const char *path)
 {
     return QStringLiteral(VB_SOURCE_DIR "/") + QLatin1String(path);
@@ -81,15 +72,24 @@ private:
 void TestCaptions::everyNamedControlExists_data()
 {
     QTest::addColumn<int>("program");
-    for (int n = 1; n <= 6; ++n)
-        QTest::addRow("Programm %d", n) << n;
+    for (const vb::Program &program : vb::programList())
+        QTest::addRow("Programm %d", program.tables->program) << program.tables->program;
 }
 
 void TestCaptions::everyNamedControlExists()
 {
     QFETCH(int, program);
-    vb::ProgramForm *form = vb::shell::forms().programs.at(std::size_t(program - 1));
+    vb::ProgramForm *form = vb::shell::forms().program(program);
+    QVERIFY(form);
     form->ensureBuilt();
+    QCOMPARE(form->objectName(), QLatin1String(vb::findProgram(program)->form));
+    // A project file may hold exactly what the tables name: every input, result and option of
+    // the form, and nothing it does not have.
+    const vb::project::ProgramFields named = vb::programFields(form->tables());
+    const vb::project::ProgramFields built = form->projectFields();
+    QCOMPARE(named.inputs, built.inputs);
+    QCOMPARE(named.results, built.results);
+    QCOMPARE(named.options, built.options);
     QList<std::span<const vb::Caption>> tables{form->tables().captions, vb::ProgramForm::commandCaptions()};
     for (const std::span<const vb::Caption> table : form->tables().modeCaptions)
         tables << table;
@@ -141,8 +141,14 @@ void TestCaptions::germanTextsAreTheDesignTexts_data()
     QTest::addColumn<QString>("ui");
     QTest::addColumn<int>("program"); // 0: the main menu
     QTest::newRow("main menu") << sourceFile("app/stat1024.ui") << 0;
-    for (int n = 1; n <= 6; ++n)
-        QTest::addRow("Programm %d", n) << sourceFile(kPrograms[n - 1].ui) << n;
+    for (const vb::Program &program : vb::programList()) {
+        const int n = program.tables->program;
+        const QString folder = QLatin1String(program.folder);
+        QTest::addRow("Programm %d", n)
+            << sourceFile(qPrintable(folder + QLatin1Char('/') + folder.section(QLatin1Char('/'), -1) +
+                                     QStringLiteral(".ui")))
+            << n;
+    }
 }
 
 void TestCaptions::germanTextsAreTheDesignTexts()
@@ -152,8 +158,7 @@ void TestCaptions::germanTextsAreTheDesignTexts()
     const QHash<QString, QString> design = designTexts(ui);
     QVERIFY2(!design.isEmpty(), qPrintable(ui));
     const std::span<const vb::Caption> table =
-        program == 0 ? vb::menuCaptions()
-                     : vb::shell::forms().programs.at(std::size_t(program - 1))->tables().captions;
+        program == 0 ? vb::menuCaptions() : vb::findProgram(program)->tables->captions;
     for (const vb::Caption &row : table) {
         const QString name = QLatin1String(row.control);
         QVERIFY2(design.contains(name), qPrintable(ui + QStringLiteral(" has no text for ") + name));

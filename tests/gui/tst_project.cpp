@@ -33,7 +33,7 @@ using namespace formtest;
 
 vb::ProgramForm *programForm(int program)
 {
-    return vb::shell::forms().programs.at(std::size_t(program - 1));
+    return vb::shell::forms().program(program);
 }
 
 QStringList resultTexts(vb::ProgramForm *form)
@@ -142,14 +142,9 @@ void TestProject::storePosition(int program, const QString &number,
     m_app->withProgramOpen(program, [&](QWidget *form) {
         typeAll(form, kCalculatingInputs[program - 1]);
         click(form, "Button1");
-        GuiFixture::type(form,
-                         vb::shell::forms()
-                             .programs[std::size_t(program - 1)]
-                             ->positionField()
-                             ->objectName()
-                             .toLatin1()
-                             .constData(),
-                         number);
+        GuiFixture::type(
+            form, vb::shell::forms().program(program)->positionField()->objectName().toLatin1().constData(),
+            number);
         if (before)
             before(form);
         auto *save = form->findChild<QPushButton *>(QStringLiteral("ButtonSpeichern"));

@@ -507,7 +507,7 @@ void TestSectionChoice::newControlsFitTheDesign_data()
 void TestSectionChoice::newControlsFitTheDesign()
 {
     QFETCH(int, program);
-    vb::ProgramForm *form = vb::shell::forms().programs.at(std::size_t(program - 1));
+    vb::ProgramForm *form = vb::shell::forms().program(program);
     form->ensureBuilt();
     for (const char *name : {"ButtonProfil", "LabelProfil", "ButtonSpeichern"}) {
         const auto *added = form->findChild<QWidget *>(QLatin1String(name));

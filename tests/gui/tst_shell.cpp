@@ -5,6 +5,7 @@
 #include "forms/erro1024.h"
 #include "forms/pgm71024.h"
 #include "forms/programform.h"
+#include "forms/programlist.h"
 
 #include <QtCore/QFile>
 #include <QtTest/QtTest>
@@ -229,7 +230,8 @@ void TestShell::programFormsAreMadeWhenFirstOpened()
     // only when the user first opens them, so that the menu comes up fast.
     GuiFixture app;
     const auto &programs = vb::shell::forms().programs;
-    for (std::size_t i = 0; i < programs.size(); ++i) {
+    QCOMPARE(programs.size(), vb::programList().size());
+    for (qsizetype i = 0; i < programs.size(); ++i) {
         QVERIFY(programs[i]);
         QCOMPARE(programs[i]->objectName(), QStringLiteral("TForm%1").arg(23 + i));
         QVERIFY(!programs[i]->isBuilt());
