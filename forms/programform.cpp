@@ -107,8 +107,13 @@ void ProgramForm::setVisible(bool visible)
 void ProgramForm::setupProgramForm(QLineEdit *positionField)
 {
     m_position = positionField;
-    addPdfButton();
-    addSectionControls();
+    // "Als PDF…", "Profil wählen…", the line of the chosen section and "Position speichern" stand
+    // in every form's design, beside its command buttons, next after "Zurück" in the Tab order.
+    m_sectionButton = findChild<QPushButton *>(QStringLiteral("ButtonProfil"));
+    m_sectionLine = findChild<QLabel *>(QStringLiteral("LabelProfil"));
+    m_saveButton = findChild<QPushButton *>(QStringLiteral("ButtonSpeichern"));
+    Q_ASSERT(m_sectionButton && m_sectionLine && m_saveButton);
+    m_sectionLine->hide();
     applyFormFonts(this);
     m_sectionLineFont = m_sectionLine->font();
     const auto connectButton = [this](const char *name, auto handler) {
@@ -379,108 +384,6 @@ void ProgramForm::showSectionChoice()
     m_sectionLine->setVisible(m_section || m_sectionRemoved);
 }
 
-QRect ProgramForm::freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area,
-                            const QWidget *placing) const
-{
-    // What the design occupies: every control that holds no others, and the status bar.
-    QList<QRect> taken;
-    for (const QWidget *widget : findChildren<QWidget *>()) {
-        if (widget == placing)
-            continue;
-        const bool holder = !widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty();
-        if (holder && !widget->inherits("QStatusBar"))
-            continue;
-        taken << QRect(widget->mapTo(this, QPoint(0, 0)), widget->size());
-    }
-    const QRect inside = rect().adjusted(4, 4, -4, -4);
-    const auto free = [&](const QRect &spot) {
-        const QRect margin = spot.adjusted(-3, -3, 3, 3);
-        return inside.contains(spot) &&
-               std::none_of(taken.begin(), taken.end(), [&](const QRect &r) { return r.intersects(margin); });
-    };
-    for (const QPoint &corner : preferred) {
-        if (free(QRect(corner, size)))
-            return QRect(corner, size);
-    }
-    // Else the lowest free place of the area, as far right as it goes; only the controls in the
-    // area can be in the way.
-    const QRect reach = area.adjusted(-4, -4, 4, 4);
-    taken.removeIf([&reach](const QRect &r) { return !r.intersects(reach); });
-    for (int y = area.bottom() - size.height(); y >= area.top(); y -= 2) {
-        for (int x = area.right() - size.width(); x >= area.left(); x -= 4) {
-            if (free(QRect(QPoint(x, y), size)))
-                return QRect(QPoint(x, y), size);
-        }
-    }
-    return {};
-}
-
-void ProgramForm::addSectionControls()
-{
-    // "Profil wählen…" as large as the other command buttons: in their row where it has room,
-    // else as near to them as the design leaves room, towards the results. The line of the
-    // chosen section goes beside the button.
-    auto *pdf = findChild<QPushButton *>(QStringLiteral("ButtonPdf"));
-    auto *calculate = findChild<QPushButton *>(QStringLiteral("Button1"));
-    Q_ASSERT(pdf && calculate);
-    const QSize buttonSize = pdf->size();
-    const QRect nearRow(QPoint(8, calculate->y() - 140), QPoint(width() - 8, height()));
-    const QRect button = freeSpot(buttonSize,
-                                  {{pdf->x() + pdf->width() + 15, pdf->y()},
-                                   {pdf->x() + pdf->width() + 8, pdf->y()},
-                                   {calculate->x(), calculate->y() + calculate->height() + 6},
-                                   {calculate->x(), calculate->y() - buttonSize.height() - 6}},
-                                  nearRow);
-    m_sectionButton = new QPushButton(pdf->parentWidget());
-    m_sectionButton->setObjectName(QStringLiteral("ButtonProfil"));
-    m_sectionButton->setGeometry(button);
-    m_sectionButton->setFont(pdf->font());
-    m_sectionButton->setText(captionText(kCommandCaptions[5], false));
-    m_sectionButton->setEnabled(false);
-    setTabOrder(pdf, m_sectionButton);
-    m_sectionLine = new QLabel(this);
-    m_sectionLine->setObjectName(QStringLiteral("LabelProfil"));
-    m_sectionLine->hide();
-
-    const QSize lineSize(340, 17);
-    const int centre = button.top() + (button.height() - lineSize.height()) / 2;
-    const QRect line = freeSpot(lineSize,
-                                {{button.right() + 12, centre},
-                                 {button.left() - 12 - lineSize.width(), centre},
-                                 {button.left(), button.bottom() + 4},
-                                 {button.left(), button.top() - lineSize.height() - 4},
-                                 {calculate->x(), calculate->y() + calculate->height() + 4},
-                                 {calculate->x(), calculate->y() - lineSize.height() - 4}},
-                                nearRow, m_sectionLine);
-    m_sectionLine->setGeometry(line);
-
-    // "Position speichern" beside "Profil wählen…", clear of the section line; as high as the
-    // command buttons and wide enough for its text in either language.
-    const QFontMetrics metrics(pdf->font());
-    const Caption &saveText = kCommandCaptions[6];
-    const QSize saveSize(
-        std::max({buttonSize.width(), metrics.horizontalAdvance(captionText(saveText, false)) + 16,
-                  metrics.horizontalAdvance(captionText(saveText, true)) + 16}),
-        buttonSize.height());
-    const QList<QPoint> beside = {{button.right() + 9, button.top()},
-                                  {button.left(), button.bottom() + 7},
-                                  {button.left(), button.top() - saveSize.height() - 6},
-                                  {button.left() - saveSize.width() - 8, button.top()}};
-    QRect save = freeSpot(saveSize, beside, nearRow);
-    // A design with no room near the command buttons still gets the button somewhere free.
-    if (save.isEmpty())
-        save = freeSpot(saveSize, {}, rect());
-    if (save.isEmpty())
-        save = freeSpot(buttonSize, beside, rect());
-    m_saveButton = new QPushButton(pdf->parentWidget());
-    m_saveButton->setObjectName(QStringLiteral("ButtonSpeichern"));
-    m_saveButton->setGeometry(save);
-    m_saveButton->setFont(pdf->font());
-    m_saveButton->setText(captionText(kCommandCaptions[6], false));
-    m_saveButton->setEnabled(false);
-    setTabOrder(m_sectionButton, m_saveButton);
-}
-
 void ProgramForm::showInfo(const InfoButton &button)
 {
     const InfoPages pages = button.option && optionChosen(button.option) ? button.optionPages : button.pages;
@@ -499,26 +402,6 @@ void ProgramForm::aufnr()
     applyCommandCaptions();
     applyCaptions(this, m_tables.captions, shell::english());
     showSectionChoice();
-}
-
-void ProgramForm::addPdfButton()
-{
-    // The fifth command button: as large as the others, in their row, right of "Zurück", and
-    // next after it in the Tab order.
-    auto *back = findChild<QPushButton *>(QStringLiteral("Button2"));
-    auto *reset = findChild<QPushButton *>(QStringLiteral("Button3"));
-    Q_ASSERT(back && reset);
-    auto *pdf = new QPushButton(back->parentWidget());
-    pdf->setObjectName(QStringLiteral("ButtonPdf"));
-    const int gap = reset->x() < back->x() ? back->x() - (reset->x() + reset->width()) : 15;
-    int x = back->x() + back->width() + std::max(gap, 8);
-    // Where the row's own spacing would take it past the window's edge, it follows closer.
-    if (x + back->width() > width() - 8)
-        x = back->x() + back->width() + 8;
-    pdf->setGeometry(x, back->y(), back->width(), back->height());
-    pdf->setFont(back->font());
-    pdf->setText(captionText(kCommandCaptions[4], false));
-    setTabOrder(back, pdf);
 }
 
 void ProgramForm::Button4Click()

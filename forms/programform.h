@@ -135,13 +135,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void addPdfButton();
-    // "Profil wählen…" and the line of the chosen section, placed where the design leaves room.
-    void addSectionControls();
-    // A place of `size` that overlaps no control of the design: the first of `preferred` that is
-    // free, else the lowest free one in `area`; empty when there is none.
-    QRect freeSpot(QSize size, const QList<QPoint> &preferred, const QRect &area,
-                   const QWidget *placing = nullptr) const;
     // What the form's design calls a field: the caption on its row, empty where it has none.
     QString rowCaption(const QLineEdit *field) const;
     // The form's state as a position record: options, inputs and results as they stand.

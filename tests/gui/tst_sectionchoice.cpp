@@ -7,6 +7,7 @@
 #include "core/langflag.h"
 #include "core/sections.h"
 #include "forms/programform.h"
+#include "forms/programlist.h"
 #include "forms/shell.h"
 #include "forms/tformprofil.h"
 #include "programs/pgm11024/pgm1calc.h"
@@ -500,8 +501,8 @@ void TestSectionChoice::noSufficientSectionIsSaid()
 void TestSectionChoice::newControlsFitTheDesign_data()
 {
     QTest::addColumn<int>("program");
-    for (int n = 1; n <= 6; ++n)
-        QTest::addRow("Programm %d", n) << n;
+    for (const vb::Program &program : vb::programList())
+        QTest::addRow("Programm %d", program.tables->program) << program.tables->program;
 }
 
 void TestSectionChoice::newControlsFitTheDesign()
@@ -509,7 +510,7 @@ void TestSectionChoice::newControlsFitTheDesign()
     QFETCH(int, program);
     vb::ProgramForm *form = vb::shell::forms().program(program);
     form->ensureBuilt();
-    for (const char *name : {"ButtonProfil", "LabelProfil", "ButtonSpeichern"}) {
+    for (const char *name : {"ButtonPdf", "ButtonProfil", "LabelProfil", "ButtonSpeichern"}) {
         const auto *added = form->findChild<QWidget *>(QLatin1String(name));
         const QRect place(added->mapTo(form, QPoint(0, 0)), added->size());
         QVERIFY2(!place.isEmpty() && form->rect().contains(place), name);
