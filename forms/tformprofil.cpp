@@ -6,16 +6,19 @@
 #include "forms/captions.h"
 #include "forms/shell.h"
 
+#include "ui_tformprofil.h"
+
+#include <QtCore/QAbstractTableModel>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
-#include <QtWidgets/QHBoxLayout>
+#include <QtCore/QSortFilterProxyModel>
+#include <QtGui/QFont>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QTableWidget>
-#include <QtWidgets/QVBoxLayout>
+#include <QtWidgets/QTableView>
 
 #include <cmath>
 
@@ -78,72 +81,117 @@ constexpr int kListedLeftOut = 5;
 
 } // namespace
 
-TFormProfil::TFormProfil(QWidget *parent)
-    : QDialog(parent), m_folder(sections::CatalogueStore::defaultFolder())
+// The sufficient sections as a table: the section and its mass, one utilisation per required
+// value, the series and the catalogue. A cell shows its text and sorts by its value (Qt::UserRole):
+// numbers as numbers, a section without a mass after those with one.
+class SectionTableModel final : public QAbstractTableModel
 {
-    setObjectName(QStringLiteral("TFormProfil"));
-    resize(720, 520);
-    const auto named = [this](auto *widget, const char *name) {
-        widget->setParent(this);
-        widget->setObjectName(QString::fromLatin1(name));
-        return widget;
-    };
-    auto *required = named(new QLabel, "LabelErforderlich");
-    m_values = named(new QLabel, "LabelWerte");
-    m_values->setWordWrap(true);
-    auto *catalogues = named(new QLabel, "LabelKataloge");
-    m_catalogueList = named(new QListWidget, "ListKataloge");
-    m_catalogueList->setMaximumHeight(90);
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void reset(QStringList headers, QList<sections::Candidate> candidates, QStringList catalogues)
+    {
+        beginResetModel();
+        m_headers = std::move(headers);
+        m_candidates = std::move(candidates);
+        m_catalogues = std::move(catalogues);
+        endResetModel();
+    }
+    const sections::Candidate &candidate(int row) const { return m_candidates.at(row); }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_candidates.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_headers.size());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return m_headers.value(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const sections::Candidate &candidate = m_candidates.at(index.row());
+        const sections::Section &section = *candidate.section;
+        const int column = index.column();
+        const int utilisations = int(candidate.utilisation.size());
+        const int k = column - kFirstUtilisationColumn;
+        const bool utilisation = k >= 0 && k < utilisations;
+        // The governing utilisation is marked; it is the one the form shows.
+        const bool governing = utilisation && k == candidate.governing;
+        switch (role) {
+        case Qt::DisplayRole:
+            if (column == 0)
+                return section.name;
+            if (column == 1)
+                return section.mass ? formatFixed(*section.mass, 2) : QString();
+            if (utilisation)
+                return QStringLiteral("%1 %").arg(std::round(candidate.utilisation[k])) +
+                       (governing ? QStringLiteral(" ◄") : QString());
+            return column == kFirstUtilisationColumn + utilisations ? section.series
+                                                                    : m_catalogues.value(index.row());
+        case Qt::UserRole:
+            if (column == 1)
+                return section.mass.value_or(HUGE_VAL);
+            if (utilisation)
+                return candidate.utilisation[k];
+            return data(index, Qt::DisplayRole);
+        case Qt::TextAlignmentRole:
+            return utilisation ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        case Qt::FontRole:
+            if (governing) {
+                QFont font;
+                font.setBold(true);
+                return font;
+            }
+            return {};
+        default:
+            return {};
+        }
+    }
+
+private:
+    QStringList m_headers;
+    QList<sections::Candidate> m_candidates;
+    QStringList m_catalogues; // the catalogue of each row
+};
+
+TFormProfil::TFormProfil(QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TFormProfil>()),
+      m_folder(sections::CatalogueStore::defaultFolder()), m_model(new SectionTableModel(this)),
+      m_sorted(new QSortFilterProxyModel(this))
+{
+    m_ui->setupUi(this);
+    m_values = m_ui->LabelWerte;
+    m_catalogueList = m_ui->ListKataloge;
     // File names are the planner's: shown as they are, never as markup.
-    m_hint = named(new QLabel, "LabelHinweis");
-    m_hint->setTextFormat(Qt::PlainText);
-    m_hint->setWordWrap(true);
+    m_hint = m_ui->LabelHinweis;
     m_hint->hide();
-    auto *import = named(new QPushButton, "ButtonImport");
-    m_remove = named(new QPushButton, "ButtonKatalogEntfernen");
-    auto *sufficient = named(new QLabel, "LabelProfile");
-    m_sectionList = named(new QTableWidget, "ListProfile");
-    m_sectionList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_sectionList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_sectionList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_sectionList->verticalHeader()->hide();
-    m_none = named(new QLabel, "LabelKeinProfil");
-    m_take = named(new QPushButton, "ButtonUebernehmen");
-    auto *cancel = named(new QPushButton, "ButtonAbbrechen");
+    m_remove = m_ui->ButtonKatalogEntfernen;
+    m_none = m_ui->LabelKeinProfil;
+    m_take = m_ui->ButtonUebernehmen;
+    m_sectionList = m_ui->ListProfile;
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(Qt::UserRole);
+    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_sectionList->setModel(m_sorted);
+    // The lightest first until the planner clicks a column's header.
+    m_sectionList->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_sorted->sort(-1);
 
-    auto *layout = new QVBoxLayout(this);
-    auto *valuesRow = new QHBoxLayout;
-    valuesRow->addWidget(required);
-    valuesRow->addWidget(m_values, 1);
-    layout->addLayout(valuesRow);
-    layout->addWidget(catalogues);
-    auto *catalogueRow = new QHBoxLayout;
-    catalogueRow->addWidget(m_catalogueList, 1);
-    auto *catalogueButtons = new QVBoxLayout;
-    catalogueButtons->addWidget(import);
-    catalogueButtons->addWidget(m_remove);
-    catalogueButtons->addStretch();
-    catalogueRow->addLayout(catalogueButtons);
-    layout->addLayout(catalogueRow);
-    layout->addWidget(m_hint);
-    layout->addWidget(sufficient);
-    layout->addWidget(m_sectionList, 1);
-    layout->addWidget(m_none);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_take);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-
-    for (QPushButton *button : {import, m_remove, m_take, cancel})
-        button->setAutoDefault(false);
-    connect(import, &QPushButton::clicked, this, &TFormProfil::ButtonImportClick);
+    connect(m_ui->ButtonImport, &QPushButton::clicked, this, &TFormProfil::ButtonImportClick);
     connect(m_remove, &QPushButton::clicked, this, &TFormProfil::ButtonKatalogEntfernenClick);
     connect(m_take, &QPushButton::clicked, this, &TFormProfil::takeSelected);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_sectionList, &QTableWidget::itemDoubleClicked, this, &TFormProfil::takeSelected);
-    connect(m_sectionList, &QTableWidget::itemSelectionChanged, this,
-            [this] { m_take->setEnabled(!m_sectionList->selectedItems().isEmpty()); });
+    connect(m_ui->ButtonAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_sectionList, &QTableView::doubleClicked, this, &TFormProfil::takeSelected);
+    connect(m_sectionList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { m_take->setEnabled(m_sectionList->selectionModel()->hasSelection()); });
     connect(m_catalogueList, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
         const QString name = item->data(Qt::UserRole).toString();
         m_leftOut.removeAll(name);
@@ -309,47 +357,23 @@ void TFormProfil::fillSections()
         headers << captionText(value.label, english);
     for (const Caption &column : kTrailingColumns)
         headers << captionText(column, english);
-    m_sectionList->clear();
-    m_sectionList->setColumnCount(int(headers.size()));
-    m_sectionList->setHorizontalHeaderLabels(headers);
-    m_sectionList->setRowCount(int(m_candidates.size()));
-    for (int row = 0; row < m_candidates.size(); ++row) {
-        const sections::Candidate &candidate = m_candidates[row];
-        const sections::Section &section = *candidate.section;
-        const QString mass = section.mass ? formatFixed(*section.mass, 2) : QString();
-        const int afterUtilisation = kFirstUtilisationColumn + int(m_required.size());
-        m_sectionList->setItem(row, 0, new QTableWidgetItem(section.name));
-        m_sectionList->setItem(row, 1, new QTableWidgetItem(mass));
-        m_sectionList->setItem(row, afterUtilisation, new QTableWidgetItem(section.series));
-        m_sectionList->setItem(row, afterUtilisation + 1, new QTableWidgetItem(catalogueOf.value(&section)));
-        for (int k = 0; k < candidate.utilisation.size(); ++k) {
-            // The governing utilisation is marked; it is the one the form shows.
-            const bool governing = k == candidate.governing;
-            auto *item =
-                new QTableWidgetItem(QStringLiteral("%1 %").arg(std::round(candidate.utilisation[k])) +
-                                     (governing ? QStringLiteral(" ◄") : QString()));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (governing) {
-                QFont font = item->font();
-                font.setBold(true);
-                item->setFont(font);
-            }
-            m_sectionList->setItem(row, kFirstUtilisationColumn + k, item);
-        }
-    }
+    QStringList catalogues;
+    for (const sections::Candidate &candidate : std::as_const(m_candidates))
+        catalogues << catalogueOf.value(candidate.section);
+    m_model->reset(headers, m_candidates, catalogues);
     m_sectionList->resizeColumnsToContents();
     m_none->setVisible(m_candidates.isEmpty());
     if (!m_candidates.isEmpty())
         m_sectionList->selectRow(0);
-    m_take->setEnabled(!m_sectionList->selectedItems().isEmpty());
+    m_take->setEnabled(m_sectionList->selectionModel()->hasSelection());
 }
 
 void TFormProfil::takeSelected()
 {
-    const QList<QTableWidgetItem *> selected = m_sectionList->selectedItems();
+    const QModelIndexList selected = m_sectionList->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return;
-    const sections::Candidate &candidate = m_candidates.at(selected.first()->row());
+    const sections::Candidate &candidate = m_model->candidate(m_sorted->mapToSource(selected.first()).row());
     m_choice = SectionChoice{candidate.section->name, candidate.utilisation.value(candidate.governing)};
     accept();
 }

@@ -6,16 +6,25 @@
 #include <QtWidgets/QDialog>
 
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <span>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTableWidget;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace Ui
+{
+class TFormProfil;
+}
 
 namespace vb
 {
+
+class SectionTableModel;
 
 // A required value of one calculation as the section window shows it.
 struct RequiredValue {
@@ -81,6 +90,7 @@ private:
     void fillSections();
     void takeSelected();
 
+    std::unique_ptr<Ui::TFormProfil> m_ui;
     QString m_folder;
     QList<RequiredValue> m_required;
     QList<sections::Catalogue> m_catalogues; // the generic series first, then the imported ones
@@ -90,7 +100,9 @@ private:
 
     QLabel *m_values = nullptr;
     QListWidget *m_catalogueList = nullptr;
-    QTableWidget *m_sectionList = nullptr;
+    SectionTableModel *m_model;
+    QSortFilterProxyModel *m_sorted; // the sections in the order of the column the planner clicked
+    QTableView *m_sectionList = nullptr;
     QLabel *m_none = nullptr;
     QLabel *m_hint = nullptr; // the catalogue files left out, and why
     QPushButton *m_remove = nullptr;

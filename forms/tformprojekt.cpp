@@ -8,15 +8,17 @@
 #include "forms/shell.h"
 #include "reports/booklet.h"
 
+#include "ui_tformprojekt.h"
+
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
-#include <QtWidgets/QHBoxLayout>
+#include <QtCore/QSortFilterProxyModel>
+#include <QtGui/QStandardItemModel>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QTableWidget>
-#include <QtWidgets/QVBoxLayout>
+#include <QtWidgets/QTableView>
 
 namespace vb
 {
@@ -91,69 +93,44 @@ report::Booklet makeBooklet(bool english)
 
 } // namespace
 
-TFormProjekt::TFormProjekt(QWidget *parent) : QDialog(parent)
+TFormProjekt::TFormProjekt(QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TFormProjekt>()), m_rows(new QStandardItemModel(this)),
+      m_sorted(new QSortFilterProxyModel(this))
 {
-    setObjectName(QStringLiteral("TFormProjekt"));
-    resize(1040, 520);
-    const auto named = [this](auto *widget, const char *name) {
-        widget->setParent(this);
-        widget->setObjectName(QString::fromLatin1(name));
-        return widget;
-    };
-    m_file = named(new QLabel, "LabelDatei");
-    m_file->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_positions = named(new QTableWidget, "ListPositionen");
-    m_positions->setColumnCount(int(std::size(kColumns)));
-    m_positions->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_positions->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_positions->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_positions->verticalHeader()->hide();
-    m_positions->horizontalHeader()->setStretchLastSection(true);
-    auto *create = named(new QPushButton, "ButtonNeu");
-    auto *open = named(new QPushButton, "ButtonOeffnen");
-    m_openPosition = named(new QPushButton, "ButtonPositionOeffnen");
-    m_deletePosition = named(new QPushButton, "ButtonPositionLoeschen");
-    m_printAll = named(new QPushButton, "ButtonAlleDrucken");
-    m_pdfAll = named(new QPushButton, "ButtonAlleAlsPdf");
-    auto *close = named(new QPushButton, "ButtonSchliessen");
-    auto *recent = named(new QLabel, "LabelZuletzt");
-    m_recent = named(new QListWidget, "ListZuletzt");
-    m_recent->setMaximumHeight(96);
+    m_ui->setupUi(this);
+    m_file = m_ui->LabelDatei;
+    m_positions = m_ui->ListPositionen;
+    m_openPosition = m_ui->ButtonPositionOeffnen;
+    m_deletePosition = m_ui->ButtonPositionLoeschen;
+    m_printAll = m_ui->ButtonAlleDrucken;
+    m_pdfAll = m_ui->ButtonAlleAlsPdf;
+    m_recent = m_ui->ListZuletzt;
+    m_rows->setColumnCount(int(std::size(kColumns)));
+    m_sorted->setSourceModel(m_rows);
+    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_positions->setModel(m_sorted);
+    // The order of the file until the planner clicks a column's header.
+    m_positions->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_sorted->sort(-1);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_file);
-    layout->addWidget(m_positions, 1);
-    auto *positionButtons = new QHBoxLayout;
-    for (QPushButton *button : {m_openPosition, m_deletePosition, m_printAll, m_pdfAll})
-        positionButtons->addWidget(button);
-    positionButtons->addStretch();
-    layout->addLayout(positionButtons);
-    layout->addWidget(recent);
-    layout->addWidget(m_recent);
-    auto *fileButtons = new QHBoxLayout;
-    fileButtons->addWidget(create);
-    fileButtons->addWidget(open);
-    fileButtons->addStretch();
-    fileButtons->addWidget(close);
-    layout->addLayout(fileButtons);
-
-    for (QPushButton *button : {create, open, m_openPosition, m_deletePosition, m_printAll, m_pdfAll, close})
-        button->setAutoDefault(false);
-    connect(create, &QPushButton::clicked, this, &TFormProjekt::ButtonNeuClick);
-    connect(open, &QPushButton::clicked, this, &TFormProjekt::ButtonOeffnenClick);
+    connect(m_ui->ButtonNeu, &QPushButton::clicked, this, &TFormProjekt::ButtonNeuClick);
+    connect(m_ui->ButtonOeffnen, &QPushButton::clicked, this, &TFormProjekt::ButtonOeffnenClick);
     connect(m_openPosition, &QPushButton::clicked, this, &TFormProjekt::ButtonPositionOeffnenClick);
     connect(m_deletePosition, &QPushButton::clicked, this, &TFormProjekt::ButtonPositionLoeschenClick);
     connect(m_printAll, &QPushButton::clicked, this, &TFormProjekt::ButtonAlleDruckenClick);
     connect(m_pdfAll, &QPushButton::clicked, this, &TFormProjekt::ButtonAlleAlsPdfClick);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->ButtonSchliessen, &QPushButton::clicked, this, &QDialog::reject);
     // A double-click or Return on a row opens the position.
-    connect(m_positions, &QTableWidget::activated, this, &TFormProjekt::ButtonPositionOeffnenClick);
-    connect(m_positions, &QTableWidget::doubleClicked, this, &TFormProjekt::ButtonPositionOeffnenClick);
-    connect(m_positions, &QTableWidget::itemSelectionChanged, this, &TFormProjekt::updateButtons);
+    connect(m_positions, &QTableView::activated, this, &TFormProjekt::ButtonPositionOeffnenClick);
+    connect(m_positions, &QTableView::doubleClicked, this, &TFormProjekt::ButtonPositionOeffnenClick);
+    connect(m_positions->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TFormProjekt::updateButtons);
     connect(m_recent, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { openRecent(item->data(Qt::UserRole).toString()); });
     connect(&projectSession(), &ProjectSession::changed, this, &TFormProjekt::fill);
 }
+
+TFormProjekt::~TFormProjekt() = default;
 
 std::span<const Caption> TFormProjekt::captions()
 {
@@ -176,13 +153,14 @@ void TFormProjekt::applyLanguage()
     QStringList headers;
     for (const Caption &column : kColumns)
         headers << captionText(column, english);
-    m_positions->setHorizontalHeaderLabels(headers);
+    m_rows->setHorizontalHeaderLabels(headers);
 }
 
 int TFormProjekt::selectedRow() const
 {
-    const QList<QTableWidgetItem *> selected = m_positions->selectedItems();
-    return selected.isEmpty() ? -1 : selected.first()->row();
+    // The row of the list as shown; its place in the file is the row of the model beneath.
+    const QModelIndexList selected = m_positions->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : m_sorted->mapToSource(selected.first()).row();
 }
 
 void TFormProjekt::fill()
@@ -199,8 +177,8 @@ void TFormProjekt::fill()
     const QList<project::Position> &positions = session.project().positions;
     const int keep = selectedRow();
     {
-        const QSignalBlocker blocker(m_positions);
-        m_positions->setRowCount(int(positions.size()));
+        const QSignalBlocker blocker(m_positions->selectionModel());
+        m_rows->setRowCount(int(positions.size()));
         for (int row = 0; row < positions.size(); ++row) {
             const project::Position &position = positions[row];
             const ProgramTables &tables = tablesOf(position.program);
@@ -211,11 +189,12 @@ void TFormProjekt::fill()
                                        sectionText(position),
                                        position.date};
             for (int column = 0; column < cells.size(); ++column)
-                m_positions->setItem(row, column, new QTableWidgetItem(cells[column]));
+                m_rows->setItem(row, column, new QStandardItem(cells[column]));
         }
         m_positions->resizeColumnsToContents();
+        m_positions->clearSelection();
         if (keep >= 0 && keep < positions.size())
-            m_positions->selectRow(keep);
+            m_positions->selectRow(m_sorted->mapFromSource(m_rows->index(keep, 0)).row());
         else if (!positions.isEmpty())
             m_positions->selectRow(0);
     }

@@ -4,12 +4,20 @@
 
 #include <QtWidgets/QDialog>
 
+#include <memory>
 #include <span>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTableWidget;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+
+namespace Ui
+{
+class TFormProjekt;
+}
 
 namespace vb
 {
@@ -23,6 +31,7 @@ class TFormProjekt : public QDialog
 
 public:
     explicit TFormProjekt(QWidget *parent = nullptr);
+    ~TFormProjekt() override;
 
     // Shows the window until it is closed; returns the index of the position the planner asked
     // to open, or -1.
@@ -46,8 +55,11 @@ private:
     void updateButtons();
     int selectedRow() const;
 
+    std::unique_ptr<Ui::TFormProjekt> m_ui;
+    QStandardItemModel *m_rows;      // the positions in the order of the file
+    QSortFilterProxyModel *m_sorted; // in the order of the column the planner clicked
     QLabel *m_file = nullptr;
-    QTableWidget *m_positions = nullptr;
+    QTableView *m_positions = nullptr;
     QListWidget *m_recent = nullptr;
     QPushButton *m_openPosition = nullptr;
     QPushButton *m_deletePosition = nullptr;

@@ -20,9 +20,10 @@
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
+#include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QTableWidget>
+#include <QtWidgets/QTableView>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -123,6 +124,7 @@ private slots:
     void fileThatIsNoProjectChangesNothing();
     void wholeProjectIsOneNumberedBooklet();
     void recentListOfAnEarlierVersionIsKept();
+    void sortedListOpensTheRowClicked();
 
 private:
     QString projectPath() const { return m_dir->filePath(QStringLiteral("Bürohaus Nord.vorbemessung")); }
@@ -160,7 +162,7 @@ void TestProject::reopen(int row, const std::function<void(vb::ProgramForm *)> &
         vb::shell::forms().project = new vb::TFormProjekt(menu);
     QWidget *window = vb::shell::forms().project;
     whenShown(window, [&] {
-        window->findChild<QTableWidget *>(QStringLiteral("ListPositionen"))->selectRow(row);
+        window->findChild<QTableView *>(QStringLiteral("ListPositionen"))->selectRow(row);
         click(window, "ButtonPositionOeffnen");
     });
     const int program = vb::projectSession().project().positions.at(row).program;
@@ -196,6 +198,38 @@ void TestProject::recentListOfAnEarlierVersionIsKept()
     QCOMPARE(vb::ProjectSession::recentProjects(), expected);
     qputenv("XDG_DATA_HOME", data);
     qputenv("XDG_CONFIG_HOME", config);
+}
+
+// A click on a column's header sorts the list; the row the planner then opens is the position
+// that row shows, not the one stored at its place in the file.
+void TestProject::sortedListOpensTheRowClicked()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {}));
+    storePosition(2, QStringLiteral("B 2"));
+    storePosition(1, QStringLiteral("a 1"));
+    auto *menu = static_cast<vb::TForm22 *>(m_app->menu());
+    if (!vb::shell::forms().project)
+        vb::shell::forms().project = new vb::TFormProjekt(menu);
+    QWidget *window = vb::shell::forms().project;
+    QStringList shown;
+    whenShown(window, [&] {
+        auto *view = window->findChild<QTableView *>(QStringLiteral("ListPositionen"));
+        QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(view->horizontalHeader()->sectionViewportPosition(0) + 5, 5));
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            shown << view->model()->index(row, 0).data().toString();
+        view->selectRow(0);
+        click(window, "ButtonPositionOeffnen");
+    });
+    vb::ProgramForm *form = programForm(1);
+    QString number;
+    whenShown(form, [&] {
+        number = form->positionField()->text();
+        form->close();
+    });
+    menu->ButtonProjektClick();
+    QCOMPARE(shown, (QStringList{QStringLiteral("a 1"), QStringLiteral("B 2")}));
+    QCOMPARE(number, QStringLiteral("a 1"));
 }
 
 void TestProject::newProjectIsNamedAfterTheMenusProject()

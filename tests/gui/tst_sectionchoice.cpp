@@ -13,10 +13,11 @@
 #include "programs/pgm11024/pgm1calc.h"
 
 #include <QtTest/QtTest>
+#include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QTableWidget>
+#include <QtWidgets/QTableView>
 
 #include <sys/stat.h>
 
@@ -41,15 +42,20 @@ QList<vb::sections::Requirement> mullionRequirements()
             {vb::sections::Quantity::Wx, std::abs(r.sectionModulus)}};
 }
 
-QTableWidget *sectionList()
+// The list of sufficient sections, as the planner sees it.
+QAbstractItemModel *sectionList()
 {
-    return vb::shell::sectionWindow()->findChild<QTableWidget *>(QStringLiteral("ListProfile"));
+    return vb::shell::sectionWindow()->findChild<QTableView *>(QStringLiteral("ListProfile"))->model();
 }
 
 QString cell(int row, int column)
 {
-    const QTableWidgetItem *item = sectionList()->item(row, column);
-    return item ? item->text() : QString();
+    return sectionList()->index(row, column).data().toString();
+}
+
+QString header(int column)
+{
+    return sectionList()->headerData(column, Qt::Horizontal).toString();
 }
 
 // The catalogue a listed section comes from: the last column.
@@ -73,6 +79,7 @@ private slots:
     }
     void cleanup() { m_app.reset(); }
     void lightestSufficientSectionIsOfferedAndChosen();
+    void clickedColumnSortsByItsValue();
     void everyProgramHandsOnItsRequiredValues_data();
     void everyProgramHandsOnItsRequiredValues();
     void newCalculationJudgesTheChoice();
@@ -122,6 +129,35 @@ void TestSectionChoice::lightestSufficientSectionIsOfferedAndChosen()
     });
 }
 
+// A click on a column's header sorts the list by that column's values, numbers as numbers; the
+// section taken is the one clicked in the sorted list.
+void TestSectionChoice::clickedColumnSortsByItsValue()
+{
+    m_app->withProgramOpen(1, [&](QWidget *form) {
+        typeAll(form, kMullion);
+        click(form, "Button1");
+        QList<double> utilisations;
+        QString taken;
+        whenShown(vb::shell::sectionWindow(), [&] {
+            auto *view = vb::shell::sectionWindow()->findChild<QTableView *>(QStringLiteral("ListProfile"));
+            const int column = 2; // the utilisation of the first required value
+            QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                              QPoint(view->horizontalHeader()->sectionViewportPosition(column) + 5, 5));
+            for (int row = 0; row < sectionList()->rowCount(); ++row)
+                utilisations << cell(row, column).section(QLatin1Char(' '), 0, 0).toDouble();
+            view->selectRow(sectionList()->rowCount() - 1);
+            taken = cell(sectionList()->rowCount() - 1, 0);
+            click(vb::shell::sectionWindow(), "ButtonUebernehmen");
+        });
+        click(form, "ButtonProfil");
+        QVERIFY(utilisations.size() > 10);
+        QVERIFY(utilisations.first() != utilisations.last());
+        QVERIFY(std::is_sorted(utilisations.begin(), utilisations.end()) ||
+                std::is_sorted(utilisations.rbegin(), utilisations.rend()));
+        QVERIFY(form->findChild<QLabel *>(QStringLiteral("LabelProfil"))->text().contains(taken));
+    });
+}
+
 void TestSectionChoice::everyProgramHandsOnItsRequiredValues_data()
 {
     QTest::addColumn<int>("program");
@@ -168,7 +204,7 @@ void TestSectionChoice::everyProgramHandsOnItsRequiredValues()
         whenShown(vb::shell::sectionWindow(), [&] {
             shown = GuiFixture::textOf(vb::shell::sectionWindow(), "LabelWerte");
             for (int c = 2; c < sectionList()->columnCount() - 2; ++c)
-                headers << sectionList()->horizontalHeaderItem(c)->text();
+                headers << header(c);
             click(vb::shell::sectionWindow(), "ButtonAbbrechen");
         });
         click(form, "ButtonProfil");
@@ -211,7 +247,7 @@ void TestSectionChoice::newCalculationJudgesTheChoice()
         QStringList headers;
         const auto take = [&] {
             for (int c = 0; c < sectionList()->columnCount(); ++c)
-                headers << sectionList()->horizontalHeaderItem(c)->text();
+                headers << header(c);
             click(vb::shell::sectionWindow(), "ButtonUebernehmen");
         };
         whenShown(vb::shell::sectionWindow(), take);
