@@ -165,12 +165,11 @@ bool blank(const QByteArray &bytes)
 }
 
 // What QJsonDocument found wrong, in both languages.
-struct ParseErrorText {
+struct ParseError {
     QJsonParseError::ParseError error;
-    const char *de;
-    const char *en;
+    Text text;
 };
-constexpr ParseErrorText kParseErrors[] = {
+const ParseError kParseErrors[] = {
     {QJsonParseError::UnterminatedObject, "ein Objekt ist nicht mit „}“ geschlossen",
      "an object is not closed with \"}\""},
     {QJsonParseError::MissingNameSeparator, "nach einem Schlüssel fehlt „:“", "\":\" is missing after a key"},
@@ -189,11 +188,11 @@ constexpr ParseErrorText kParseErrors[] = {
     {QJsonParseError::DeepNesting, "zu tief verschachtelt", "nested too deeply"},
     {QJsonParseError::GarbageAtEnd, "nach dem Ende folgt weiterer Text", "more text follows the end"},
 };
-std::pair<QString, QString> parseErrorText(const QJsonParseError &error)
+Text parseErrorText(const QJsonParseError &error)
 {
-    for (const ParseErrorText &t : kParseErrors) {
-        if (t.error == error.error)
-            return {QString::fromUtf8(t.de), QString::fromUtf8(t.en)};
+    for (const ParseError &known : kParseErrors) {
+        if (known.error == error.error)
+            return known.text;
     }
     return {error.errorString(), error.errorString()};
 }
@@ -360,14 +359,10 @@ std::optional<double> wholeNumber(const QJsonValue &v)
     return d;
 }
 
-// A piece of a reason in both languages: where a problem lies, as the reason begins (empty for
-// the file's top level), or what a key is called.
-struct Phrase {
-    QString de;
-    QString en;
-};
-using Where = Phrase;
-using Subject = Phrase;
+// Pieces of a reason: where a problem lies, as the reason begins (empty for the file's top
+// level), and what a key is called.
+using Where = Text;
+using Subject = Text;
 
 // „name“, or „name“ in „section“ for a key in a part of a position.
 Subject subject(const QString &key, const QString &within = {})
@@ -390,14 +385,15 @@ public:
                header(top, &out->header) && positions(top, &out->positions);
     }
 
-    const QString &problem() const { return m_de; }
-    const QString &problemEnglish() const { return m_en; }
+    const Text &problem() const { return m_problem; }
 
 private:
     bool fail(const Where &where, const QString &de, const QString &en)
     {
-        m_de = where.de.isEmpty() ? capitalised(de) + u'.' : where.de + QStringLiteral(": ") + de + u'.';
-        m_en = where.en.isEmpty() ? capitalised(en) + u'.' : where.en + QStringLiteral(": ") + en + u'.';
+        m_problem.german =
+            where.german.isEmpty() ? capitalised(de) + u'.' : where.german + QStringLiteral(": ") + de + u'.';
+        m_problem.english =
+            where.english.isEmpty() ? capitalised(en) + u'.' : where.english + QStringLiteral(": ") + en + u'.';
         return false;
     }
 
@@ -409,8 +405,8 @@ private:
             if (std::none_of(allowed.begin(), allowed.end(),
                              [&](const char *a) { return key == QLatin1String(a); })) {
                 const Subject s = subject(key, within);
-                return fail(where, QStringLiteral("unbekannter Schlüssel ") + s.de,
-                            QStringLiteral("unknown key ") + s.en);
+                return fail(where, QStringLiteral("unbekannter Schlüssel ") + s.german,
+                            QStringLiteral("unknown key ") + s.english);
             }
         }
         return true;
@@ -423,7 +419,7 @@ private:
         const auto it = object.constFind(key);
         if (it == object.constEnd()) {
             const Subject s = subject(key, within);
-            return fail(where, s.de + QStringLiteral(" fehlt"), s.en + QStringLiteral(" is missing"));
+            return fail(where, s.german + QStringLiteral(" fehlt"), s.english + QStringLiteral(" is missing"));
         }
         *value = it.value();
         return true;
@@ -437,8 +433,8 @@ private:
             return false;
         if (!v.isString()) {
             const Subject s = subject(key, within);
-            return fail(where, s.de + QStringLiteral(" ist kein Text"),
-                        s.en + QStringLiteral(" is not a text"));
+            return fail(where, s.german + QStringLiteral(" ist kein Text"),
+                        s.english + QStringLiteral(" is not a text"));
         }
         *out = v.toString();
         return fitsAField(where, key, *out, within);
@@ -452,8 +448,8 @@ private:
             return true;
         const Subject s = subject(key, within);
         const QString most = QString::number(kMaxTextLength);
-        return fail(where, s.de + QStringLiteral(" ist länger als ") + most + QStringLiteral(" Zeichen"),
-                    s.en + QStringLiteral(" is longer than ") + most + QStringLiteral(" characters"));
+        return fail(where, s.german + QStringLiteral(" ist länger als ") + most + QStringLiteral(" Zeichen"),
+                    s.english + QStringLiteral(" is longer than ") + most + QStringLiteral(" characters"));
     }
 
     bool whole(const Where &where, const QJsonObject &object, const QString &key, int least, int most,
@@ -466,9 +462,9 @@ private:
         if (!d || *d < least || *d > most) {
             const Subject s = subject(key, within);
             return fail(where,
-                        s.de + QStringLiteral(" ist keine ganze Zahl von %1 bis %2")
+                        s.german + QStringLiteral(" ist keine ganze Zahl von %1 bis %2")
                                    .arg(QString::number(least), QString::number(most)),
-                        s.en + QStringLiteral(" is not a whole number from %1 to %2")
+                        s.english + QStringLiteral(" is not a whole number from %1 to %2")
                                    .arg(QString::number(least), QString::number(most)));
         }
         *out = int(*d);
@@ -482,8 +478,8 @@ private:
             return false;
         if (!v.isObject()) {
             const Subject s = subject(key);
-            return fail(where, s.de + QStringLiteral(" ist kein Objekt ({…})"),
-                        s.en + QStringLiteral(" is not an object ({…})"));
+            return fail(where, s.german + QStringLiteral(" ist kein Objekt ({…})"),
+                        s.english + QStringLiteral(" is not an object ({…})"));
         }
         *out = v.toObject();
         return true;
@@ -531,8 +527,8 @@ private:
         if (!text(where, p, QStringLiteral("number"), &out->number))
             return false;
         if (!out->number.isEmpty()) {
-            where.de += QStringLiteral(" (Nr. ") + quotedDe(out->number) + u')';
-            where.en += QStringLiteral(" (number ") + quotedEn(out->number) + u')';
+            where.german += QStringLiteral(" (Nr. ") + quotedDe(out->number) + u')';
+            where.english += QStringLiteral(" (number ") + quotedEn(out->number) + u')';
         }
         if (!whole(where, p, QStringLiteral("program"), 1, 6, &out->program))
             return false;
@@ -572,16 +568,16 @@ private:
             const Subject s = subject(name, key);
             if (!known.contains(name))
                 return fail(where,
-                            s.de + QStringLiteral(" ist kein Optionsfeld von Programm %1").arg(program),
-                            s.en + QStringLiteral(" is not an option button of program %1").arg(program));
-            return fail(where, s.de + QStringLiteral(" ist weder true noch false"),
-                        s.en + QStringLiteral(" is neither true nor false"));
+                            s.german + QStringLiteral(" ist kein Optionsfeld von Programm %1").arg(program),
+                            s.english + QStringLiteral(" is not an option button of program %1").arg(program));
+            return fail(where, s.german + QStringLiteral(" ist weder true noch false"),
+                        s.english + QStringLiteral(" is neither true nor false"));
         }
         return true;
     }
 
     bool texts(const Where &where, const QJsonObject &p, const QString &key, int program,
-               const QSet<QString> &known, const Phrase &notKnown, QMap<QString, QString> *out)
+               const QSet<QString> &known, const Text &notKnown, QMap<QString, QString> *out)
     {
         QJsonObject o;
         if (!object(where, p, key, &o))
@@ -599,12 +595,12 @@ private:
             const Subject s = subject(name, key);
             if (!known.contains(name))
                 return fail(where,
-                            s.de + QStringLiteral(" ist ") + notKnown.de +
+                            s.german + QStringLiteral(" ist ") + notKnown.german +
                                 QStringLiteral(" von Programm %1").arg(program),
-                            s.en + QStringLiteral(" is ") + notKnown.en +
+                            s.english + QStringLiteral(" is ") + notKnown.english +
                                 QStringLiteral(" of program %1").arg(program));
-            return fail(where, s.de + QStringLiteral(" ist kein Text"),
-                        s.en + QStringLiteral(" is not a text"));
+            return fail(where, s.german + QStringLiteral(" ist kein Text"),
+                        s.english + QStringLiteral(" is not a text"));
         }
         return true;
     }
@@ -622,8 +618,7 @@ private:
     }
 
     const KnownFields &m_known;
-    QString m_de;
-    QString m_en;
+    Text m_problem;
 };
 
 // The limit as a reason names it.
@@ -771,7 +766,9 @@ Result<Project> readProject(const QByteArray &bytes, const KnownFields &known)
                        QStringLiteral("The file is not UTF-8 text."));
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] = lineAndColumn(bytes, error.offset);
-        const auto [de, en] = parseErrorText(error);
+        const Text what = parseErrorText(error);
+        const QString &de = what.german;
+        const QString &en = what.english;
         return refused(QStringLiteral("Die Datei ist kein gültiger JSON-Text: %1 (Zeile %2, Spalte %3).")
                            .arg(de, QString::number(line), QString::number(column)),
                        QStringLiteral("The file is not valid JSON: %1 (line %2, column %3).")
@@ -826,7 +823,7 @@ Result<Project> readProject(const QByteArray &bytes, const KnownFields &known)
     Reader reader(known);
     Project project;
     if (!reader.project(top, &project))
-        return refused(reader.problem(), reader.problemEnglish());
+        return failure(reader.problem());
     return project;
 }
 
