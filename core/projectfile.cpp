@@ -392,8 +392,8 @@ private:
     {
         m_problem.german =
             where.german.isEmpty() ? capitalised(de) + u'.' : where.german + QStringLiteral(": ") + de + u'.';
-        m_problem.english =
-            where.english.isEmpty() ? capitalised(en) + u'.' : where.english + QStringLiteral(": ") + en + u'.';
+        m_problem.english = where.english.isEmpty() ? capitalised(en) + u'.'
+                                                    : where.english + QStringLiteral(": ") + en + u'.';
         return false;
     }
 
@@ -419,7 +419,8 @@ private:
         const auto it = object.constFind(key);
         if (it == object.constEnd()) {
             const Subject s = subject(key, within);
-            return fail(where, s.german + QStringLiteral(" fehlt"), s.english + QStringLiteral(" is missing"));
+            return fail(where, s.german + QStringLiteral(" fehlt"),
+                        s.english + QStringLiteral(" is missing"));
         }
         *value = it.value();
         return true;
@@ -463,9 +464,9 @@ private:
             const Subject s = subject(key, within);
             return fail(where,
                         s.german + QStringLiteral(" ist keine ganze Zahl von %1 bis %2")
-                                   .arg(QString::number(least), QString::number(most)),
+                                       .arg(QString::number(least), QString::number(most)),
                         s.english + QStringLiteral(" is not a whole number from %1 to %2")
-                                   .arg(QString::number(least), QString::number(most)));
+                                        .arg(QString::number(least), QString::number(most)));
         }
         *out = int(*d);
         return true;
@@ -567,9 +568,9 @@ private:
             }
             const Subject s = subject(name, key);
             if (!known.contains(name))
-                return fail(where,
-                            s.german + QStringLiteral(" ist kein Optionsfeld von Programm %1").arg(program),
-                            s.english + QStringLiteral(" is not an option button of program %1").arg(program));
+                return fail(
+                    where, s.german + QStringLiteral(" ist kein Optionsfeld von Programm %1").arg(program),
+                    s.english + QStringLiteral(" is not an option button of program %1").arg(program));
             return fail(where, s.german + QStringLiteral(" ist weder true noch false"),
                         s.english + QStringLiteral(" is neither true nor false"));
         }
