@@ -187,6 +187,9 @@ const ParseError kParseErrors[] = {
     {QJsonParseError::MissingObject, "nach einem Komma fehlt ein Wert", "a value is missing after a comma"},
     {QJsonParseError::DeepNesting, "zu tief verschachtelt", "nested too deeply"},
     {QJsonParseError::GarbageAtEnd, "nach dem Ende folgt weiterer Text", "more text follows the end"},
+    // The JSON reader's word for a backslash before a character of several bytes.
+    {QJsonParseError::IllegalUTF8String, "eine Escape-Sequenz ist ungültig",
+     "an escape sequence is not valid"},
 };
 Text parseErrorText(const QJsonParseError &error)
 {
@@ -755,16 +758,17 @@ Result<Project> readProject(const QByteArray &bytes, const KnownFields &known)
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    // The JSON reader refuses a text that is not UTF-8 (overlong forms and surrogates too) with
-    // its place; a byte that is not UTF-8 outside any text is a syntax error to it.
-    if (error.error == QJsonParseError::IllegalUTF8String) {
+    // Bytes that are not UTF-8 (overlong forms and surrogates too) never read as JSON. The JSON
+    // reader names the place where they stand in a text; outside any text they are a syntax
+    // error to it, and the file is said not to be UTF-8 without a line.
+    if (error.error != QJsonParseError::NoError && !QByteArrayView(bytes).isValidUtf8()) {
+        if (error.error != QJsonParseError::IllegalUTF8String)
+            return refused(QStringLiteral("Die Datei ist kein UTF-8-Text."),
+                           QStringLiteral("The file is not UTF-8 text."));
         const int line = lineAndColumn(bytes, error.offset).first;
         return refused(QStringLiteral("Die Datei ist kein UTF-8-Text (Zeile %1).").arg(line),
                        QStringLiteral("The file is not UTF-8 text (line %1).").arg(line));
     }
-    if (error.error != QJsonParseError::NoError && !QByteArrayView(bytes).isValidUtf8())
-        return refused(QStringLiteral("Die Datei ist kein UTF-8-Text."),
-                       QStringLiteral("The file is not UTF-8 text."));
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] = lineAndColumn(bytes, error.offset);
         const Text what = parseErrorText(error);

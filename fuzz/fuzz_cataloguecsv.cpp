@@ -90,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int lines = lineCount(data, size);
     for (const s::CsvProblem &p : read.problems) {
         require(p.line >= 0 && p.line <= lines, "a problem names a line outside the file", data, size);
-        require(!p.what.german.isEmpty() && !p.what.english.isEmpty(), "a problem without a reason", data, size);
+        require(!p.what.german.isEmpty() && !p.what.english.isEmpty(), "a problem without a reason", data,
+                size);
     }
     QSet<QString> names;
     for (const s::Section &sec : read.sections) {
