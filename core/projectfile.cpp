@@ -758,10 +758,10 @@ Result<Project> readProject(const QByteArray &bytes, const KnownFields &known)
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    // Bytes that are not UTF-8 (overlong forms and surrogates too) never read as JSON. The JSON
-    // reader names the place where they stand in a text; outside any text they are a syntax
-    // error to it, and the file is said not to be UTF-8 without a line.
-    if (error.error != QJsonParseError::NoError && !QByteArrayView(bytes).isValidUtf8()) {
+    // Bytes that are not UTF-8 (overlong forms and surrogates too) are refused whole. The JSON
+    // reader names the place where it met them in a text; elsewhere, and after a backslash,
+    // which it lets pass, the file is said not to be UTF-8 without a line.
+    if (!QByteArrayView(bytes).isValidUtf8()) {
         if (error.error != QJsonParseError::IllegalUTF8String)
             return refused(QStringLiteral("Die Datei ist kein UTF-8-Text."),
                            QStringLiteral("The file is not UTF-8 text."));
