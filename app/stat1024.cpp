@@ -76,6 +76,12 @@ TForm22::~TForm22()
     // The header fields lose the focus while the window goes: nothing is committed then.
     for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit3, m_ui->Edit6})
         disconnect(field, nullptr, this, nullptr);
+    // The forms it owns go with it; none of them reaches the menu while they do.
+    FormRegistry &forms = shell::forms();
+    if (forms.menuForms == this) {
+        forms.menuWindow = nullptr;
+        forms.menuForms = nullptr;
+    }
 }
 
 void TForm22::connectProject()

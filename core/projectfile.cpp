@@ -140,6 +140,22 @@ void appendPosition(QByteArray &out, const Position &p)
 
 // ---- Reading: the text ------------------------------------------------------------------------
 
+// The first line (from 1) that is not UTF-8. A character of several bytes never holds a line
+// break, so each line is UTF-8 or not by itself.
+int firstLineNotUtf8(QByteArrayView bytes)
+{
+    int line = 1;
+    for (qsizetype start = 0; start <= bytes.size(); ++line) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        if (!bytes.sliced(start, end - start).isValidUtf8())
+            return line;
+        start = end + 1;
+    }
+    return line;
+}
+
 // Line and column (from 1, columns in characters) of a byte offset of well-formed UTF-8.
 std::pair<int, int> lineAndColumn(const QByteArray &bytes, qsizetype offset)
 {
@@ -758,14 +774,11 @@ Result<Project> readProject(const QByteArray &bytes, const KnownFields &known)
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    // Bytes that are not UTF-8 (overlong forms and surrogates too) are refused whole. The JSON
-    // reader names the place where it met them in a text; elsewhere, and after a backslash,
-    // which it lets pass, the file is said not to be UTF-8 without a line.
+    // Bytes that are not UTF-8 (overlong forms and surrogates too) are refused whole, naming the
+    // first line that holds them: the JSON reader lets a raw byte after a backslash pass, and its
+    // place of a fault in a text need not be the line of the byte.
     if (!QByteArrayView(bytes).isValidUtf8()) {
-        if (error.error != QJsonParseError::IllegalUTF8String)
-            return refused(QStringLiteral("Die Datei ist kein UTF-8-Text."),
-                           QStringLiteral("The file is not UTF-8 text."));
-        const int line = lineAndColumn(bytes, error.offset).first;
+        const int line = firstLineNotUtf8(bytes);
         return refused(QStringLiteral("Die Datei ist kein UTF-8-Text (Zeile %1).").arg(line),
                        QStringLiteral("The file is not UTF-8 text (line %1).").arg(line));
     }

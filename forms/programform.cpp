@@ -515,8 +515,12 @@ std::optional<report::Sheet> ProgramForm::makeSheet() const
 
 void ProgramForm::printSheet(const report::Sheet &sheet)
 {
-    PrintProgressWindow progress(this);
-    reportPrintOutcome(report::printSheet(sheet, &progress));
+    // The progress window goes before a message about the print is shown.
+    const Result<report::PrintedJob> printed = [&] {
+        PrintProgressWindow progress(this);
+        return report::printSheet(sheet, &progress);
+    }();
+    reportPrintOutcome(printed);
 }
 
 project::ProgramFields ProgramForm::projectFields()

@@ -25,24 +25,38 @@ template <typename Form> ProgramForm *make(QWidget *parent)
     return new Form(parent);
 }
 
-const Program kPrograms[] = {
-    {&TForm23::programTables(), "TForm23", "programs/pgm11024", "Button1", make<TForm23>, report::makeDruck1},
-    {&TForm24::programTables(), "TForm24", "programs/pgm21024", "Button3", make<TForm24>, report::makeDruck2},
-    {&TForm25::programTables(), "TForm25", "programs/pgm31024", "Button4", make<TForm25>, report::makeDruck3},
-    {&TForm26::programTables(), "TForm26", "programs/pgm41024", "Button5", make<TForm26>, report::makeDruck4},
-    {&TForm27::programTables(), "TForm27", "programs/pgm51024", "Button6", make<TForm27>, report::makeDruck5},
-    {&TForm28::programTables(), "TForm28", "programs/pgm61024", "Button7", make<TForm28>, report::makeDruck6},
-};
+// Made on first use, so that no other file's static initialiser finds it empty.
+const Program *programs(qsizetype *count)
+{
+    static const Program kPrograms[] = {
+        {&TForm23::programTables(), "TForm23", "programs/pgm11024", "Button1", make<TForm23>,
+         report::makeDruck1},
+        {&TForm24::programTables(), "TForm24", "programs/pgm21024", "Button3", make<TForm24>,
+         report::makeDruck2},
+        {&TForm25::programTables(), "TForm25", "programs/pgm31024", "Button4", make<TForm25>,
+         report::makeDruck3},
+        {&TForm26::programTables(), "TForm26", "programs/pgm41024", "Button5", make<TForm26>,
+         report::makeDruck4},
+        {&TForm27::programTables(), "TForm27", "programs/pgm51024", "Button6", make<TForm27>,
+         report::makeDruck5},
+        {&TForm28::programTables(), "TForm28", "programs/pgm61024", "Button7", make<TForm28>,
+         report::makeDruck6},
+    };
+    *count = qsizetype(std::size(kPrograms));
+    return kPrograms;
+}
 } // namespace
 
 std::span<const Program> programList()
 {
-    return kPrograms;
+    qsizetype count = 0;
+    const Program *first = programs(&count);
+    return {first, std::size_t(count)};
 }
 
 const Program *findProgram(int number)
 {
-    for (const Program &program : kPrograms) {
+    for (const Program &program : programList()) {
         if (program.tables->program == number)
             return &program;
     }
@@ -65,7 +79,7 @@ project::KnownFields knownFields()
 {
     static const QHash<int, project::ProgramFields> fields = [] {
         QHash<int, project::ProgramFields> all;
-        for (const Program &program : kPrograms)
+        for (const Program &program : programList())
             all.insert(program.tables->program, programFields(*program.tables));
         return all;
     }();

@@ -408,7 +408,9 @@ QStringList ProjectSession::recentProjects()
     const Result<QByteArray> file = readRegularFile(oldRecentListFile(), 64 * 1024);
     const QStringList paths =
         file ? usablePaths(QString::fromUtf8(*file).split(QLatin1Char('\n'))) : QStringList();
-    settings.setValue(kRecentKey, paths);
+    // A list that could not be read this time is tried again the next time.
+    if (file || !QFileInfo::exists(oldRecentListFile()))
+        settings.setValue(kRecentKey, paths);
     return paths;
 }
 

@@ -5,6 +5,7 @@
 #include "core/userfile.h"
 #include "forms/captions.h"
 #include "forms/shell.h"
+#include "forms/sortproxy.h"
 
 #include "ui_tformprofil.h"
 
@@ -165,7 +166,7 @@ private:
 TFormProfil::TFormProfil(QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TFormProfil>()),
       m_folder(sections::CatalogueStore::defaultFolder()), m_model(new SectionTableModel(this)),
-      m_sorted(new QSortFilterProxyModel(this))
+      m_sorted(new SortProxy(this))
 {
     m_ui->setupUi(this);
     m_values = m_ui->LabelWerte;
@@ -179,11 +180,7 @@ TFormProfil::TFormProfil(QWidget *parent)
     m_sectionList = m_ui->ListProfile;
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(Qt::UserRole);
-    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
     m_sectionList->setModel(m_sorted);
-    // The lightest first until the planner clicks a column's header.
-    m_sectionList->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_sorted->sort(-1);
 
     connect(m_ui->ButtonImport, &QPushButton::clicked, this, &TFormProfil::ButtonImportClick);
     connect(m_remove, &QPushButton::clicked, this, &TFormProfil::ButtonKatalogEntfernenClick);
@@ -219,6 +216,9 @@ std::optional<SectionChoice> TFormProfil::choose(QWidget *form, const QList<Requ
 {
     m_required = required;
     m_choice.reset();
+    // The lightest first, as the window says, until the planner clicks a column's header.
+    m_sectionList->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_sorted->unsort();
     applyLanguage();
     loadCatalogues();
     if (form)

@@ -13,7 +13,6 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QSortFilterProxyModel;
 class QTableView;
 
 namespace Ui
@@ -25,6 +24,7 @@ namespace vb
 {
 
 class SectionTableModel;
+class SortProxy;
 
 // A required value of one calculation as the section window shows it.
 struct RequiredValue {
@@ -101,7 +101,7 @@ private:
     QLabel *m_values = nullptr;
     QListWidget *m_catalogueList = nullptr;
     SectionTableModel *m_model;
-    QSortFilterProxyModel *m_sorted; // the sections in the order of the column the planner clicked
+    SortProxy *m_sorted; // the sections in the order of the column the planner clicked
     QTableView *m_sectionList = nullptr;
     QLabel *m_none = nullptr;
     QLabel *m_hint = nullptr; // the catalogue files left out, and why

@@ -6,13 +6,15 @@
 #include "forms/programlist.h"
 #include "forms/projectsession.h"
 #include "forms/shell.h"
+#include "forms/sortproxy.h"
 #include "reports/booklet.h"
 
 #include "ui_tformprojekt.h"
 
+#include <QtCore/QDate>
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
-#include <QtCore/QSortFilterProxyModel>
+#include <QtCore/QLocale>
 #include <QtGui/QStandardItemModel>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
@@ -43,6 +45,19 @@ const Caption kColumns[] = {
     {"", "Bauteil", "Member"}, {"", "Erforderlich", "Required"},
     {"", "Profil", "Section"}, {"", "Datum", "Date"},
 };
+
+constexpr int kDateColumn = 5;
+
+// The date and time of a calculation as they sort: the local short format read back, else the
+// text as it stands.
+QString dateSortKey(const project::Position &position)
+{
+    const QLocale locale = QLocale::system();
+    const QDate date = locale.toDate(position.date, QLocale::ShortFormat);
+    if (!date.isValid())
+        return position.date + QLatin1Char(' ') + position.time;
+    return date.toString(Qt::ISODate) + QLatin1Char(' ') + position.time;
+}
 
 const Caption kNoProject = {"", "Kein Projekt geöffnet", "No project open"};
 const Caption kReadOnly = {"", "%1 (schreibgeschützt)", "%1 (read-only)"};
@@ -95,7 +110,7 @@ report::Booklet makeBooklet(bool english)
 
 TFormProjekt::TFormProjekt(QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TFormProjekt>()), m_rows(new QStandardItemModel(this)),
-      m_sorted(new QSortFilterProxyModel(this))
+      m_sorted(new SortProxy(this))
 {
     m_ui->setupUi(this);
     m_file = m_ui->LabelDatei;
@@ -107,11 +122,11 @@ TFormProjekt::TFormProjekt(QWidget *parent)
     m_recent = m_ui->ListZuletzt;
     m_rows->setColumnCount(int(std::size(kColumns)));
     m_sorted->setSourceModel(m_rows);
-    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_sorted->setSortRole(Qt::UserRole);
     m_positions->setModel(m_sorted);
     // The order of the file until the planner clicks a column's header.
     m_positions->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_sorted->sort(-1);
+    m_sorted->unsort();
 
     connect(m_ui->ButtonNeu, &QPushButton::clicked, this, &TFormProjekt::ButtonNeuClick);
     connect(m_ui->ButtonOeffnen, &QPushButton::clicked, this, &TFormProjekt::ButtonOeffnenClick);
@@ -175,9 +190,12 @@ void TFormProjekt::fill()
         m_file->setText(QDir::toNativeSeparators(session.path()));
 
     const QList<project::Position> &positions = session.project().positions;
+    // The position chosen stays chosen; where it is gone, the row shown in its place.
     const int keep = selectedRow();
+    const QString keptNumber = keep >= 0 ? m_rows->item(keep, 0)->text() : QString();
+    const QModelIndexList shown = m_positions->selectionModel()->selectedRows();
+    const int keptShown = shown.isEmpty() ? 0 : shown.first().row();
     {
-        const QSignalBlocker blocker(m_positions->selectionModel());
         m_rows->setRowCount(int(positions.size()));
         for (int row = 0; row < positions.size(); ++row) {
             const project::Position &position = positions[row];
@@ -188,15 +206,23 @@ void TFormProjekt::fill()
                                        requiredValues(tables, position, english),
                                        sectionText(position),
                                        position.date};
-            for (int column = 0; column < cells.size(); ++column)
-                m_rows->setItem(row, column, new QStandardItem(cells[column]));
+            for (int column = 0; column < cells.size(); ++column) {
+                auto *item = new QStandardItem(cells[column]);
+                item->setData(column == kDateColumn ? dateSortKey(position) : cells[column], Qt::UserRole);
+                m_rows->setItem(row, column, item);
+            }
         }
         m_positions->resizeColumnsToContents();
         m_positions->clearSelection();
-        if (keep >= 0 && keep < positions.size())
-            m_positions->selectRow(m_sorted->mapFromSource(m_rows->index(keep, 0)).row());
-        else if (!positions.isEmpty())
-            m_positions->selectRow(0);
+        int again = -1;
+        for (int row = 0; row < positions.size() && !keptNumber.isNull(); ++row) {
+            if (positions[row].number == keptNumber)
+                again = m_sorted->mapFromSource(m_rows->index(row, 0)).row();
+        }
+        if (again < 0 && !positions.isEmpty())
+            again = std::min(keptShown, int(positions.size()) - 1);
+        if (again >= 0)
+            m_positions->selectRow(again);
     }
 
     m_recent->clear();
@@ -268,8 +294,12 @@ void TFormProjekt::ButtonAlleDruckenClick()
 {
     if (projectSession().project().positions.isEmpty())
         return;
-    PrintProgressWindow progress(this);
-    reportPrintOutcome(report::printBooklet(makeBooklet(shell::english()), &progress));
+    // The progress window goes before a message about the print is shown.
+    const Result<report::PrintedJob> printed = [&] {
+        PrintProgressWindow progress(this);
+        return report::printBooklet(makeBooklet(shell::english()), &progress);
+    }();
+    reportPrintOutcome(printed);
 }
 
 void TFormProjekt::ButtonAlleAlsPdfClick()

@@ -10,7 +10,6 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
 
@@ -21,6 +20,8 @@ class TFormProjekt;
 
 namespace vb
 {
+
+class SortProxy;
 
 // "Projekt": the open project's file and its positions in order, with what each sizes, what it
 // requires, its section and the date of its calculation. Makes and opens projects, opens and
@@ -56,8 +57,8 @@ private:
     int selectedRow() const;
 
     std::unique_ptr<Ui::TFormProjekt> m_ui;
-    QStandardItemModel *m_rows;      // the positions in the order of the file
-    QSortFilterProxyModel *m_sorted; // in the order of the column the planner clicked
+    QStandardItemModel *m_rows; // the positions in the order of the file
+    SortProxy *m_sorted;        // in the order of the column the planner clicked
     QLabel *m_file = nullptr;
     QTableView *m_positions = nullptr;
     QListWidget *m_recent = nullptr;

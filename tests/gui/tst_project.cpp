@@ -200,13 +200,14 @@ void TestProject::recentListOfAnEarlierVersionIsKept()
     qputenv("XDG_CONFIG_HOME", config);
 }
 
-// A click on a column's header sorts the list; the row the planner then opens is the position
-// that row shows, not the one stored at its place in the file.
+// A click on a column's header sorts the list, numbers in a position's number by their value;
+// the row the planner then opens is the position that row shows, not the one stored at its
+// place in the file.
 void TestProject::sortedListOpensTheRowClicked()
 {
     QVERIFY(vb::projectSession().create(projectPath(), {}));
-    storePosition(2, QStringLiteral("B 2"));
-    storePosition(1, QStringLiteral("a 1"));
+    storePosition(2, QStringLiteral("Pos 1.10"));
+    storePosition(1, QStringLiteral("pos 1.2"));
     auto *menu = static_cast<vb::TForm22 *>(m_app->menu());
     if (!vb::shell::forms().project)
         vb::shell::forms().project = new vb::TFormProjekt(menu);
@@ -228,8 +229,8 @@ void TestProject::sortedListOpensTheRowClicked()
         form->close();
     });
     menu->ButtonProjektClick();
-    QCOMPARE(shown, (QStringList{QStringLiteral("a 1"), QStringLiteral("B 2")}));
-    QCOMPARE(number, QStringLiteral("a 1"));
+    QCOMPARE(shown, (QStringList{QStringLiteral("pos 1.2"), QStringLiteral("Pos 1.10")}));
+    QCOMPARE(number, QStringLiteral("pos 1.2"));
 }
 
 void TestProject::newProjectIsNamedAfterTheMenusProject()
