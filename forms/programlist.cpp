@@ -24,10 +24,11 @@ template <typename Form> ProgramForm *make(QWidget *parent)
 {
     return new Form(parent);
 }
+} // namespace
 
-// Made on first use, so that no other file's static initialiser finds it empty.
-const Program *programs(qsizetype *count)
+std::span<const Program> programList()
 {
+    // Made on first use, so that no other file's static initialiser finds it empty.
     static const Program kPrograms[] = {
         {&TForm23::programTables(), "TForm23", "programs/pgm11024", "Button1", make<TForm23>,
          report::makeDruck1},
@@ -42,16 +43,7 @@ const Program *programs(qsizetype *count)
         {&TForm28::programTables(), "TForm28", "programs/pgm61024", "Button7", make<TForm28>,
          report::makeDruck6},
     };
-    *count = qsizetype(std::size(kPrograms));
     return kPrograms;
-}
-} // namespace
-
-std::span<const Program> programList()
-{
-    qsizetype count = 0;
-    const Program *first = programs(&count);
-    return {first, std::size_t(count)};
 }
 
 const Program *findProgram(int number)
