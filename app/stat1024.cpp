@@ -58,7 +58,6 @@ TForm22::TForm22(const QString &languageFile, QWidget *parent)
     loadFormPictures(this);
     move(257, 124);
     shell::forms().menuWindow = this;
-    shell::forms().menuForms = this;
 
     for (const Program &program : programList()) {
         const int number = program.tables->program;
@@ -76,12 +75,6 @@ TForm22::~TForm22()
     // The header fields lose the focus while the window goes: nothing is committed then.
     for (QLineEdit *field : {m_ui->Edit1, m_ui->Edit3, m_ui->Edit6})
         disconnect(field, nullptr, this, nullptr);
-    // The forms it owns go with it; none of them reaches the menu while they do.
-    FormRegistry &forms = shell::forms();
-    if (forms.menuForms == this) {
-        forms.menuWindow = nullptr;
-        forms.menuForms = nullptr;
-    }
 }
 
 void TForm22::connectProject()

@@ -59,15 +59,15 @@ public:
 // main menu (their Qt parent), which deletes them; a reference goes null with its form.
 struct FormRegistry {
     QPointer<QWidget> host;
-    QPointer<QWidget> menuWindow;
-    MainMenu *menuForms = nullptr;         // the menu's face for the forms, while menuWindow lives
+    QPointer<QWidget> menuWindow;          // the main menu, a MainMenu
     QList<QPointer<ProgramForm>> programs; // in the order of the list of programs
     QPointer<TForm29> info;
     QPointer<TForm31> error;
     QPointer<TFormProfil> sections; // made when a section is first chosen
     QPointer<TFormProjekt> project; // made when the project window is first opened
 
-    MainMenu *menu() const { return menuWindow ? menuForms : nullptr; }
+    // The menu's face for the forms; nullptr before it is made, and from the moment it goes.
+    MainMenu *menu() const { return dynamic_cast<MainMenu *>(menuWindow.data()); }
     // The form of program `number`; nullptr before the menu made it.
     ProgramForm *program(int number) const;
 };
