@@ -90,6 +90,7 @@ struct Position {
     QString time;                   // both as the form showed them
     QString section;                // empty: no section chosen
     int sectionUtilisation = 0;     // whole per cent as shown; kept only with a section
+    QString description;            // what the position is ("EG Pfosten Achse A-F"); may be empty
     bool operator==(const Position &) const = default;
 };
 

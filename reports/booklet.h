@@ -6,6 +6,7 @@
 // another, never all held at once.
 
 #include "core/userfile.h"
+#include "reports/frame.h"
 #include "reports/printflow.h"
 #include "reports/sheet.h"
 
@@ -19,17 +20,20 @@ namespace report
 
 // One line of the cover's table of positions.
 struct CoverRow {
-    QString number;   // position number
-    QString program;  // e.g. "Programm 1"
-    QString required; // governing required values, e.g. "Ix 112.1 cm⁴, Wx 22.4 cm³"
-    QString section;  // chosen section with its utilisation, or empty
-    int page = 0;     // filled in by the booklet: the page the position's sheet is on
+    QString number;      // position number
+    QString program;     // e.g. "Programm 1"
+    QString required;    // governing required values, e.g. "Ix 112.1 cm⁴, Wx 22.4 cm³"
+    QString section;     // chosen section with its utilisation, or empty
+    int page = 0;        // filled in by the booklet: the page the position's sheet is on
+    QString description; // what the position is, as the planner described it
+    QString member;      // the member the program sizes, as the project window names it
 };
 
 struct BookletCover {
     bool english = false;
     QString project, company, creator;
     QString date; // the day the booklet is made
+    Letterhead letterhead;
     QList<CoverRow> rows;
 };
 

@@ -35,6 +35,15 @@ struct FrameParameters {
     int closingLastRuleTop = 812;
 };
 
+// The letterhead of every sheet and cover: the planner's company line and logo (an SVG or PNG
+// file), or, where a part is empty, the program's own (companyLine(), its logo stretched into
+// the logo's place). A planner's logo is scaled into that place keeping its aspect ratio.
+struct Letterhead {
+    QString companyLine;
+    QString logoFile;
+    bool operator==(const Letterhead &) const = default;
+};
+
 // The project header values printed in the title band.
 struct HeaderValues {
     QString project, positionNumber, company, creator, date, time;

@@ -37,6 +37,10 @@ struct FormTexts {
     // no name where none was chosen.
     QString sectionName;
     int sectionUtilisation = 0;
+    // What the member is, as the planner described the stored position; empty for a sheet not
+    // printed from a stored position.
+    QString description;
+    Letterhead letterhead;
 
     // The field's text; empty for a field the form does not have.
     QString field(const char *name) const;
