@@ -111,6 +111,11 @@ void appendPosition(QByteArray &out, const Position &p)
     appendKey(out, level, "number");
     appendText(out, p.number);
     out += ",\n";
+    if (!p.description.isEmpty()) {
+        appendKey(out, level, "description");
+        appendText(out, p.description);
+        out += ",\n";
+    }
     appendKey(out, level, "program");
     out += QByteArray::number(p.program) + ",\n";
     appendMap(out, level, "options", p.options, [&](bool on) { out += on ? "true" : "false"; });
@@ -396,7 +401,7 @@ Subject subject(const QString &key, const QString &within = {})
 class Reader
 {
 public:
-    explicit Reader(const KnownFields &known) : m_known(known) {}
+    Reader(const KnownFields &known, int version) : m_known(known), m_version(version) {}
 
     bool project(const QJsonObject &top, Project *out)
     {
@@ -557,8 +562,17 @@ private:
         if (!fields)
             return fail(where, QStringLiteral("Programm %1 ist nicht bekannt").arg(out->program),
                         QStringLiteral("program %1 is not known").arg(out->program));
-        if (!onlyKeys(where, p,
-                      {"number", "program", "options", "inputs", "results", "date", "time", "section"}) ||
+        // Descriptions came with format 2; a file of format 1 holds none.
+        const bool keysKnown =
+            m_version >= 2
+                ? onlyKeys(where, p,
+                           {"number", "description", "program", "options", "inputs", "results", "date",
+                            "time", "section"})
+                : onlyKeys(where, p,
+                           {"number", "program", "options", "inputs", "results", "date", "time", "section"});
+        if (!keysKnown ||
+            (p.contains(QStringLiteral("description")) &&
+             !text(where, p, QStringLiteral("description"), &out->description)) ||
             !flags(where, p, out->program, fields->options, &out->options) ||
             !texts(where, p, QStringLiteral("inputs"), out->program, fields->inputs,
                    {QStringLiteral("kein Eingabefeld"), QStringLiteral("not an input field")},
@@ -639,6 +653,7 @@ private:
     }
 
     const KnownFields &m_known;
+    int m_version = 1;
     Text m_problem;
 };
 
@@ -661,8 +676,9 @@ Failure tooLarge()
 QString overlongText(const Position &p)
 {
     const auto tooLong = [](const QString &t) { return t.size() > kMaxTextLength; };
-    for (const auto &[name, text] : {std::pair{"number", &p.number}, std::pair{"date", &p.date},
-                                     std::pair{"time", &p.time}, std::pair{"section", &p.section}}) {
+    for (const auto &[name, text] :
+         {std::pair{"number", &p.number}, std::pair{"description", &p.description},
+          std::pair{"date", &p.date}, std::pair{"time", &p.time}, std::pair{"section", &p.section}}) {
         if (tooLong(*text))
             return QString::fromLatin1(name);
     }
@@ -727,6 +743,13 @@ bool processRuns(qint64 pid)
 
 } // namespace
 
+int formatVersionFor(const Project &project)
+{
+    const bool described = std::any_of(project.positions.cbegin(), project.positions.cend(),
+                                       [](const Position &p) { return !p.description.isEmpty(); });
+    return described ? 2 : 1;
+}
+
 QByteArray writeProject(const Project &project)
 {
     QByteArray out;
@@ -736,7 +759,7 @@ QByteArray writeProject(const Project &project)
     appendText(out, QString::fromLatin1(kFormatName));
     out += ",\n";
     appendKey(out, 1, "version");
-    out += QByteArray::number(kFormatVersion) + ",\n";
+    out += QByteArray::number(formatVersionFor(project)) + ",\n";
     appendKey(out, 1, "header");
     out += "{\n";
     appendKey(out, 2, "project");
@@ -839,7 +862,7 @@ Result<Project> readProject(const QByteArray &bytes, const KnownFields &known)
                        FailureKind::NewerVersion);
     }
 
-    Reader reader(known);
+    Reader reader(known, int(*version));
     Project project;
     if (!reader.project(top, &project))
         return failure(reader.problem());

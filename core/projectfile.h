@@ -10,7 +10,7 @@
 //
 //   {
 //       "format": "vorbemessung-projekt",
-//       "version": 1,
+//       "version": 2,
 //       "header": {
 //           "project": "Bürohaus Nord",
 //           "company": "Musterbau",
@@ -19,6 +19,7 @@
 //       "positions": [
 //           {
 //               "number": "1.01",
+//               "description": "EG Pfosten Achse A-F",
 //               "program": 1,
 //               "options": {
 //                   "RadioButton1": true
@@ -40,7 +41,8 @@
 //   }
 //
 // Options, inputs and results by objectName in the order of QString's operator< ("Edit10"
-// before "Edit2"); "section" only where one was chosen. Texts are written as UTF-8, with only
+// before "Edit2"); "description" only where the planner gave one (format 2), "section" only where
+// one was chosen. Texts are written as UTF-8, with only
 // the quotation mark, the backslash, control characters and unpaired UTF-16 surrogates
 // escaped, so that every text the program holds reads back the same.
 
@@ -61,7 +63,9 @@ namespace vb::project
 {
 
 inline constexpr char kFormatName[] = "vorbemessung-projekt";
-inline constexpr int kFormatVersion = 1;
+// The newest format this version reads. Format 2 added a position's description; a project
+// without descriptions is still written as format 1, which earlier versions of the program read.
+inline constexpr int kFormatVersion = 2;
 // The largest project file, for reading and for writing alike: files larger than this are refused
 // without reading them, and a change that would make the file larger is not stored. A position
 // of the largest form (Programm 5: 14 inputs, 7 results, a section) takes about 1.2 kB, so a
@@ -108,6 +112,9 @@ struct ProgramFields {
 };
 // The fields of program 1 … 6; nullptr for a program there is not.
 using KnownFields = std::function<const ProgramFields *(int program)>;
+
+// The oldest format that holds everything `project` holds.
+int formatVersionFor(const Project &project);
 
 // The file's bytes for `project`: the same project always gives the same bytes.
 QByteArray writeProject(const Project &project);

@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             "a header text longer than a field holds", data, size);
     for (const p::Position &pos : project.positions) {
         require(fitsAField(pos.number) && fitsAField(pos.date) && fitsAField(pos.time) &&
-                    fitsAField(pos.section) &&
+                    fitsAField(pos.section) && fitsAField(pos.description) &&
                     std::all_of(pos.inputs.cbegin(), pos.inputs.cend(), fitsAField) &&
                     std::all_of(pos.results.cbegin(), pos.results.cend(), fitsAField),
                 "a position text longer than a field holds", data, size);

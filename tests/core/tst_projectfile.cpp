@@ -32,7 +32,8 @@ Project sample()
                            .date = "12.03.2024",
                            .time = "14:05",
                            .section = "50 x 100 x 3",
-                           .sectionUtilisation = 87};
+                           .sectionUtilisation = 87,
+                           .description = {}};
     Position transom; // no options, results, date or section
     transom.number = QStringLiteral("1.02");
     transom.program = 2;
@@ -133,6 +134,14 @@ private slots:
 void TestProjectFile::format()
 {
     QCOMPARE(writeProject(sample()), QByteArray(kSampleFile));
+    // A description needs format 2 and stands after the number; without one the file stays
+    // format 1, which earlier versions read.
+    Project described = sample();
+    described.positions[1].description = QStringLiteral("EG Riegel Achse 3");
+    QCOMPARE(writeProject(described),
+             edited("\"version\": 1", "\"version\": 2")
+                 .replace("\"number\": \"1.02\",\n", "\"number\": \"1.02\",\n            \"description\": "
+                                                     "\"EG Riegel Achse 3\",\n"));
 }
 
 // Texts a planner can type (a per cent sign, quotes, a tab) and ones that only reach a field by
@@ -142,6 +151,7 @@ void TestProjectFile::roundTrip()
     Project project = sample();
     project.header.project = QStringLiteral("Nord %1 \"50 %\"\t\\ 😀");
     project.positions[1].number = QStringLiteral("%2");
+    project.positions[1].description = QStringLiteral("Pfosten \"A\" – 100 %");
     project.positions[1].inputs[QStringLiteral("Edit3")] =
         QString(QChar(0)) + QChar(0xD800) + u'x' + QChar(0xDC00);
     const QTemporaryDir dir;
@@ -172,6 +182,10 @@ void TestProjectFile::accepted_data()
         << 1;
     QTest::newRow("tabs between the values and an escaped slash in a text are JSON")
         << edited("\"version\": 1,", "\t\"version\":\t1,").replace("A. Planer", "A.\\/B. Planer") << 1;
+    QTest::newRow("format 2 holds a position's description")
+        << edited("\"version\": 1", "\"version\": 2")
+               .replace("\"number\": \"1.02\",", "\"number\": \"1.02\", \"description\": \"Riegel\",")
+        << 1;
     QTest::newRow("a text as long as a field holds is read")
         << edited("\"2,5\"", '"' + QByteArray(kMaxTextLength, '9') + '"') << 1;
 }
@@ -216,7 +230,14 @@ void TestProjectFile::refusals_data()
     row("a version that is not whole is refused", edited("\"version\": 1", "\"version\": 1.5"),
         "Versionsnummer");
     row("a newer version is refused as such, whatever else it holds",
-        edited("\"version\": 1", "\"version\": 2, \"stories\": []"), "neueren Version", true);
+        edited("\"version\": 1", "\"version\": 3, \"stories\": []"), "neueren Version", true);
+    row("a description in a file of format 1 is not read as one",
+        edited("\"number\": \"1.02\",", "\"number\": \"1.02\", \"description\": \"Riegel\","),
+        "unbekannter Schlüssel „description“");
+    row("a description must be a text",
+        edited("\"version\": 1", "\"version\": 2")
+            .replace("\"number\": \"1.02\",", "\"number\": \"1.02\", \"description\": 7,"),
+        "„description“ ist kein Text");
     row("an unknown key at the top level is named", edited("\"version\": 1", "\"version\": 1, \"x\": 0"),
         "Unbekannter Schlüssel „x“");
     row("a header value must be a text", edited("\"Musterbau\"", "null"),
