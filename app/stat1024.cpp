@@ -10,6 +10,7 @@
 #include "forms/programlist.h"
 #include "forms/projectsession.h"
 #include "forms/shell.h"
+#include "forms/tformbriefkopf.h"
 #include "forms/tformprojekt.h"
 #include "ui_stat1024.h"
 
@@ -45,6 +46,7 @@ const Caption kMenuCaptions[] = {
      "Dimensioning of transom (load of transom and filling)"},
     {"Button2", "Programm Beenden", "Exit"},
     {"ButtonProjekt", "Projekt…", "Project…"},
+    {"ButtonBriefkopf", "Briefkopf…", "Letterhead…"},
 };
 } // namespace
 
@@ -66,6 +68,7 @@ TForm22::TForm22(const QString &languageFile, QWidget *parent)
     }
     connect(m_ui->Button2, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->Button8, &QPushButton::clicked, this, &TForm22::Button8Click);
+    connect(m_ui->ButtonBriefkopf, &QPushButton::clicked, this, &TForm22::ButtonBriefkopfClick);
     connectProject();
     request();
 }
@@ -116,6 +119,13 @@ void TForm22::ButtonProjektClick()
         return;
     form->loadPosition(position);
     openProgram(position.program);
+}
+
+void TForm22::ButtonBriefkopfClick()
+{
+    // Made for each use: it shows what the settings hold now.
+    TFormBriefkopf dialog(this);
+    dialog.run();
 }
 
 void TForm22::openProjectFile(const QString &path)

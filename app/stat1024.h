@@ -45,6 +45,9 @@ public:
     void openProgram(int program) override;
     // "Projekt…": the project window; a position asked for there is opened in its program.
     void ButtonProjektClick();
+    // "Briefkopf…" (in the free space of the bottom row, right of "Programm Beenden"): the
+    // planner's company line and logo for the sheets.
+    void ButtonBriefkopfClick();
     // Opens the project file given to the program, then the project window.
     void openProjectFile(const QString &path);
     void Button8Click();
