@@ -80,7 +80,7 @@ bool timeBooklet(int positions, int runs, const QString &file, Figures *figures)
     figures->ms = median(ms);
     figures->bytes = QFileInfo(file).size();
     std::printf("  %3d positions (%d pages): median of %d %.1f ms, %lld bytes\n", positions,
-                report::coverPageCount(positions) + positions, runs, figures->ms,
+                report::coverPageCount(booklet.cover) + positions, runs, figures->ms,
                 static_cast<long long>(figures->bytes));
     return true;
 }
@@ -144,7 +144,8 @@ int main(int argc, char **argv)
     Figures ten, hundred;
     if (!timeBooklet(10, runs, file, &ten) || !timeBooklet(100, runs, file, &hundred))
         return 1;
-    const int addedPages = (report::coverPageCount(100) + 100) - (report::coverPageCount(10) + 10);
+    const int addedPages = (report::coverPageCount(sampleBooklet(100).cover) + 100) -
+                           (report::coverPageCount(sampleBooklet(10).cover) + 10);
     std::printf("  each added page: %.2f ms, %.0f bytes\n", (hundred.ms - ten.ms) / addedPages,
                 double(hundred.bytes - ten.bytes) / addedPages);
     std::printf("  100 positions: %.0f ms (goal <= 1500), %.2f MB (goal <= 3)\n", hundred.ms,

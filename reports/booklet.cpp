@@ -3,6 +3,7 @@
 #include "reports/frame.h"
 #include "reports/sheetitems.h"
 #include "reports/sheetpainter.h"
+#include "reports/textfit.h"
 
 #include <QtGui/QFontMetricsF>
 #include <QtGui/QPainter>
@@ -21,22 +22,34 @@ namespace
 {
 
 // The cover: the page header of the sheets (company line, logo, rule), the heading and the
-// project header, the column heads of the table of positions, then one row a position.
+// project header, the column heads of the table of positions, then one row a position. The
+// planner's texts wrap and are never cut: a header value takes more lines (and the header block
+// grows), a cell takes more lines (and its row grows), and the table takes the cover pages its
+// rows need.
 const QString kCoverTitleBand = QStringLiteral("CoverTitleBand");
 const QString kCoverHeadBand = QStringLiteral("CoverColumnHeadBand");
 const QString kCoverRowBand = QStringLiteral("CoverRowBand");
 
-constexpr int kRowsPerCoverPage = 40;
-constexpr int kRowPitch = 18;
-constexpr int kFirstRowTop = 4;
-constexpr int kCoverTitleBandHeight = 164;
+// The cover's bands take as much of the page as the sheets' do.
+constexpr int kCoverHeight = 991;
+constexpr int kPageHeaderHeight = 51;
 constexpr int kCoverHeadBandHeight = 32;
-constexpr int kCoverRowBandHeight = kFirstRowTop + kRowsPerCoverPage * kRowPitch + 20;
 
-// Left edges of the project header block, as on the sheets.
+// The table: rows of one line 18 pixels apart, a cell's further lines 15 (the 13-pixel font's
+// line spacing, 14.99), and room for the closing rule below the last row.
+constexpr int kRowPitch = 18;
+constexpr int kCellLinePitch = 15;
+constexpr int kFirstRowTop = 4;
+constexpr int kRowsFoot = 20;
+
+// The project header: rows 24 pixels apart, a value's further lines 19 (the 16-pixel font's
+// 18.4); at most this many lines, so that the table keeps most of the page.
 constexpr int kCaptionLeft = 8;
 constexpr int kValueLeft = 176;
-constexpr int kHeaderTops[4] = {48, 72, 96, 120};
+constexpr int kFirstHeaderTop = 48;
+constexpr int kHeaderRowPitch = 24;
+constexpr int kHeaderLinePitch = 19;
+constexpr int kMostHeaderLines = 4;
 
 // The right end of the sheets' rules: the frame's right edge.
 int frameRight()
@@ -45,17 +58,21 @@ int frameRight()
     return r.x + r.width;
 }
 
-// A column of the table: the left edge of its texts and their width, beyond which they are clipped;
-// 6 pixels apart. The page column is right-aligned at the frame's right edge.
+// A column of the table: the left edge of its texts and the width they wrap at, 6 pixels apart.
+// The page column is right-aligned at the frame's right edge.
 struct Column {
     const char *name;
     int x;
     int width;
 };
-constexpr Column kPositionColumn{"Number", 8, 44};
-constexpr Column kProgramColumn{"Program", 58, 66};
-constexpr Column kRequiredColumn{"Required", 130, 294};
-constexpr Column kSectionColumn{"Section", 430, 136};
+constexpr Column kPositionColumn{"Number", 8, 50};
+constexpr Column kDescriptionColumn{"Description", 64, 90};
+constexpr Column kProgramColumn{"Program", 160, 66};
+constexpr Column kMemberColumn{"Member", 232, 80};
+constexpr Column kRequiredColumn{"Required", 318, 112};
+constexpr Column kSectionColumn{"Section", 436, 84};
+constexpr Column kColumns[] = {kPositionColumn, kDescriptionColumn, kProgramColumn,
+                               kMemberColumn,   kRequiredColumn,    kSectionColumn};
 
 LabelFont rowFont()
 {
@@ -71,11 +88,18 @@ LabelFont columnHeadFont()
 
 // The cover's own texts; the design text is the German one.
 const vb::Caption kCoverTexts[] = {
-    {"CoverHeading", "Projekt", "Project"},        {"CoverProjectCaption", "Projekt:", "Project:"},
-    {"CoverCompanyCaption", "Firma:", "Company:"}, {"CoverCreatorCaption", "Ersteller:", "Calculated by:"},
-    {"CoverDateCaption", "Datum:", "Date:"},       {"CoverHeadNumber", "Pos.", "Pos."},
-    {"CoverHeadProgram", "Programm", "Program"},   {"CoverHeadRequired", "Erforderlich", "Required"},
-    {"CoverHeadSection", "Profil", "Section"},     {"CoverHeadPage", "Seite", "Page"},
+    {"CoverHeading", "Projekt", "Project"},
+    {"CoverProjectCaption", "Projekt:", "Project:"},
+    {"CoverCompanyCaption", "Firma:", "Company:"},
+    {"CoverCreatorCaption", "Ersteller:", "Calculated by:"},
+    {"CoverDateCaption", "Datum:", "Date:"},
+    {"CoverHeadNumber", "Pos.", "Pos."},
+    {"CoverHeadDescription", "Bezeichnung", "Description"},
+    {"CoverHeadProgram", "Programm", "Program"},
+    {"CoverHeadMember", "Bauteil", "Member"},
+    {"CoverHeadRequired", "Erforderlich", "Required"},
+    {"CoverHeadSection", "Profil", "Section"},
+    {"CoverHeadPage", "Seite", "Page"},
 };
 
 Label coverText(const QString &name, const QString &band, int x, int top, const QString &text,
@@ -106,131 +130,225 @@ QChar superscriptBase(QChar c)
     }
 }
 
-QFont metricsFont(const LabelFont &style)
-{
-    QFont font(resolvedFamily(style.family));
-    font.setPixelSize(style.pixelSize);
-    font.setBold(style.bold);
-    font.setKerning(false);
-    return font;
-}
-
-// What setting the cells needs to know of their fonts, found once for a cover page.
-struct CellFonts {
-    LabelFont text = rowFont();
-    LabelFont exponent = smallFont(9);
-    QFontMetricsF textMetrics{metricsFont(text)};
-    QFontMetricsF exponentMetrics{metricsFont(exponent)};
-    // The font itself, not the fonts the platform would fall back on.
-    QRawFont raw = QRawFont::fromFont(metricsFont(text));
+// A run of a cell's line: plain text, or superscripts the font does not have, set as the sheets
+// set exponents, as smaller characters raised.
+struct Run {
+    QString text;
+    bool raised = false;
 };
 
-// Appends the labels of one cell of the table, its text clipped to the column. Superscripts the
-// sheets' fonts do not have (the ⁴ of cm⁴) are set as the sheets set exponents, as a smaller
-// digit raised, so that the cover embeds no font the sheets do not use.
-void appendCell(QList<Label> &labels, const CellFonts &fonts, const QString &name, const QString &band, int x,
-                int top, int width, const QString &text)
+// How the cells are set: their fonts and which superscripts the text font has.
+class CellSetter
 {
-    struct Run {
-        QString text;
-        bool raised = false;
-    };
-    QList<Run> runs;
-    for (const QChar c : text) {
-        const QChar base = superscriptBase(c);
-        const bool raised = !base.isNull() && !fonts.raw.supportsCharacter(c);
-        if (runs.isEmpty() || runs.last().raised != raised)
-            runs.append(Run{QString(), raised});
-        runs.last().text += raised ? base : c;
+public:
+    CellSetter()
+    {
+        QFont font(resolvedFamily(m_text.family));
+        font.setPixelSize(m_text.pixelSize);
+        m_raw = QRawFont::fromFont(font);
     }
-    if (runs.isEmpty() || (runs.size() == 1 && !runs.first().raised)) {
-        labels.append(coverText(name, band, x, top, text, fonts.text, width));
-        return;
+
+    QList<Run> runs(QStringView text) const
+    {
+        QList<Run> runs;
+        for (const QChar c : text) {
+            const QChar base = superscriptBase(c);
+            const bool raised = !base.isNull() && !(m_raw.isValid() && m_raw.supportsCharacter(c));
+            if (runs.isEmpty() || runs.last().raised != raised)
+                runs.append(Run{QString(), raised});
+            runs.last().text += raised ? base : c;
+        }
+        return runs;
     }
-    double advance = 0;
-    for (qsizetype i = 0; i < runs.size(); ++i) {
-        const int left = x + int(std::lround(advance));
-        if (left >= x + width)
-            break;
-        const Run &run = runs.at(i);
-        labels.append(coverText(i == 0 ? name : QStringLiteral("%1Part%2").arg(name).arg(i), band, left,
-                                run.raised ? top - 2 : top, run.text,
-                                run.raised ? fonts.exponent : fonts.text, x + width - left));
-        advance += (run.raised ? fonts.exponentMetrics : fonts.textMetrics).horizontalAdvance(run.text);
+
+    double width(QStringView text) const
+    {
+        double width = 0;
+        for (const Run &run : runs(text))
+            width += textWidth(run.raised ? m_exponent : m_text, run.text);
+        return width;
     }
+
+    // The lines of a cell `width` pixels wide, at most `most` of them: a cell longer than a whole
+    // cover page ends in "…" on the page's last line.
+    QStringList lines(const QString &text, int width, int most) const
+    {
+        const auto measure = [this](QStringView t) { return this->width(t); };
+        QStringList lines = wrapText(text, width, measure);
+        if (lines.size() > most) {
+            const QString rest = QStringList(lines.mid(most - 1)).join(QLatin1Char(' '));
+            lines = lines.first(most - 1);
+            lines.append(shortenText(rest, width, measure));
+        }
+        return lines;
+    }
+
+    // Appends the labels of one line of a cell: one for each run.
+    void append(QList<Label> &labels, const QString &name, const QString &band, int x, int top,
+                const QString &line) const
+    {
+        const QList<Run> lineRuns = runs(line);
+        double advance = 0;
+        for (qsizetype i = 0; i < lineRuns.size(); ++i) {
+            const Run &run = lineRuns.at(i);
+            const LabelFont &font = run.raised ? m_exponent : m_text;
+            labels.append(coverText(i == 0 ? name : QStringLiteral("%1Part%2").arg(name).arg(i), band,
+                                    x + int(std::lround(advance)), run.raised ? top - 2 : top, run.text,
+                                    font));
+            advance += textWidth(font, run.text);
+        }
+    }
+
+private:
+    LabelFont m_text = rowFont();
+    LabelFont m_exponent = smallFont(9);
+    QRawFont m_raw; // the font itself, not the fonts the platform would fall back on
+};
+
+// What the cover's pages hold, worked out once for the whole cover: the lines of the header
+// values, the lines of every cell, and where each page's rows begin.
+struct CoverPlan {
+    QList<QStringList> header; // project, company, creator, date
+    int titleBandHeight = 0;
+    int rowBandHeight = 0;
+    QList<QList<QStringList>> cells; // by row, by column
+    QList<int> rowHeights;
+    QList<qsizetype> pageStarts; // the first row of every page; one page at least
+};
+
+QList<const QString *> headerValues(const BookletCover &cover)
+{
+    return {&cover.project, &cover.company, &cover.creator, &cover.date};
 }
 
-SheetLayout coverLayout(const BookletCover &cover, int coverPage)
+QList<const QString *> cellTexts(const CoverRow &row)
+{
+    return {&row.number, &row.description, &row.program, &row.member, &row.required, &row.section};
+}
+
+CoverPlan planCover(const BookletCover &cover)
+{
+    CoverPlan plan;
+    const LabelFont font = textFont();
+    const auto measure = [&font](QStringView t) { return textWidth(font, t); };
+    const int valueWidth = frameRight() - kValueLeft;
+    int next = kFirstHeaderTop;
+    for (const QString *value : headerValues(cover)) {
+        QStringList lines = value->isEmpty() ? QStringList{QString()} : wrapText(*value, valueWidth, measure);
+        if (lines.size() > kMostHeaderLines) {
+            const QString rest = QStringList(lines.mid(kMostHeaderLines - 1)).join(QLatin1Char(' '));
+            lines = lines.first(kMostHeaderLines - 1);
+            lines.append(shortenText(rest, valueWidth, measure));
+        }
+        next += kHeaderRowPitch + int(lines.size() - 1) * kHeaderLinePitch;
+        plan.header.append(lines);
+    }
+    // The rule 4 pixels above where a fifth row would begin, the band 24 pixels below the rule.
+    plan.titleBandHeight = next + 20;
+    plan.rowBandHeight = kCoverHeight - kPageHeaderHeight - plan.titleBandHeight - kCoverHeadBandHeight;
+
+    const int rowRoom = plan.rowBandHeight - kRowsFoot - kFirstRowTop;
+    const int mostLines = std::max(1, (rowRoom - kRowPitch) / kCellLinePitch + 1);
+    const CellSetter setter;
+    for (const CoverRow &row : cover.rows) {
+        QList<QStringList> cells;
+        qsizetype lines = 1;
+        const QList<const QString *> texts = cellTexts(row);
+        for (qsizetype c = 0; c < texts.size(); ++c) {
+            cells.append(setter.lines(*texts.at(c), kColumns[c].width, mostLines));
+            lines = std::max(lines, cells.last().size());
+        }
+        plan.cells.append(cells);
+        plan.rowHeights.append(kRowPitch + int(lines - 1) * kCellLinePitch);
+    }
+
+    plan.pageStarts.append(0);
+    int top = kFirstRowTop;
+    for (qsizetype i = 0; i < plan.rowHeights.size(); ++i) {
+        if (top + plan.rowHeights.at(i) > plan.rowBandHeight - kRowsFoot && top > kFirstRowTop) {
+            plan.pageStarts.append(i);
+            top = kFirstRowTop;
+        }
+        top += plan.rowHeights.at(i);
+    }
+    return plan;
+}
+
+SheetLayout coverLayout(const BookletCover &cover, const CoverPlan &plan, int coverPage)
 {
     SheetLayout layout;
     layout.name = QStringLiteral("Deckblatt");
     layout.bands = {
-        {kPageHeaderBand, 51},
-        {kCoverTitleBand, kCoverTitleBandHeight},
+        {kPageHeaderBand, kPageHeaderHeight},
+        {kCoverTitleBand, plan.titleBandHeight},
         {kCoverHeadBand, kCoverHeadBandHeight},
-        {kCoverRowBand, kCoverRowBandHeight},
+        {kCoverRowBand, plan.rowBandHeight},
     };
     const int right = frameRight();
 
-    // The page header of the sheets.
-    layout.labels.append(
-        coverText(QStringLiteral("CoverCompanyLine"), kPageHeaderBand, 9, 16, companyLine()));
-    layout.pictures.append(Picture{QStringLiteral("CoverLogo"), kPageHeaderBand, QRect(460, 15, 130, 20),
-                                   QStringLiteral(":/logo.svg"), true, true});
+    // The page header of the sheets, with the planner's letterhead where there is one.
+    layout.labels.append(companyLineLabel(QStringLiteral("CoverCompanyLine")));
+    layout.pictures.append(logoPicture(QStringLiteral("CoverLogo")));
     layout.labels.append(rule(QStringLiteral("CoverHeaderRule"), kPageHeaderBand, 32));
+    applyLetterhead(layout, cover.letterhead, QStringLiteral("CoverCompanyLine"));
 
-    // Heading and project header; the values end at the frame's right edge.
+    // Heading and project header; the values wrap at the frame's right edge.
     const QString &tb = kCoverTitleBand;
     layout.labels.append(coverText(QStringLiteral("CoverHeading"), tb, 8, 8, QString(), headingFont(21)));
-    const std::pair<const char *, const QString *> header[] = {
-        {"Project", &cover.project},
-        {"Company", &cover.company},
-        {"Creator", &cover.creator},
-        {"Date", &cover.date},
-    };
+    const char *const header[] = {"Project", "Company", "Creator", "Date"};
+    int top = kFirstHeaderTop;
     for (int i = 0; i < 4; ++i) {
-        const QString name = QLatin1String(header[i].first);
-        layout.labels.append(coverText(QStringLiteral("Cover%1Caption").arg(name), tb, kCaptionLeft,
-                                       kHeaderTops[i], QString()));
-        layout.labels.append(coverText(QStringLiteral("Cover%1").arg(name), tb, kValueLeft, kHeaderTops[i],
-                                       *header[i].second, textFont(), right - kValueLeft));
+        const QString name = QLatin1String(header[i]);
+        layout.labels.append(
+            coverText(QStringLiteral("Cover%1Caption").arg(name), tb, kCaptionLeft, top, QString()));
+        const QStringList &lines = plan.header.at(i);
+        for (qsizetype l = 0; l < lines.size(); ++l)
+            layout.labels.append(coverText(l == 0 ? QStringLiteral("Cover%1").arg(name)
+                                                  : QStringLiteral("Cover%1Line%2").arg(name).arg(l + 1),
+                                           tb, kValueLeft, top + int(l) * kHeaderLinePitch, lines.at(l)));
+        top += kHeaderRowPitch + int(lines.size() - 1) * kHeaderLinePitch;
     }
-    layout.labels.append(rule(QStringLiteral("CoverTitleRule"), tb, 140));
+    layout.labels.append(rule(QStringLiteral("CoverTitleRule"), tb, top - 4));
 
     // Column heads.
     const QString &hb = kCoverHeadBand;
-    for (const Column &column : {kPositionColumn, kProgramColumn, kRequiredColumn, kSectionColumn})
+    for (const Column &column : kColumns)
         layout.labels.append(coverText(QStringLiteral("CoverHead%1").arg(QLatin1String(column.name)), hb,
-                                       column.x, 4, QString(), columnHeadFont(), column.width));
+                                       column.x, 4, QString(), columnHeadFont()));
     layout.labels.append(coverText(QStringLiteral("CoverHeadPage"), hb, right, 4, QString(), columnHeadFont(),
                                    0, Align::Right));
     layout.labels.append(rule(QStringLiteral("CoverHeadRule"), hb, 10));
 
-    // The rows of this cover page; every text is clipped to its column.
-    const qsizetype first = qsizetype(coverPage) * kRowsPerCoverPage;
-    const qsizetype last = std::min<qsizetype>(cover.rows.size(), first + kRowsPerCoverPage);
+    // The rows of this cover page, each as high as its longest cell.
+    const qsizetype first = plan.pageStarts.value(coverPage, cover.rows.size());
+    const qsizetype last = plan.pageStarts.value(coverPage + 1, cover.rows.size());
     const QString &rb = kCoverRowBand;
-    const CellFonts fonts;
+    const CellSetter setter;
+    top = kFirstRowTop;
     for (qsizetype i = first; i < last; ++i) {
         const CoverRow &row = cover.rows.at(i);
-        const int top = kFirstRowTop + int(i - first) * kRowPitch;
         const QString prefix = QStringLiteral("CoverRow%1").arg(i - first + 1);
-        const std::pair<const Column *, const QString *> cells[] = {
-            {&kPositionColumn, &row.number},
-            {&kProgramColumn, &row.program},
-            {&kRequiredColumn, &row.required},
-            {&kSectionColumn, &row.section},
-        };
-        for (const auto &[column, text] : cells)
-            appendCell(layout.labels, fonts, prefix + QLatin1String(column->name), rb, column->x, top,
-                       column->width, *text);
+        const QList<QStringList> &cells = plan.cells.at(i);
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            const QString name = prefix + QLatin1String(kColumns[c].name);
+            for (qsizetype l = 0; l < cells.at(c).size(); ++l)
+                setter.append(layout.labels, l == 0 ? name : QStringLiteral("%1Line%2").arg(name).arg(l + 1),
+                              rb, kColumns[c].x, top + int(l) * kCellLinePitch, cells.at(c).at(l));
+        }
         layout.labels.append(coverText(prefix + QStringLiteral("Page"), rb, right, top,
                                        row.page > 0 ? QString::number(row.page) : QString(), rowFont(), 0,
                                        Align::Right));
+        top += plan.rowHeights.at(i);
     }
-    layout.labels.append(
-        rule(QStringLiteral("CoverClosingRule"), rb, kFirstRowTop + int(last - first) * kRowPitch));
+    layout.labels.append(rule(QStringLiteral("CoverClosingRule"), rb, top));
     return layout;
+}
+
+Sheet coverSheet(const BookletCover &cover, const CoverPlan &plan, int coverPage)
+{
+    Sheet sheet(coverLayout(cover, plan, coverPage));
+    applyTexts(sheet, kCoverTexts, cover.english);
+    return sheet;
 }
 
 // The page number stands in the bottom margin, right-aligned at the frame's right edge, a little
@@ -287,8 +405,8 @@ class BookletPages
 {
 public:
     explicit BookletPages(const Booklet &booklet)
-        : m_booklet(booklet), m_cover(booklet.cover), m_coverPages(coverPageCount(booklet.cover.rows.size())),
-          m_sheets(std::max(0, booklet.sheetCount))
+        : m_booklet(booklet), m_cover(booklet.cover), m_plan(planCover(booklet.cover)),
+          m_coverPages(int(m_plan.pageStarts.size())), m_sheets(std::max(0, booklet.sheetCount))
     {
         // A row has a page only where its position has a sheet.
         for (qsizetype i = 0; i < m_cover.rows.size(); ++i)
@@ -309,13 +427,14 @@ public:
     {
         const QString number = pageNumberText(index + 1, count(), m_cover.english);
         if (index < m_coverPages)
-            return std::make_unique<BookletPage>(makeCoverSheet(m_cover, index), number);
+            return std::make_unique<BookletPage>(coverSheet(m_cover, m_plan, index), number);
         return std::make_unique<BookletPage>(m_booklet.sheet(index - m_coverPages), number);
     }
 
 private:
     const Booklet &m_booklet;
     BookletCover m_cover; // with the rows' pages
+    CoverPlan m_plan;     // the rows' pages change no row's height
     int m_coverPages;
     int m_sheets;
     vb::Text m_problem;
@@ -355,9 +474,9 @@ vb::Result<> paintBooklet(const BookletPages &pages, QPdfWriter &writer, const Q
 
 } // namespace
 
-int coverPageCount(qsizetype rows)
+int coverPageCount(const BookletCover &cover)
 {
-    return rows <= kRowsPerCoverPage ? 1 : int((rows + kRowsPerCoverPage - 1) / kRowsPerCoverPage);
+    return int(planCover(cover).pageStarts.size());
 }
 
 QString pageNumberText(int page, int pages, bool english)
@@ -368,9 +487,7 @@ QString pageNumberText(int page, int pages, bool english)
 
 Sheet makeCoverSheet(const BookletCover &cover, int coverPage)
 {
-    Sheet sheet(coverLayout(cover, coverPage));
-    applyTexts(sheet, kCoverTexts, cover.english);
-    return sheet;
+    return coverSheet(cover, planCover(cover), coverPage);
 }
 
 vb::Result<> writeBookletPdf(const Booklet &booklet, const QString &fileName, const QString &title)

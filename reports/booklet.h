@@ -20,21 +20,21 @@ namespace report
 
 // One line of the cover's table of positions.
 struct CoverRow {
-    QString number;      // position number
-    QString program;     // e.g. "Programm 1"
-    QString required;    // governing required values, e.g. "Ix 112.1 cm⁴, Wx 22.4 cm³"
-    QString section;     // chosen section with its utilisation, or empty
-    int page = 0;        // filled in by the booklet: the page the position's sheet is on
-    QString description; // what the position is, as the planner described it
-    QString member;      // the member the program sizes, as the project window names it
+    QString number;           // position number
+    QString program;          // e.g. "Programm 1"
+    QString required;         // governing required values, e.g. "Ix 112.1 cm⁴, Wx 22.4 cm³"
+    QString section;          // chosen section with its utilisation, or empty
+    int page = 0;             // filled in by the booklet: the page the position's sheet is on
+    QString description = {}; // what the position is, as the planner described it
+    QString member = {};      // the member the program sizes, as the project window names it
 };
 
 struct BookletCover {
     bool english = false;
     QString project, company, creator;
     QString date; // the day the booklet is made
-    Letterhead letterhead;
-    QList<CoverRow> rows;
+    Letterhead letterhead = {};
+    QList<CoverRow> rows = {};
 };
 
 struct Booklet {
@@ -44,8 +44,9 @@ struct Booklet {
     std::function<Sheet(int index)> sheet;
 };
 
-// Pages the cover takes for `rows` positions (at least one).
-int coverPageCount(qsizetype rows);
+// Pages the cover takes (at least one): as many as its rows need, a row as high as its longest
+// cell once the cells are wrapped in their columns, below the project header, which wraps too.
+int coverPageCount(const BookletCover &cover);
 
 // "Seite n von m" / "Page n of m".
 QString pageNumberText(int page, int pages, bool english);

@@ -1,5 +1,7 @@
 #include "reports/frame.h"
 
+#include "reports/logo.h"
+
 #include <utility>
 
 namespace report
@@ -13,6 +15,11 @@ constexpr int kRightCaptionLeft = 392;
 constexpr int kLeftValueLeft = 176;
 constexpr int kRightValueLeft = 496;
 constexpr int kRowTops[3] = {8, 32, 56};
+// The right margin's edge on A4: 210 mm less the margins of 25 mm, 604.7 page pixels; the painter
+// keeps a text within the margin itself (Sheet::bandWidth).
+constexpr int kRightMarginEdge = 605;
+// The company line's left edge in the page header.
+constexpr int kCompanyLineLeft = 9;
 
 Label text(const QString &name, const QString &band, int x, int top, const QString &design,
            LabelFont font = textFont())
@@ -20,10 +27,14 @@ Label text(const QString &name, const QString &band, int x, int top, const QStri
     return Label{name, band, x, top, design, std::move(font), Align::Left, 0};
 }
 
-// Value labels start with their component name as design text; filling replaces it.
+// Value labels start with their component name as design text; filling replaces it. A value
+// has the room up to the right column's captions, or in the right column up to the margin. The
+// rows stand 24 pixels apart, too close for a second line: a long value is set smaller, then cut.
 Label value(const QString &name, const QString &band, int x, int top)
 {
-    return text(name, band, x, top, name);
+    Label label = text(name, band, x, top, name);
+    label.room.width = x < kRightCaptionLeft ? kRightCaptionLeft - x : kRightMarginEdge - x;
+    return label;
 }
 } // namespace
 
@@ -68,6 +79,34 @@ Label rule(const QString &name, const QString &band, int top)
     return Label{name, band, 8, top, QString(78, QLatin1Char('_')), ruleFont(), Align::Left, 547};
 }
 
+Label companyLineLabel(const QString &name)
+{
+    // The rule below leaves no room for a second line.
+    Label label = text(name, kPageHeaderBand, kCompanyLineLeft, 16, companyLine());
+    label.room.width = kLogoPlace.left() - kCompanyLineLeft;
+    return label;
+}
+
+Picture logoPicture(const QString &name)
+{
+    return Picture{name, kPageHeaderBand, kLogoPlace, QStringLiteral(":/logo.svg"), true, true};
+}
+
+void applyLetterhead(SheetLayout &layout, const Letterhead &letterhead, const QString &companyLineName)
+{
+    if (!letterhead.companyLine.isEmpty())
+        for (Label &label : layout.labels)
+            if (label.name == companyLineName)
+                label.text = letterhead.companyLine;
+    if (!letterhead.logoFile.isEmpty())
+        for (Picture &picture : layout.pictures)
+            if (picture.band == kPageHeaderBand) {
+                picture.resource = letterhead.logoFile;
+                picture.stretch = false;
+                picture.plannerLogo = true;
+            }
+}
+
 QString companyLine()
 {
     return QStringLiteral("Musterbau GmbH \u00b7 Industriestra\u00dfe 1 \u00b7 12345 Musterstadt");
@@ -85,9 +124,8 @@ SheetLayout frameLayout(const FrameParameters &frame)
     };
 
     // Page header: company line, logo, rule.
-    layout.labels.append(text(QStringLiteral("QRLabel1"), kPageHeaderBand, 9, 16, companyLine()));
-    layout.pictures.append(Picture{frame.logoName, kPageHeaderBand, QRect(460, 15, 130, 20),
-                                   QStringLiteral(":/logo.svg"), true, true});
+    layout.labels.append(companyLineLabel(QStringLiteral("QRLabel1")));
+    layout.pictures.append(logoPicture(frame.logoName));
     layout.labels.append(rule(QStringLiteral("QRLabel2"), kPageHeaderBand, 32));
 
     // Project header block: captions and their values in two columns.

@@ -71,6 +71,15 @@ Label rule(const QString &name, const QString &band, int top);
 // The issuing company's line of the page header.
 QString companyLine();
 
+// The page header's company line (in the company's font, with its room up to the logo) and the
+// program's logo in its place, as every sheet and the cover print them.
+Label companyLineLabel(const QString &name);
+Picture logoPicture(const QString &name);
+
+// Puts the planner's letterhead in place of the company line and the logo (the page header's
+// picture), each where it is given.
+void applyLetterhead(SheetLayout &layout, const Letterhead &letterhead, const QString &companyLineName);
+
 // A layout holding the four bands and the frame's labels and pictures, with German design texts;
 // the sheet adds its own content to it.
 SheetLayout frameLayout(const FrameParameters &frame);

@@ -122,4 +122,10 @@ double Sheet::bandLeft() const
     return mmToPagePixels(m_layout.page.marginsMm.left());
 }
 
+double Sheet::bandWidth() const
+{
+    const double paper = m_layout.page.pageLayout().fullRectPoints().width() * kPagePixelsPerInch / 72.0;
+    return paper - mmToPagePixels(m_layout.page.marginsMm.left() + m_layout.page.marginsMm.right());
+}
+
 } // namespace report

@@ -33,6 +33,16 @@ struct Band {
     int height = 0;
 };
 
+// The room a planner's text has (a header value, the company line, the section line, the
+// description): `width` pixels from x, to the right of a left-aligned label and to the left of a
+// right-aligned one, narrowed by what else stands on the label's row (texts and drawings of its
+// band); `height` pixels from the label's top, room for a second line where it holds two. The
+// painter fits a text too long for it (textfit.h); a label without a room prints as it stands.
+struct Room {
+    int width = 0;
+    int height = 0;
+};
+
 // A positioned line of text. A left-aligned label starts at x; a right-aligned label (a value)
 // ends at x and grows to the left. A width > 0 clips the text to [x, x + width] (used for rules).
 struct Label {
@@ -44,10 +54,13 @@ struct Label {
     LabelFont font = {};
     Align align = Align::Left;
     int width = 0;
+    Room room = {};
 };
 
 // A drawing from the resources. Stretched drawings fill their rectangle; the others are drawn
-// at their own size from the rectangle's top left corner and clipped to it.
+// at their own size from the rectangle's top left corner and clipped to it. A planner's logo
+// (`plannerLogo`) is the file `resource`, an SVG or an image (logo.h), scaled into the rectangle
+// keeping its aspect ratio.
 struct Picture {
     QString name;
     QString band;
@@ -55,6 +68,7 @@ struct Picture {
     QString resource;
     bool stretch = false;
     bool on = true;
+    bool plannerLogo = false;
 };
 
 struct PageSetup {
@@ -98,6 +112,8 @@ public:
     double bandTop(const QString &band) const;
     // Left edge of every band, in page pixels from the paper's left edge.
     double bandLeft() const;
+    // Width of the bands within the left and right margins, in page pixels: the printable width.
+    double bandWidth() const;
 
 private:
     Label *findLabel(const QString &name);

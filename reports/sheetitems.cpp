@@ -71,24 +71,71 @@ QString sectionLine(const QString &name, int utilisation, bool english)
     return pattern.arg(name, QString::number(utilisation));
 }
 
+namespace
+{
+// The frame's right edge, where the rules end.
+constexpr int kFrameRight = 8 + 547;
+
+const Label *findLabel(const SheetLayout &layout, const char *name)
+{
+    const auto found = std::find_if(layout.labels.cbegin(), layout.labels.cend(),
+                                    [name](const Label &label) { return label.name == QLatin1String(name); });
+    return found == layout.labels.cend() ? nullptr : &*found;
+}
+
+// The height a text at `top` of `band` has before the next text or drawing below it begins (or
+// the band ends), kept a little clear of it: room for a second line where the sheet leaves one.
+// Drawings count whether or not they are switched on, which the sheet decides later.
+int heightBelow(const SheetLayout &layout, const QString &band, int top)
+{
+    int next = 0;
+    for (const Band &b : layout.bands)
+        if (b.name == band)
+            next = b.height;
+    for (const Label &label : layout.labels)
+        if (label.band == band && label.top > top)
+            next = std::min(next, label.top);
+    for (const Picture &picture : layout.pictures)
+        if (picture.band == band && picture.rect.top() > top)
+            next = std::min(next, picture.rect.top());
+    return std::max(0, next - top - 2);
+}
+} // namespace
+
 SheetLayout withSectionLine(SheetLayout layout, const FormTexts &texts)
 {
     if (texts.sectionName.isEmpty())
         return layout;
     // Every sheet has free room right of its "Ergebnisse" heading; the line ends where the rules
     // of the closing block end, so that a long name grows towards the heading, never off the page.
-    const auto heading = std::find_if(layout.labels.cbegin(), layout.labels.cend(), [](const Label &label) {
-        return label.name == QLatin1String("QRLabel21");
-    });
-    Q_ASSERT(heading != layout.labels.cend());
-    if (heading == layout.labels.cend())
+    const Label *heading = findLabel(layout, "QRLabel21");
+    Q_ASSERT(heading);
+    if (!heading)
         return layout;
     LabelFont font = textFont();
     font.bold = true;
-    Label line = valueAt("QRLabelProfil", 8 + 547, heading->top + 3, font);
+    Label line = valueAt("QRLabelProfil", kFrameRight, heading->top + 3, font);
     line.text = sectionLine(texts.sectionName, texts.sectionUtilisation, texts.english);
+    line.room = {kFrameRight - heading->x, heightBelow(layout, heading->band, line.top)};
     layout.labels.append(line);
     return layout;
+}
+
+SheetLayout withPlannerTexts(SheetLayout layout, const FormTexts &texts)
+{
+    applyLetterhead(layout, texts.letterhead, QStringLiteral("QRLabel1"));
+    const Label *title = findLabel(layout, "QRLabel9");
+    Q_ASSERT(title);
+    if (!texts.description.isEmpty() && title) {
+        // In the text font, on the title's baseline; the title is in a larger one.
+        Label description = valueAt("QRLabelBezeichnung", kFrameRight, title->top, textFont());
+        description.band = title->band;
+        description.top = title->top + std::max(0, title->font.pixelSize - description.font.pixelSize);
+        description.text = texts.description;
+        description.room = {kFrameRight - title->x, heightBelow(layout, title->band, description.top)};
+        layout.labels.append(description);
+    }
+    return withSectionLine(std::move(layout), texts);
 }
 
 } // namespace report

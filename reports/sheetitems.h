@@ -65,8 +65,13 @@ void applyTexts(Sheet &sheet, std::span<const vb::Caption> table, bool english);
 // cent, as the form shows it and the sheet prints it.
 QString sectionLine(const QString &name, int utilisation, bool english);
 
-// The layout with that line on the row of the results heading; the layout unchanged where no
-// section was chosen.
+// The layout with that line on the row of the results heading, right-aligned at the frame's right
+// edge and kept clear of the heading; the layout unchanged where no section was chosen.
 SheetLayout withSectionLine(SheetLayout layout, const FormTexts &texts);
+
+// The layout with what the planner gives beyond the form's fields: the letterhead in the page
+// header, the description on the title's row (right-aligned at the frame's right edge, kept clear
+// of the title) and the section line; each part given, the sheet as designed without it.
+SheetLayout withPlannerTexts(SheetLayout layout, const FormTexts &texts);
 
 } // namespace report

@@ -14,7 +14,9 @@
 #include <QtGui/QTransform>
 #include <QtSvg/QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace report
 {
@@ -231,6 +233,18 @@ QString lookUpFamily(const QString &family)
 }
 } // namespace
 
+namespace
+{
+// The least a planner's text keeps from a designed text or a drawing beside it: two blanks.
+constexpr double kRoomGap = 8;
+
+// Where a label's text stands vertically, in band pixels: its box from the top.
+std::pair<double, double> lineSpan(const Label &label)
+{
+    return {label.top, label.top + textMetrics(label.font).height};
+}
+} // namespace
+
 SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
 {
     vb::initResources();
@@ -238,8 +252,16 @@ SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
         if (!m_families.contains(label.font.family))
             m_families.insert(label.font.family, resolvedFamily(label.font.family));
     for (const Picture &picture : sheet.layout().pictures) {
-        if (!picture.on || m_drawings.contains(picture.resource))
+        if (!picture.on || m_drawings.contains(picture.resource) || m_logos.contains(picture.resource))
             continue;
+        if (picture.plannerLogo) {
+            // The planner's own file: one that does not load leaves its place empty.
+            if (const vb::Result<Logo> logo = loadLogo(picture.resource))
+                m_logos.insert(picture.resource, logo.value());
+            else if (!m_missing.contains(picture.resource))
+                m_missing.append(picture.resource);
+            continue;
+        }
         const Drawing &loaded = *m_drawings.insert(picture.resource, drawing(picture.resource));
         if (!loaded.renderer) {
             qWarning("report: drawing %s of %s cannot be loaded from %s", qPrintable(picture.name),
@@ -251,6 +273,92 @@ SheetPainter::SheetPainter(const Sheet &sheet) : m_sheet(sheet)
                 if (!m_families.contains(text.family))
                     m_families.insert(text.family, resolvedFamily(text.family));
     }
+    const QList<Label> &labels = sheet.layout().labels;
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        if (labels.at(i).room.width > 0 && !labels.at(i).text.isEmpty())
+            m_placed.insert(i, place(labels.at(i)));
+}
+
+QRectF SheetPainter::drawnArea(const Picture &picture) const
+{
+    const QRectF rect(picture.rect);
+    const auto found = m_drawings.constFind(picture.resource);
+    if (picture.stretch || picture.plannerLogo || found == m_drawings.constEnd() || !found->renderer)
+        return rect;
+    // A drawing at its own size from the corner, brought down to its rectangle where it is larger.
+    QSizeF size = QSizeF(found->renderer->defaultSize());
+    if (size.width() > rect.width() || size.height() > rect.height())
+        size = size.scaled(rect.size(), Qt::KeepAspectRatio);
+    return QRectF(rect.topLeft(), size);
+}
+
+SheetPainter::Placed SheetPainter::place(const Label &label) const
+{
+    // The room from the label's edge, narrowed by the designed texts and the drawings of its row:
+    // for a left-aligned label those to its right, for a right-aligned one those to its left; a
+    // drawing over a right-aligned label's edge moves the edge before the drawing.
+    const bool right = label.align == Align::Right;
+    double low = right ? label.x - label.room.width : label.x;
+    double high = right ? label.x : label.x + label.room.width;
+    const auto [top, bottom] = lineSpan(label);
+    const auto onRow = [top = top, bottom = bottom](double otherTop, double otherBottom) {
+        return std::min(bottom, otherBottom) - std::max(top, otherTop) > 1.0;
+    };
+    const auto narrow = [&](double left, double rightEdge, bool drawing) {
+        if (right) {
+            if (rightEdge <= label.x)
+                low = std::max(low, rightEdge + kRoomGap);
+            else if (drawing && left < label.x)
+                high = std::min(high, left - kRoomGap);
+        } else if (left >= label.x) {
+            high = std::min(high, left - kRoomGap);
+        }
+    };
+    for (const Label &other : m_sheet.layout().labels) {
+        // Rules are lines below their row, and a planner's text is fitted itself.
+        if (&other == &label || other.band != label.band || other.width > 0 || other.room.width > 0 ||
+            other.text.trimmed().isEmpty())
+            continue;
+        const auto [otherTop, otherBottom] = lineSpan(other);
+        if (!onRow(otherTop, otherBottom))
+            continue;
+        // Blanks at the ends of a designed text are room, as in the design.
+        const QString trimmed = other.text.trimmed();
+        const qsizetype lead = other.text.indexOf(trimmed);
+        const double start =
+            (other.align == Align::Right ? other.x - textWidth(other.font, other.text) : other.x) +
+            textWidth(other.font, QStringView(other.text).first(lead));
+        narrow(start, start + textWidth(other.font, trimmed), false);
+    }
+    for (const Picture &picture : m_sheet.layout().pictures) {
+        if (!picture.on || picture.band != label.band)
+            continue;
+        const QRectF area = drawnArea(picture);
+        if (onRow(area.top(), area.bottom()))
+            narrow(area.left(), area.right(), true);
+    }
+    low = std::max(low, 0.0);
+    high = std::min(high, m_sheet.bandWidth());
+
+    Placed placed;
+    placed.x = right ? high : low;
+    placed.text = fitText(label.text, label.font, std::max(0.0, high - low), label.room.height);
+    return placed;
+}
+
+FittedText SheetPainter::fitted(const QString &name) const
+{
+    const QList<Label> &labels = m_sheet.layout().labels;
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        if (labels.at(i).name != name)
+            continue;
+        if (const auto found = m_placed.constFind(i); found != m_placed.constEnd())
+            return found->text;
+        FittedText asItStands;
+        asItStands.lines = {labels.at(i).text};
+        return asItStands;
+    }
+    return {};
 }
 
 SheetPainter::~SheetPainter() = default;
@@ -280,6 +388,15 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
     for (const Picture &picture : m_sheet.layout().pictures) {
         if (!picture.on)
             continue;
+        if (picture.plannerLogo) {
+            const auto logo = m_logos.constFind(picture.resource);
+            const double top = m_sheet.bandTop(picture.band);
+            if (logo != m_logos.constEnd() && top >= 0)
+                paintLogo(painter, *logo,
+                          QRectF((left + picture.rect.left()) * scale, (top + picture.rect.top()) * scale,
+                                 picture.rect.width() * scale, picture.rect.height() * scale));
+            continue;
+        }
         const auto found = m_drawings.constFind(picture.resource);
         if (found == m_drawings.constEnd() || !found->renderer)
             continue;
@@ -318,30 +435,53 @@ void SheetPainter::paint(QPainter &painter, double deviceDotsPerInch) const
         QFontMetricsF metrics;
     };
     QHash<QString, std::shared_ptr<DeviceFont>> fonts;
-    for (const Label &label : m_sheet.layout().labels) {
+    const auto deviceFont = [&](const LabelFont &style, double share) -> const DeviceFont & {
+        const QString key = QStringLiteral("%1/%2/%3%4/%5")
+                                .arg(style.family)
+                                .arg(style.pixelSize)
+                                .arg(style.bold)
+                                .arg(style.underline)
+                                .arg(share);
+        std::shared_ptr<DeviceFont> &found = fonts[key];
+        if (!found) {
+            painter.setFont(sheetFont(m_families.value(style.family, style.family),
+                                      style.pixelSize * share * scale * pointsPerDot, style.bold,
+                                      style.underline));
+            found = std::make_shared<DeviceFont>(
+                DeviceFont{painter.font(), QFontMetricsF(painter.font(), painter.device())});
+        }
+        return *found;
+    };
+    const QList<Label> &labels = m_sheet.layout().labels;
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const Label &label = labels.at(i);
         if (label.text.isEmpty())
             continue;
         const double top = m_sheet.bandTop(label.band);
         if (top < 0)
             continue;
-        const LabelFont &style = label.font;
-        const QString key = QStringLiteral("%1/%2/%3%4")
-                                .arg(style.family)
-                                .arg(style.pixelSize)
-                                .arg(style.bold)
-                                .arg(style.underline);
-        std::shared_ptr<DeviceFont> &deviceFont = fonts[key];
-        if (!deviceFont) {
-            painter.setFont(sheetFont(m_families.value(style.family, style.family),
-                                      style.pixelSize * scale * pointsPerDot, style.bold, style.underline));
-            deviceFont = std::make_shared<DeviceFont>(
-                DeviceFont{painter.font(), QFontMetricsF(painter.font(), painter.device())});
-        }
-        painter.setFont(deviceFont->font);
-        const QFontMetricsF &metrics = deviceFont->metrics;
-
+        const DeviceFont &full = deviceFont(label.font, 1.0);
         // The label's box starts at its top; the text's ascent fills the box from there.
         const double y = (top + label.top) * scale;
+
+        if (const auto placed = m_placed.constFind(i); placed != m_placed.constEnd()) {
+            // A planner's text as it fits its room: the first baseline where the full-size text
+            // has it, a second line one line lower.
+            const DeviceFont &set = deviceFont(label.font, placed->text.scale);
+            painter.setFont(set.font);
+            double baseline = y + full.metrics.ascent();
+            for (const QString &line : placed->text.lines) {
+                double x = (left + placed->x) * scale;
+                if (label.align == Align::Right)
+                    x -= set.metrics.horizontalAdvance(line);
+                painter.drawText(QPointF(x, baseline), line);
+                baseline += set.metrics.lineSpacing();
+            }
+            continue;
+        }
+
+        painter.setFont(full.font);
+        const QFontMetricsF &metrics = full.metrics;
         double x = (left + label.x) * scale;
         if (label.align == Align::Right)
             x -= metrics.horizontalAdvance(label.text); // trailing blanks count, as in the design

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/userfile.h"
+#include "reports/logo.h"
 #include "reports/sheet.h"
+#include "reports/textfit.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QString>
@@ -25,8 +27,10 @@ struct DrawingText;
 // texts keep the widths the layout was drawn for.
 QString resolvedFamily(const QString &family);
 
-// Paints a sheet on any paint device. The drawings of the switched-on pictures are loaded when the
-// painter is made, so that painting itself does no file work.
+// Paints a sheet on any paint device. The drawings of the switched-on pictures and the planner's
+// logo are loaded when the painter is made, so that painting itself does no file work; then too
+// every planner's text is fitted into its room (Label::room), narrowed by the designed texts and
+// the drawings on its row.
 class SheetPainter
 {
 public:
@@ -41,15 +45,31 @@ public:
     void paint(QPainter &painter) const;
     void paint(QPainter &painter, double deviceDotsPerInch) const;
 
-    // Resources of switched-on pictures that could not be loaded (their space stays empty).
+    // Resources of switched-on pictures that could not be loaded, a planner's logo among them
+    // (their space stays empty).
     QStringList missingResources() const { return m_missing; }
 
+    // How the label's text is set in its room; the text as it stands, at its size, for a label
+    // without a room.
+    FittedText fitted(const QString &label) const;
+
 private:
+    // A planner's text as it is set: its lines, their size and the edge they keep to.
+    struct Placed {
+        FittedText text;
+        double x = 0; // band pixels: the left edge, or the right edge of a right-aligned label
+    };
+    Placed place(const Label &label) const;
+    // Where a switched-on picture draws, in pixels of its band.
+    QRectF drawnArea(const Picture &picture) const;
+
     void paintDrawingTexts(QPainter &painter, const QList<DrawingText> &texts, const QTransform &toDevice,
                            double pointsPerDot) const;
 
     const Sheet &m_sheet;
     QHash<QString, Drawing> m_drawings; // by resource path
+    QHash<QString, Logo> m_logos;       // by file
+    QHash<qsizetype, Placed> m_placed;  // by label index: the labels with a room
     QHash<QString, QString> m_families; // sheet family -> installed family
     QStringList m_missing;
 };

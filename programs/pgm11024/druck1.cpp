@@ -196,7 +196,7 @@ SheetLayout druck1Layout()
 Sheet makeDruck1(const FormTexts &texts)
 {
     const FrameParameters frame = druck1Frame();
-    Sheet sheet(withSectionLine(druck1Layout(), texts));
+    Sheet sheet(withPlannerTexts(druck1Layout(), texts));
     const bool english = texts.english;
     const bool transom = texts.option("RadioButton2");
 

@@ -145,7 +145,7 @@ SheetLayout druck2Layout()
 Sheet makeDruck2(const FormTexts &texts)
 {
     const FrameParameters frame = druck2Frame();
-    Sheet sheet(withSectionLine(druck2Layout(), texts));
+    Sheet sheet(withPlannerTexts(druck2Layout(), texts));
     // The sketch is the same in both languages.
     if (texts.english) {
         applyFrameEnglish(sheet, frame);

@@ -177,7 +177,7 @@ SheetLayout druck3Layout()
 Sheet makeDruck3(const FormTexts &texts)
 {
     const FrameParameters frame = druck3Frame();
-    Sheet sheet(withSectionLine(druck3Layout(), texts));
+    Sheet sheet(withPlannerTexts(druck3Layout(), texts));
 
     if (texts.english) {
         applyFrameEnglish(sheet, frame);

@@ -181,7 +181,7 @@ SheetLayout druck4Layout()
 Sheet makeDruck4(const FormTexts &texts)
 {
     const FrameParameters frame = druck4Frame();
-    Sheet sheet(withSectionLine(druck4Layout(), texts));
+    Sheet sheet(withPlannerTexts(druck4Layout(), texts));
 
     fillFrameHeader(sheet, frame, texts.header);
     fillValues(sheet, kValues, texts);

@@ -204,7 +204,7 @@ SheetLayout druck5Layout()
 Sheet makeDruck5(const FormTexts &texts)
 {
     const FrameParameters frame = druck5Frame();
-    Sheet sheet(withSectionLine(druck5Layout(), texts));
+    Sheet sheet(withPlannerTexts(druck5Layout(), texts));
 
     fillFrameHeader(sheet, frame, texts.header);
     fillValues(sheet, kValues, texts);

@@ -56,6 +56,9 @@ const vb::Caption kEnglish[] = {
 // Inputs end at x = 345 with their unit at 352; results end at 369 with their unit at 392.
 constexpr int kInputRight = 345, kInputUnit = 352;
 constexpr int kResultRight = 369, kResultUnit = 392, kSymbol = 219;
+// The bold caption of the second moment of area ends at 229.6, past the symbols' column: its
+// symbol I with the index y stands a blank after it.
+constexpr int kBoldCaptionSymbol = kSymbol + 15;
 
 } // namespace
 
@@ -141,8 +144,8 @@ SheetLayout druck6Layout()
         valueAt("QRLabel46", kResultRight, 516),
         at("QRLabel57", kResultUnit, 516, QStringLiteral("cm³")),
         caption("QRLabel22", 540, QStringLiteral("erforderliches Trägheitsmoment"), bold),
-        at("QRLabel68", kSymbol, 540, QStringLiteral("I")),
-        at("QRLabel50", kSymbol + 6, 546, QStringLiteral("y"), index),
+        at("QRLabel68", kBoldCaptionSymbol, 540, QStringLiteral("I")),
+        at("QRLabel50", kBoldCaptionSymbol + 6, 546, QStringLiteral("y"), index),
         valueAt("QRLabel45", kResultRight, 540),
         at("QRLabel56", kResultUnit, 540, QStringLiteral("cm")),
         at("QRLabel55", kResultUnit + 20, 538, QStringLiteral("4"), exponent),
@@ -158,7 +161,7 @@ SheetLayout druck6Layout()
 Sheet makeDruck6(const FormTexts &texts)
 {
     const FrameParameters frame = druck6Frame();
-    Sheet sheet(withSectionLine(druck6Layout(), texts));
+    Sheet sheet(withPlannerTexts(druck6Layout(), texts));
     const bool english = texts.english;
 
     show(sheet, "QRImage1", !english);

@@ -27,15 +27,15 @@ static QString unescapeHtml(QString text)
     return text;
 }
 
-PdfPage readPdfPage(const QString &fileName)
+PdfPage readPdfPage(const QString &fileName, int number)
 {
     PdfPage page;
     bool ok = false;
-    const QString html =
-        QString::fromUtf8(runTool(QStringLiteral("pdftotext"),
-                                  {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                                   QStringLiteral("-l"), QStringLiteral("1"), fileName, QStringLiteral("-")},
-                                  &ok));
+    const QString html = QString::fromUtf8(
+        runTool(QStringLiteral("pdftotext"),
+                {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(number), QStringLiteral("-l"),
+                 QString::number(number), fileName, QStringLiteral("-")},
+                &ok));
     if (!ok) {
         page.error = QStringLiteral("pdftotext could not read %1").arg(fileName);
         return page;

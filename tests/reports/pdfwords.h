@@ -23,8 +23,8 @@ struct PdfPage {
     QString text() const;
 };
 
-// Reads the first page of a PDF file with pdftotext -bbox.
-PdfPage readPdfPage(const QString &fileName);
+// Reads page `page` (from 1) of a PDF file with pdftotext -bbox.
+PdfPage readPdfPage(const QString &fileName, int page = 1);
 
 // Runs a program to its end (at most timeoutMs) and returns its standard output; *ok tells whether
 // it ran and exited with 0.
