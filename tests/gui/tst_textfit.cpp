@@ -18,8 +18,10 @@
 #define VB_HAS_POSITION_DIALOG 1
 #endif
 
+#include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
+#include <QtGui/QScreen>
 #include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
@@ -267,6 +269,7 @@ private:
 
 void TestTextFit::initTestCase()
 {
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().width() >= 1024);
     // The run's own type, as the program sets it before its first window; settings, catalogues and
     // projects of the test's own.
     vb::shell::prepareApplication();
@@ -307,5 +310,24 @@ void TestTextFit::everyTextFits()
     QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("\n") + clipped.join(QLatin1Char('\n'))));
 }
 
-QTEST_MAIN(TestTextFit)
+// The windows are designed for a desktop of 1024 × 768 pixels; the headless screen is made that
+// size, so that no window is shrunk to a smaller screen before its texts are measured.
+int main(int argc, char **argv)
+{
+    QTemporaryDir folder;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        const QString config = folder.filePath(QStringLiteral("screen.json"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1024, "height": 768,)"
+                       R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        file.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    }
+    QApplication application(argc, argv);
+    TestTextFit test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_textfit.moc"
