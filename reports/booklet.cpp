@@ -66,9 +66,9 @@ struct Column {
     int width;
 };
 constexpr Column kPositionColumn{"Number", 8, 50};
-constexpr Column kDescriptionColumn{"Description", 64, 90};
-constexpr Column kProgramColumn{"Program", 160, 66};
-constexpr Column kMemberColumn{"Member", 232, 80};
+constexpr Column kDescriptionColumn{"Description", 64, 82};
+constexpr Column kProgramColumn{"Program", 152, 66};
+constexpr Column kMemberColumn{"Member", 224, 88};
 constexpr Column kRequiredColumn{"Required", 318, 112};
 constexpr Column kSectionColumn{"Section", 436, 84};
 constexpr Column kColumns[] = {kPositionColumn, kDescriptionColumn, kProgramColumn,

@@ -100,13 +100,16 @@ QStringList wrapText(const QString &text, double width, const std::function<doub
 {
     QStringList lines;
     QString line;
-    // A word that does not fit a line of its own is broken where the line is full, at least
-    // after one letter so that breaking always gets on.
+    // A word that does not fit a line of its own is broken after its last hyphen that fits, else
+    // where the line is full, at least after one letter so that breaking always gets on.
     const auto breakWord = [&](QString word) {
         while (!word.isEmpty() && measure(word) > width) {
             qsizetype n = 1;
             while (n < word.size() && measure(QStringView(word).first(n + 1)) <= width)
                 ++n;
+            if (const qsizetype hyphen = QStringView(word).first(n).lastIndexOf(QLatin1Char('-'));
+                hyphen > 0 && hyphen + 1 < n)
+                n = hyphen + 1;
             // Keep a surrogate pair whole.
             if (n < word.size() && word.at(n).isLowSurrogate() && n > 1)
                 --n;
@@ -115,8 +118,9 @@ QStringList wrapText(const QString &text, double width, const std::function<doub
         }
         return word;
     };
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString &word : text.split(blanks, Qt::SkipEmptyParts)) {
+    // A per cent sign stays with its number ("87 %").
+    static const QRegularExpression blanks(QStringLiteral("\\s+(?!%)"));
+    for (const QString &word : text.simplified().split(blanks, Qt::SkipEmptyParts)) {
         if (line.isEmpty()) {
             line = breakWord(word);
             continue;

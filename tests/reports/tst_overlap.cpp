@@ -15,6 +15,7 @@
 #include "reports/sheetpainter.h"
 
 #include <QtCore/QRegularExpression>
+#include <QtCore/QSet>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QTest>
 
@@ -112,6 +113,18 @@ QString layoutFault(const PdfPage &page, double sideMargin, double headerBottom)
     }
     return QString();
 }
+// Whether `word` stands among the printed words, whole or broken into pieces a column wide.
+bool inPieces(const QString &word, const QSet<QString> &printed)
+{
+    QList<bool> reached(word.size() + 1, false);
+    reached[0] = true;
+    for (qsizetype from = 0; from < word.size(); ++from)
+        if (reached[from])
+            for (qsizetype to = from + 1; to <= word.size(); ++to)
+                if (printed.contains(word.mid(from, to - from)))
+                    reached[to] = true;
+    return reached[word.size()];
+}
 } // namespace
 
 class TestOverlap : public QObject
@@ -122,6 +135,8 @@ private slots:
     void initTestCase();
     void sheetsKeepTheirRooms_data();
     void sheetsKeepTheirRooms();
+    void coverKeepsEveryText_data();
+    void coverKeepsEveryText();
 
 private:
     QTemporaryDir m_dir;
@@ -186,6 +201,98 @@ void TestOverlap::sheetsKeepTheirRooms()
                                  planner.description, sectionLine(planner.section, 87, english)})
         QVERIFY2(text.contains(whole),
                  qPrintable(QStringLiteral("\"%1\" is not whole in\n%2").arg(whole, text)));
+}
+
+void TestOverlap::coverKeepsEveryText_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<bool>("overlong");
+    for (const bool english : {false, true})
+        for (const bool overlong : {false, true})
+            QTest::addRow("%s cover, %s texts", english ? "English" : "German",
+                          overlong ? "overlong" : "long")
+                << english << overlong;
+}
+
+// The cover wraps what does not fit and cuts nothing: every word of every row and of the header
+// stands on one of its pages, no word over another, and a long section keeps clear of the page
+// column. The rows take as many cover pages as they need.
+void TestOverlap::coverKeepsEveryText()
+{
+    QFETCH(bool, english);
+    QFETCH(bool, overlong);
+    const PlannerTexts planner = overlong ? overlongTexts() : longTexts();
+    Booklet booklet;
+    booklet.cover.english = english;
+    booklet.cover.project = planner.header.project;
+    booklet.cover.company = planner.header.company;
+    booklet.cover.creator = planner.header.creator;
+    booklet.cover.date = planner.header.date;
+    booklet.cover.letterhead.companyLine = planner.companyLine;
+    const int positions = 45;
+    for (int i = 0; i < positions; ++i) {
+        CoverRow row{QStringLiteral("1.%1 EG Pfosten Achse A-F").arg(i + 1, 2, 10, QLatin1Char('0')),
+                     QStringLiteral("Programm %1").arg(i % 6 + 1),
+                     QStringLiteral("Ix 112.1 cm⁴, Wx 25.7 cm³"),
+                     QStringLiteral("%1 (87 %)").arg(planner.section), 0};
+        row.description = planner.description;
+        row.member = english ? QStringLiteral("Two-span rafter L1 4.25 m, L2 3.80 m")
+                             : QStringLiteral("Zweifeldsparren L1 4.25 m, L2 3.80 m");
+        booklet.cover.rows.append(row);
+    }
+    booklet.sheetCount = positions;
+    booklet.sheet = [](int) {
+        return Sheet(SheetLayout{QStringLiteral("Leer"), {}, {{QStringLiteral("B"), 10}}, {}, {}});
+    };
+    const QString pdf = m_dir.filePath(QStringLiteral("cover.pdf"));
+    QVERIFY(writeBookletPdf(booklet, pdf));
+    const int coverPages = coverPageCount(booklet.cover);
+    QVERIFY2(coverPages > 2, qPrintable(QString::number(coverPages)));
+
+    const Sheet first = makeCoverSheet(booklet.cover, 0);
+    const double side = pagePixelsToPoints(first.bandLeft());
+    QStringList words;
+    for (int n = 1; n <= coverPages; ++n) {
+        const PdfPage page = readPdfPage(pdf, n);
+        // The page number stands in the bottom margin, within the printable area.
+        const QString fault = layoutFault(page, side, page.size.height());
+        QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("cover page %1: %2").arg(n).arg(fault)));
+        const Sheet cover = makeCoverSheet(booklet.cover, n - 1);
+        // No text of the section column reaches the page column, whose head ends the top row.
+        double pageColumn = 0, headTop = page.size.height();
+        for (const PdfWord &word : page.words)
+            if (word.text == (english ? QStringLiteral("Page") : QStringLiteral("Seite")) &&
+                word.box.top() < headTop) {
+                headTop = word.box.top();
+                pageColumn = word.box.left();
+            }
+        const double sectionColumn =
+            side + pagePixelsToPoints(cover.label(QStringLiteral("CoverHeadSection"))->x);
+        for (const PdfWord &word : page.words)
+            if (word.box.left() >= sectionColumn - 0.5 && word.box.left() < pageColumn &&
+                word.box.top() < page.size.height() - 15 * kMm) // the page number is below the table
+                QVERIFY2(word.box.right() < pageColumn - 1,
+                         qPrintable(QStringLiteral("%1 reaches the page column").arg(describe(word))));
+        // The company line of the page header is set as on the sheets; the rest is the cover's.
+        const double belowPageHeader = pagePixelsToPoints(cover.bandTop(QStringLiteral("CoverTitleBand")));
+        for (const PdfWord &word : page.words)
+            if (word.box.top() > belowPageHeader)
+                words.append(word.text);
+        QVERIFY(page.text().contains(english ? QStringLiteral("Member") : QStringLiteral("Bauteil")));
+    }
+    const QString all = words.join(QLatin1Char(' '));
+    // Nothing is cut: every word of every text stands on the cover, the cubic centimetres with
+    // their ³ (the font has it), the fourth power raised.
+    QVERIFY(!all.contains(QChar(0x2026)));
+    QStringList texts = {booklet.cover.project, booklet.cover.company, booklet.cover.creator,
+                         planner.description,   planner.section,       QStringLiteral("Wx 25.7 cm³")};
+    for (const CoverRow &row : booklet.cover.rows)
+        texts << row.number << row.member;
+    const QSet<QString> printed(words.cbegin(), words.cend());
+    for (const QString &text : std::as_const(texts))
+        for (const QString &word : text.split(QLatin1Char(' ')))
+            QVERIFY2(inPieces(word, printed),
+                     qPrintable(QStringLiteral("\"%1\" of \"%2\" is not on the cover").arg(word, text)));
 }
 
 QTEST_MAIN(TestOverlap)
