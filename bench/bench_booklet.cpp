@@ -1,12 +1,15 @@
 // Times writing a project's booklet as PDF (a cover and the sheets of 10 and of 100 positions,
 // cycling over the six programs) and reports the file sizes, what each added page costs, and the
 // peak memory of a booklet of 100 positions against saving one sheet, each measured in a process
-// of its own.
+// of its own. Then the same booklets as a planner's project fills them: every position described,
+// long project, company and creator names, the letterhead's company line and a PNG logo, a chosen
+// section on every sheet, so that texts are fitted to their rooms and the cover's cells wrap.
 //
 //   bench_booklet [runs]               times and sizes (median of runs, 7), then the peaks
 //   bench_booklet --peak sheet <n>     writes sample sheet n (1 … 6) once, prints the peak in kB
 //   bench_booklet --peak booklet <n>   writes a booklet of n positions once, prints the peak in kB
 //   bench_booklet --write <file> <n>   writes a booklet of n positions to the file
+//   bench_booklet --described ...      the same with the planner's texts (--described --write …)
 //
 // Goals: 100 positions in at most 1.5 s and 3 MB, at a peak of at most 1.3 times one sheet's.
 
@@ -14,6 +17,7 @@
 #include "samplesheets.h"
 
 #include "reports/booklet.h"
+#include "reports/sheetitems.h"
 #include "reports/sheetpainter.h"
 
 #include <QtCore/QElapsedTimer>
@@ -21,6 +25,8 @@
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QGuiApplication>
+#include <QtGui/QImage>
+#include <QtGui/QPainter>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,7 +42,54 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
-// A booklet of `positions` positions whose sheets are the sample sheets, program after program.
+// The planner's texts of a described booklet; its logo is written once, beside the booklet.
+bool g_described = false;
+
+QString plannerLogo()
+{
+    static QTemporaryDir dir;
+    static const QString file = [] {
+        const QString path = dir.filePath(QStringLiteral("logo.png"));
+        QImage logo(600, 150, QImage::Format_RGB32);
+        logo.fill(Qt::white);
+        QPainter painter(&logo);
+        painter.fillRect(0, 0, 150, 150, QColor(0, 60, 140));
+        painter.fillRect(170, 40, 420, 70, QColor(180, 180, 180));
+        painter.end();
+        logo.save(path);
+        return path;
+    }();
+    return file;
+}
+
+report::FormTexts describedTexts(int index)
+{
+    report::FormTexts texts;
+    texts.header = {
+        QStringLiteral("Neubau Verwaltungsgebäude Nord mit Tiefgarage, Bauabschnitt 2"),
+        QStringLiteral("2026-0815/%1.%2 EG").arg(index / 10 + 1).arg(index % 10 + 1, 2, 10, QLatin1Char('0')),
+        QStringLiteral("Metallbau Kröger GmbH & Co. KG, Niederlassung Bremerhaven"),
+        QStringLiteral("Dipl.-Ing. (FH) Sabine Weiß-Oberländer"),
+        QStringLiteral("08.12.2026"),
+        QStringLiteral("10:15")};
+    for (int n = 1; n <= 20; ++n)
+        texts.fields.insert(QStringLiteral("Edit%1").arg(n), QStringLiteral("%1.25").arg(n));
+    texts.options.insert(QStringLiteral("RadioButton1"), true);
+    texts.options.insert(QStringLiteral("RadioButton3"), true);
+    texts.description =
+        QStringLiteral("Erdgeschoss, Pfosten der Pfosten-Riegel-Fassade in Achse %1, Nordseite")
+            .arg(QChar(u'A' + index % 26));
+    texts.letterhead = {
+        QStringLiteral("Metallbau Kröger GmbH & Co. KG · Am Alten Hafen 112 · 27568 Bremerhaven · "
+                       "Telefon 0471 1234567"),
+        plannerLogo()};
+    texts.sectionName = QStringLiteral("Musterfassade 50 SG, Statikprofil 50 x 185 x 3,5 mit Stahlkern");
+    texts.sectionUtilisation = 87;
+    return texts;
+}
+
+// A booklet of `positions` positions whose sheets are the sample sheets, program after program;
+// described, the sheets carry the planner's texts.
 report::Booklet sampleBooklet(int positions)
 {
     static const auto sheets = sampleSheets();
@@ -55,6 +108,26 @@ report::Booklet sampleBooklet(int positions)
     }
     booklet.sheetCount = positions;
     booklet.sheet = [](int index) { return sheets[size_t(index) % sheets.size()].second(); };
+    if (!g_described)
+        return booklet;
+
+    const report::FormTexts first = describedTexts(0);
+    booklet.cover.project = first.header.project;
+    booklet.cover.company = first.header.company;
+    booklet.cover.creator = first.header.creator;
+    booklet.cover.letterhead = first.letterhead;
+    for (int i = 0; i < positions; ++i) {
+        const report::FormTexts texts = describedTexts(i);
+        report::CoverRow &row = booklet.cover.rows[i];
+        row.number = texts.header.positionNumber;
+        row.description = texts.description;
+        row.member = QStringLiteral("Zweifeldsparren L1 4.25 m, L2 3.80 m");
+        row.section = QStringLiteral("%1 (%2 %)").arg(texts.sectionName).arg(texts.sectionUtilisation);
+    }
+    using Make = report::Sheet (*)(const report::FormTexts &);
+    static const Make make[] = {report::makeDruck1, report::makeDruck2, report::makeDruck3,
+                                report::makeDruck4, report::makeDruck5, report::makeDruck6};
+    booklet.sheet = [](int index) { return make[index % 6](describedTexts(index)); };
     return booklet;
 }
 
@@ -125,7 +198,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (!args.isEmpty() && args[0] == QLatin1String("--described")) {
+        g_described = true;
+        args.removeFirst();
+    }
     if (args.size() == 3 && args[0] == QLatin1String("--peak"))
         return peakMode(args[1], args[2].toInt());
     if (args.size() == 3 && args[0] == QLatin1String("--write")) {
@@ -140,16 +217,22 @@ int main(int argc, char **argv)
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("booklet.pdf"));
-    std::printf("booklet as PDF (goals for 100 positions: <= 1500 ms, <= 3 MB, peak <= 1.3 x one sheet):\n");
-    Figures ten, hundred;
-    if (!timeBooklet(10, runs, file, &ten) || !timeBooklet(100, runs, file, &hundred))
-        return 1;
-    const int addedPages = (report::coverPageCount(sampleBooklet(100).cover) + 100) -
-                           (report::coverPageCount(sampleBooklet(10).cover) + 10);
-    std::printf("  each added page: %.2f ms, %.0f bytes\n", (hundred.ms - ten.ms) / addedPages,
-                double(hundred.bytes - ten.bytes) / addedPages);
-    std::printf("  100 positions: %.0f ms (goal <= 1500), %.2f MB (goal <= 3)\n", hundred.ms,
-                hundred.bytes / 1e6);
+    for (const bool described : {false, true}) {
+        g_described = described;
+        std::printf(
+            "booklet as PDF%s (goals for 100 positions: <= 1500 ms, <= 3 MB, peak <= 1.3 x one sheet):\n",
+            described ? ", described, long header texts, letterhead with logo" : "");
+        Figures ten, hundred;
+        if (!timeBooklet(10, runs, file, &ten) || !timeBooklet(100, runs, file, &hundred))
+            return 1;
+        const int addedPages = (report::coverPageCount(sampleBooklet(100).cover) + 100) -
+                               (report::coverPageCount(sampleBooklet(10).cover) + 10);
+        std::printf("  each added page: %.2f ms, %.0f bytes\n", (hundred.ms - ten.ms) / addedPages,
+                    double(hundred.bytes - ten.bytes) / addedPages);
+        std::printf("  100 positions: %.0f ms (goal <= 1500), %.2f MB (goal <= 3)\n", hundred.ms,
+                    hundred.bytes / 1e6);
+    }
+    g_described = false;
 
     // Peaks, each in a fresh process: the six sheets one by one, and the booklet.
     long smallest = 0, largest = 0;
@@ -172,5 +255,13 @@ int main(int argc, char **argv)
                 "%.2f x the smallest, %.2f x the largest (goal <= 1.3)\n",
                 smallest, largest, bookletPeak, double(bookletPeak) / double(smallest),
                 double(bookletPeak) / double(largest));
+    const long describedPeak = peakOf({QStringLiteral("--described"), QStringLiteral("--peak"),
+                                       QStringLiteral("booklet"), QStringLiteral("100")});
+    if (describedPeak <= 0) {
+        std::fprintf(stderr, "the described booklet process failed\n");
+        return 1;
+    }
+    std::printf("  peak memory of the described booklet of 100: %ld kB, %.2f x the largest sheet's\n",
+                describedPeak, double(describedPeak) / double(largest));
     return 0;
 }
