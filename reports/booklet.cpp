@@ -5,7 +5,6 @@
 #include "reports/sheetpainter.h"
 #include "reports/textfit.h"
 
-#include <QtGui/QFontMetricsF>
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
 #include <QtGui/QRawFont>

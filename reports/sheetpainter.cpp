@@ -346,21 +346,6 @@ SheetPainter::Placed SheetPainter::place(const Label &label) const
     return placed;
 }
 
-FittedText SheetPainter::fitted(const QString &name) const
-{
-    const QList<Label> &labels = m_sheet.layout().labels;
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        if (labels.at(i).name != name)
-            continue;
-        if (const auto found = m_placed.constFind(i); found != m_placed.constEnd())
-            return found->text;
-        FittedText asItStands;
-        asItStands.lines = {labels.at(i).text};
-        return asItStands;
-    }
-    return {};
-}
-
 SheetPainter::~SheetPainter() = default;
 
 void SheetPainter::paint(QPainter &painter) const

@@ -49,10 +49,6 @@ public:
     // (their space stays empty).
     QStringList missingResources() const { return m_missing; }
 
-    // How the label's text is set in its room; the text as it stands, at its size, for a label
-    // without a room.
-    FittedText fitted(const QString &label) const;
-
 private:
     // A planner's text as it is set: its lines, their size and the edge they keep to.
     struct Placed {
