@@ -5,11 +5,14 @@
 #include "forms/captions.h"
 #include "forms/erro1024.h"
 #include "forms/fieldstate.h"
+#include "forms/letterhead.h"
 #include "forms/pgm71024.h"
 #include "forms/printprogress.h"
 #include "forms/programlist.h"
 #include "forms/projectsession.h"
 #include "forms/shell.h"
+#include "forms/tformposition.h"
+#include "forms/tformprojekt.h"
 #include "reports/printflow.h"
 #include "reports/sheetitems.h"
 #include "reports/sheetpainter.h"
@@ -57,6 +60,19 @@ const Caption kChangedSince = {"",
                                "The inputs have changed since the last calculation.\n"
                                "Please press \"Calculate\" first."};
 const Caption kOpenCaption = {"", "Position öffnen", "Open position"};
+const Caption kNoProjectYet = {
+    "",
+    "Es ist kein Projekt geöffnet.\nEine Position wird in einem Projekt gespeichert: "
+    "ein neues anlegen oder ein vorhandenes öffnen?",
+    "No project is open.\nA position is saved in a project: make a new one or open "
+    "one?"};
+const Caption kNewProject = {"", "Neues Projekt…", "New project…"};
+const Caption kOpenProject = {"", "Projekt öffnen…", "Open project…"};
+const Caption kCancel = {"", "Abbrechen", "Cancel"};
+const Caption kSaveQuestion = {"", "Position %1 speichern?", "Save position %1?"};
+const Caption kSaveQuestionNoNumber = {"", "Position speichern?", "Save position?"};
+const Caption kSave = {"", "Speichern", "Save"};
+const Caption kDiscard = {"", "Verwerfen", "Discard"};
 const Caption kResultsDiffer = {"", "Die Ergebnisse der Position %1 weichen von den gespeicherten ab:\n%2",
                                 "The results of position %1 differ from the stored ones:\n%2"};
 const Caption kDifference = {"", "%1: gespeichert %2, jetzt %3", "%1: stored %2, now %3"};
@@ -501,6 +517,13 @@ report::FormTexts ProgramForm::sheetTexts() const
         texts.fields.insert(field->objectName(), field->text());
     for (const QRadioButton *option : findChildren<QRadioButton *>())
         texts.options.insert(option->objectName(), option->isChecked());
+    texts.letterhead = currentLetterhead();
+    // A sheet of the stored position names what the position is; one of a calculation not
+    // stored, or stored otherwise, does not claim its description.
+    const ProjectSession &session = projectSession();
+    const qsizetype stored = session.indexOf(m_position->text().trimmed());
+    if (stored >= 0 && m_calculated && !calculationUnstored())
+        texts.description = session.project().positions[stored].description;
     return texts;
 }
 
@@ -575,38 +598,102 @@ project::Position ProgramForm::currentRecord() const
 
 void ProgramForm::updateSaveButton()
 {
-    if (m_saveButton)
-        m_saveButton->setEnabled(m_calculated.has_value() && projectSession().canWrite());
+    if (!m_saveButton)
+        return;
+    // Without a project the button offers to make or open one; a project opened read-only
+    // takes no position.
+    const ProjectSession &session = projectSession();
+    m_saveButton->setEnabled(m_calculated.has_value() && (!session.isOpen() || session.canWrite()));
 }
 
-void ProgramForm::ButtonSpeichernClick()
+bool ProgramForm::ButtonSpeichernClick()
 {
-    if (!m_calculated || !projectSession().canWrite())
-        return;
+    if (!m_calculated)
+        return false;
     const bool english = shell::english();
     const QString caption = captionText(kSaveCaption, english);
+    ProjectSession &session = projectSession();
+    if (!session.isOpen()) {
+        const int answer = shell::ask({QMessageBox::Question,
+                                       caption,
+                                       captionText(kNoProjectYet, english),
+                                       {captionText(kNewProject, english), captionText(kOpenProject, english),
+                                        captionText(kCancel, english)}});
+        if (answer == 0)
+            askNewProject(this);
+        else if (answer == 1)
+            askOpenProject(this);
+        if (!session.canWrite())
+            return false;
+    }
+    if (!session.canWrite())
+        return false;
     // What is stored must be what was calculated: inputs changed since then would go into the
     // file beside results that are not theirs.
     const project::Position now = currentRecord();
     if (now.inputs != m_calculated->inputs || now.options != m_calculated->options ||
         now.results != m_calculated->results) {
         shell::message({QMessageBox::Warning, caption, captionText(kChangedSince, english)});
-        return;
+        return false;
     }
+    // The number and the description, asked in one dialog, which also says when the number is
+    // stored already and the position would be replaced.
+    TFormPosition dialog(TFormPosition::Purpose::Save, session.project(), m_position->text().trimmed(), {},
+                         {}, this);
+    if (shell::execDialog(dialog) != QDialog::Accepted || dialog.number().isEmpty())
+        return false;
+    project::Position record = storedRecord();
+    record.number = dialog.number();
+    record.description = dialog.description();
+    if (!session.store(record))
+        return false;
+    m_position->setText(record.number);
+    shell::setMenuPositionNumber(record.number);
+    return true;
+}
+
+project::Position ProgramForm::storedRecord() const
+{
     project::Position record = *m_calculated;
     record.number = m_position->text().trimmed();
-    if (record.number.isEmpty()) {
-        shell::message({QMessageBox::Warning, caption, captionText(kNoNumber, english)});
-        return;
-    }
     if (m_section) {
         record.section = m_section->name;
         record.sectionUtilisation = m_section->percent();
     }
-    if (const std::optional<QString> stored = projectSession().store(record)) {
-        m_position->setText(*stored);
-        shell::setMenuPositionNumber(*stored);
-    }
+    return record;
+}
+
+bool ProgramForm::calculationUnstored() const
+{
+    const ProjectSession &session = projectSession();
+    if (!m_calculated || !session.canWrite())
+        return false;
+    const project::Position record = storedRecord();
+    const qsizetype index = session.indexOf(record.number);
+    if (index < 0)
+        return true;
+    const project::Position &stored = session.project().positions[index];
+    return stored.program != record.program || stored.options != record.options ||
+           stored.inputs != record.inputs || stored.results != record.results ||
+           stored.section != record.section || stored.sectionUtilisation != record.sectionUtilisation;
+}
+
+bool ProgramForm::mayClose()
+{
+    if (!m_built || !calculationUnstored())
+        return true;
+    const bool english = shell::english();
+    const QString number = m_position->text().trimmed();
+    const QString question = number.isEmpty() ? captionText(kSaveQuestionNoNumber, english)
+                                              : captionText(kSaveQuestion, english).arg(number);
+    const int answer = shell::ask(
+        {QMessageBox::Question,
+         captionText(kSaveCaption, english),
+         question,
+         {captionText(kSave, english), captionText(kDiscard, english), captionText(kCancel, english)}});
+    if (answer == 0)
+        return ButtonSpeichernClick();
+    return answer == 1;
 }
 
 void ProgramForm::loadPosition(const project::Position &position)
@@ -707,6 +794,11 @@ bool ProgramForm::eventFilter(QObject *watched, QEvent *event)
 
 void ProgramForm::closeEvent(QCloseEvent *event)
 {
+    // A calculation not stored in the open project is not thrown away unasked.
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
     closeHandler();
     QDialog::closeEvent(event);
 }

@@ -64,8 +64,12 @@ public:
     // "Profil wählen…": the catalogue sections that carry the member of the last calculation.
     void ButtonProfilClick();
     // "Position speichern": the record of the last calculation stored in the open project under
-    // the form's position number.
-    void ButtonSpeichernClick();
+    // the number and with the description the position dialog asks for; without an open project
+    // the planner first makes or opens one. True when it was stored.
+    bool ButtonSpeichernClick();
+    // Whether the last calculation with results is not stored in the open project, or differs
+    // from the position stored under the form's number; never without a writable project.
+    bool calculationUnstored() const;
     // The section chosen for the member since the last calculation, if any.
     const std::optional<SectionChoice> &sectionChoice() const { return m_section; }
 
@@ -155,6 +159,10 @@ private:
     // The close handler (schliesen, schlies): position number back to the menu, new
     // input, the menu moved to this form's place and shown.
     void closeHandler();
+    // Asks before an unstored calculation is closed away: store it, discard it, or stay.
+    bool mayClose();
+    // The last calculation as it would be stored now: the form's number and section.
+    project::Position storedRecord() const;
 
     const ProgramTables m_tables;
     QLineEdit *m_position = nullptr;

@@ -98,6 +98,9 @@ struct ProgramTables {
     std::span<const InfoButton> infoButtons{};
     std::span<const SectionRequirement> sectionRequirements{};
     std::span<const MemberSummary> summaries{};
+    // The result fields of its bending moments (span and support); the project's list shows the
+    // largest.
+    std::span<const char *const> momentFields{};
     // Programm 6 has no cross-field message and leaves the error window as it is.
     bool usesErrorWindow = true;
 };

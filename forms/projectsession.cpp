@@ -1,5 +1,9 @@
 #include "forms/projectsession.h"
 
+#include "core/naturalorder.h"
+#include "core/numberreader.h"
+
+#include "forms/letterhead.h"
 #include "forms/programform.h"
 #include "forms/programlist.h"
 #include "forms/shell.h"
@@ -11,7 +15,10 @@
 #include <QtCore/QSettings>
 #include <QtCore/QStandardPaths>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <numeric>
 
 #include <sys/stat.h>
 
@@ -110,7 +117,7 @@ QString native(const QString &path)
 }
 
 // The first of "7-2", "7-3", … that no position of the project has.
-QString freeNumber(const project::Project &project, const QString &number)
+QString firstFreeNumber(const project::Project &project, const QString &number)
 {
     for (int n = 2;; ++n) {
         // Concatenated: the number is the planner's text and may hold "%1".
@@ -320,33 +327,63 @@ bool ProjectSession::write(const project::Project &next)
     return true;
 }
 
-std::optional<QString> ProjectSession::store(project::Position position)
+bool ProjectSession::store(const project::Position &position)
 {
     if (!canWrite())
-        return std::nullopt;
+        return false;
     project::Project next = m_project;
-    const auto same = std::find_if(next.positions.begin(), next.positions.end(),
-                                   [&](const project::Position &p) { return p.number == position.number; });
-    if (same == next.positions.end()) {
+    const qsizetype same = indexOf(position.number);
+    if (same < 0)
         next.positions.append(position);
-    } else {
-        const QString other = freeNumber(next, position.number);
-        const int answer = shell::ask({QMessageBox::Question,
-                                       text(kProjectCaption),
-                                       text(kReplaceQuestion).arg(position.number),
-                                       {text(kReplace), text(kKeepBoth).arg(other), text(kCancel)}});
-        if (answer == 0) {
-            *same = position;
-        } else if (answer == 1) {
-            position.number = other;
-            next.positions.append(position);
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!write(next))
-        return std::nullopt;
-    return position.number;
+    else
+        next.positions[same] = position;
+    return write(next);
+}
+
+qsizetype ProjectSession::indexOf(const QString &number) const
+{
+    const auto &positions = m_project.positions;
+    const auto found = std::find_if(positions.cbegin(), positions.cend(),
+                                    [&](const project::Position &p) { return p.number == number; });
+    return found == positions.cend() ? -1 : found - positions.cbegin();
+}
+
+bool ProjectSession::copy(qsizetype index, const QString &number, const QString &description)
+{
+    if (!canWrite() || index < 0 || index >= m_project.positions.size() || number.isEmpty() ||
+        indexOf(number) >= 0)
+        return false;
+    project::Project next = m_project;
+    project::Position copied = next.positions[index];
+    copied.number = number;
+    copied.description = description;
+    // The copy follows its original, where the planner looks for it in the file.
+    next.positions.insert(index + 1, copied);
+    return write(next);
+}
+
+bool ProjectSession::renumber(qsizetype index, const QString &number, const QString &description)
+{
+    if (!canWrite() || index < 0 || index >= m_project.positions.size() || number.isEmpty())
+        return false;
+    const qsizetype holder = indexOf(number);
+    if (holder >= 0 && holder != index)
+        return false;
+    project::Project next = m_project;
+    next.positions[index].number = number;
+    next.positions[index].description = description;
+    return next == m_project || write(next);
+}
+
+bool ProjectSession::setDescription(qsizetype index, const QString &description)
+{
+    if (!canWrite() || index < 0 || index >= m_project.positions.size())
+        return false;
+    if (m_project.positions[index].description == description)
+        return true;
+    project::Project next = m_project;
+    next.positions[index].description = description;
+    return write(next);
 }
 
 bool ProjectSession::remove(qsizetype index)
@@ -460,6 +497,36 @@ QString requiredValues(const ProgramTables &tables, const project::Position &pos
     return values.join(QStringLiteral(", "));
 }
 
+QString freeNumber(const project::Project &project, const QString &number)
+{
+    return firstFreeNumber(project, number);
+}
+
+QList<qsizetype> naturalOrder(const QList<project::Position> &positions)
+{
+    QList<qsizetype> order(positions.size());
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return naturalCompare(positions[a].number, positions[b].number) < 0;
+    });
+    return order;
+}
+
+QString momentText(const ProgramTables &tables, const project::Position &position)
+{
+    QString governing;
+    double largest = -1;
+    for (const char *field : tables.momentFields) {
+        const QString shown = position.results.value(QString::fromLatin1(field)).trimmed();
+        const std::optional<double> value = readNumber(shown);
+        if (value && std::abs(*value) > largest) {
+            largest = std::abs(*value);
+            governing = shown;
+        }
+    }
+    return governing.isEmpty() ? QString() : QStringLiteral("M %1 kNcm").arg(governing);
+}
+
 QString sectionText(const project::Position &position)
 {
     // The list and the cover name the section and its utilisation only; the sheet has its line.
@@ -487,6 +554,8 @@ report::FormTexts positionTexts(const project::Header &header, const project::Po
         texts.options.insert(it.key(), it.value());
     texts.sectionName = position.section;
     texts.sectionUtilisation = position.sectionUtilisation;
+    texts.description = position.description;
+    texts.letterhead = currentLetterhead();
     return texts;
 }
 

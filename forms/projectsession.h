@@ -41,10 +41,17 @@ public:
     bool open(const QString &path);
     void close();
 
-    // Stores a position under its number. Where the project holds that number already, the
-    // planner is asked first: replace it, keep both with a new number, or cancel. Returns the
-    // number it was stored under; nothing when cancelled or not written.
-    std::optional<QString> store(project::Position position);
+    // Stores a position under its number, in the place of one the project holds under that
+    // number (the planner was asked in the position dialog). False when not written.
+    bool store(const project::Position &position);
+    // Copies the position at `index`, with its section, under a number the project does not
+    // hold; renumbers it; gives it a description. False, changing nothing, where the number is
+    // empty or taken, or the file does not take the change.
+    bool copy(qsizetype index, const QString &number, const QString &description);
+    bool renumber(qsizetype index, const QString &number, const QString &description);
+    bool setDescription(qsizetype index, const QString &description);
+    // The place of the position stored under `number`; -1 for none.
+    qsizetype indexOf(const QString &number) const;
     // Deletes the position at `index` after asking.
     bool remove(qsizetype index);
     // The header typed in the main menu belongs to the open project.
@@ -71,11 +78,21 @@ private:
 
 ProjectSession &projectSession();
 
+// The first of "7-2", "7-3", … that no position of `project` has.
+QString freeNumber(const project::Project &project, const QString &number);
+
+// The positions' places in the natural order of their numbers (1.2 < 1.10 < 2.1), as the
+// project window, the cover and the booklet list them.
+QList<qsizetype> naturalOrder(const QList<project::Position> &positions);
+
 // The list's and the cover's texts of a stored position.
 QString programName(int program, bool english);
 QString memberDescription(const ProgramTables &tables, const project::Position &position, bool english);
 QString requiredValues(const ProgramTables &tables, const project::Position &position, bool english);
 QString sectionText(const project::Position &position);
+// The governing bending moment, the largest in magnitude of the program's moments, as the form
+// showed it, e.g. "M 123.45 kNcm"; empty for a position without one.
+QString momentText(const ProgramTables &tables, const project::Position &position);
 
 // The record a position's sheet is filled from: as "Drucken" fills it from its form, with the
 // project's header and the date and time of the position's calculation.

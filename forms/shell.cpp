@@ -6,14 +6,19 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDateTime>
+#include <QtCore/QEvent>
 #include <QtCore/QLocale>
 #include <QtCore/QRegularExpression>
 #include <QtGui/QFont>
 #include <QtGui/QGuiApplication>
+#include <QtGui/QScreen>
+#include <QtWidgets/QDialog>
 #include <QtWidgets/QFileDialog>
 #include <QtWidgets/QPushButton>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include <algorithm>
+
 #include <dlfcn.h>
 #define VB_FONTCONFIG 1
 #endif
@@ -44,6 +49,7 @@ struct State {
     QuestionHook questionHook;
     OpenDialogHook openDialogHook;
     SaveDialogHook saveDialogHook;
+    DialogHook dialogHook;
     QString lastSaveFolder;
 };
 
@@ -52,6 +58,21 @@ State &state()
     static State s;
     return s;
 }
+
+// Keeps a window that is being shown inside its screen's available area.
+class OnScreen final : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            if (widget->isWindow())
+                keepOnScreen(widget);
+        }
+        return false;
+    }
+};
 } // namespace
 
 FontConfigWarmUp::FontConfigWarmUp()
@@ -87,6 +108,10 @@ void prepareApplication()
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     QGuiApplication::setFont(font);
+    // Every window, the forms of 800 x 570 and the project window included, opens inside the
+    // screen's available area, also on a small screen or one with panels.
+    static OnScreen onScreen;
+    QCoreApplication::instance()->installEventFilter(&onScreen);
 }
 
 bool english()
@@ -166,6 +191,50 @@ QString askSaveFileName(QWidget *parent, const QString &caption, const QString &
 void setSaveDialogHook(SaveDialogHook hook)
 {
     state().saveDialogHook = std::move(hook);
+}
+
+int execDialog(QDialog &dialog)
+{
+    keepOnScreen(&dialog);
+    if (state().dialogHook)
+        return state().dialogHook(dialog);
+    return dialog.exec();
+}
+
+void setDialogHook(DialogHook hook)
+{
+    state().dialogHook = std::move(hook);
+}
+
+void keepOnScreen(QWidget *window)
+{
+    if (!window)
+        return;
+    const QWidget *anchor = window->parentWidget() ? window->parentWidget()->window() : window;
+    QScreen *screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame the window system adds (title bar, borders) is known only once a window was
+    // shown; before that a title bar of about 30 pixels is kept free.
+    const QRect frame = window->frameGeometry();
+    const QSize decoration = window->isVisible() || window->testAttribute(Qt::WA_WState_Created)
+                                 ? frame.size() - window->size()
+                                 : QSize(0, 30);
+    // A window laid out by a layout (the project window) shrinks to the screen; a form designed
+    // at fixed places keeps its size, or its controls at the edge would be cut off.
+    QSize size = window->size();
+    if (window->layout())
+        size = size.boundedTo(area.size() - decoration).expandedTo(window->minimumSizeHint());
+    if (size != window->size())
+        window->resize(size);
+    QPoint at = window->pos();
+    at.setX(std::clamp(at.x(), area.left(),
+                       std::max(area.left(), area.right() + 1 - size.width() - decoration.width())));
+    at.setY(std::clamp(at.y(), area.top(),
+                       std::max(area.top(), area.bottom() + 1 - size.height() - decoration.height())));
+    if (at != window->pos())
+        window->move(at);
 }
 
 QString lastSaveFolder()

@@ -15,6 +15,7 @@
 class QLocale;
 class QPoint;
 class QTime;
+class QDialog;
 class QWidget;
 
 namespace vb
@@ -143,6 +144,18 @@ QString askSaveFileName(QWidget *parent, const QString &caption, const QString &
                         const QString &filter);
 using SaveDialogHook = std::function<QString(const QString &caption, const QString &proposed)>;
 void setSaveDialogHook(SaveDialogHook hook);
+
+// Runs a modal dialog of the program (the position dialog) and returns its result
+// (QDialog::Accepted or Rejected). A test can fill and answer it instead by installing a hook,
+// which gets the dialog as it is about to be shown.
+int execDialog(QDialog &dialog);
+using DialogHook = std::function<int(QDialog &dialog)>;
+void setDialogHook(DialogHook hook);
+
+// Moves a window that is about to be shown into the available area of its screen (the screen
+// without its panels), shrinking it where it is larger, so that no window opens with its title
+// bar or its buttons off the screen.
+void keepOnScreen(QWidget *window);
 
 // The folder a calculation sheet was last saved to in this run; empty before the first.
 QString lastSaveFolder();

@@ -10,7 +10,9 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QStandardItem;
 class QStandardItemModel;
+class QWidget;
 class QTableView;
 
 namespace Ui
@@ -43,6 +45,9 @@ public:
     void openRecent(const QString &path);
     void ButtonPositionOeffnenClick();
     void ButtonPositionLoeschenClick();
+    void ButtonPositionKopierenClick();
+    void ButtonPositionUmnummerierenClick();
+    void ButtonListeCsvClick();
     void ButtonAlleDruckenClick();
     void ButtonAlleAlsPdfClick();
 
@@ -55,6 +60,7 @@ private:
     // What the buttons can do for the chosen row and the project.
     void updateButtons();
     int selectedRow() const;
+    void descriptionEdited(QStandardItem *item);
 
     std::unique_ptr<Ui::TFormProjekt> m_ui;
     QStandardItemModel *m_rows; // the positions in the order of the file
@@ -68,5 +74,10 @@ private:
     QPushButton *m_pdfAll = nullptr;
     int m_requested = -1;
 };
+
+// Makes a new project in a file the planner names, with the menu's header; opens a project file
+// the planner chooses. True when a project is then open.
+bool askNewProject(QWidget *parent);
+bool askOpenProject(QWidget *parent);
 
 } // namespace vb

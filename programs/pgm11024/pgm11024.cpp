@@ -78,6 +78,7 @@ constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {6, 3}}};
 // How the project's list names the member: a transom by its span, a mullion by its length.
 constexpr SummaryValue kTransomSummary[] = {{"L", "Edit2", "m"}, {"w", "Edit14", "kN/m²"}};
 constexpr SummaryValue kMullionSummary[] = {{"LP", "Edit1", "m"}, {"w", "Edit14", "kN/m²"}};
+constexpr const char *kMomentFields[] = {"Edit11"};
 const MemberSummary kSummaries[] = {
     {{"", "Riegel", "Transom"}, kTransomSummary, "RadioButton2"},
     {{"", "Pfosten", "Mullion"}, kMullionSummary},
@@ -94,7 +95,8 @@ const ProgramTables kTables{.program = 1,
                             .conditions = kConditions,
                             .infoButtons = kInfoButtons,
                             .sectionRequirements = kSectionIxWx,
-                            .summaries = kSummaries};
+                            .summaries = kSummaries,
+                            .momentFields = kMomentFields};
 
 } // namespace
 

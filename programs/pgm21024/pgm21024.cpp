@@ -55,6 +55,7 @@ const CrossCondition kConditions[] = {
 constexpr InfoButton kInfoButtons[] = {{"SpeedButton1", {11, 10}}};
 
 constexpr SummaryValue kMullionSummary[] = {{"LP", "Edit1", "m"}, {"qk", "Edit14", "kN/m"}};
+constexpr const char *kMomentFields[] = {"Edit11"};
 const MemberSummary kSummaries[] = {{{"", "Pfosten", "Mullion"}, kMullionSummary}};
 
 const ProgramTables kTables{.program = 2,
@@ -64,7 +65,8 @@ const ProgramTables kTables{.program = 2,
                             .conditions = kConditions,
                             .infoButtons = kInfoButtons,
                             .sectionRequirements = kSectionIxWx,
-                            .summaries = kSummaries};
+                            .summaries = kSummaries,
+                            .momentFields = kMomentFields};
 
 } // namespace
 

@@ -60,6 +60,7 @@ const CrossCondition kConditions[] = {
 };
 
 constexpr SummaryValue kRafterSummary[] = {{"LP", "Edit6", "m"}, {"α", "Edit1", "°"}};
+constexpr const char *kMomentFields[] = {"Edit11"};
 const MemberSummary kSummaries[] = {{{"", "Sparren", "Rafter"}, kRafterSummary}};
 
 constexpr const char *kOptions[] = {"RadioButton4", "RadioButton3"};
@@ -72,7 +73,8 @@ const ProgramTables kTables{.program = 3,
                             .conditions = kConditions,
                             .infoButtons = kRafterInfoButtons,
                             .sectionRequirements = kSectionIxWx,
-                            .summaries = kSummaries};
+                            .summaries = kSummaries,
+                            .momentFields = kMomentFields};
 
 } // namespace
 

@@ -62,6 +62,7 @@ const auto kSectionRequirements = twoSpanSectionRequirements("Edit14");
 
 constexpr SummaryValue kMullionSummary[] = {
     {"L1", "Edit1", "m"}, {"L2", "Edit6", "m"}, {"w", "Edit16", "kN/m²"}};
+constexpr const char *kMomentFields[] = {"Edit11", "Edit3"};
 const MemberSummary kSummaries[] = {{{"", "Zweifeldpfosten", "Two-span mullion"}, kMullionSummary}};
 
 const ProgramTables kTables{.program = 4,
@@ -71,7 +72,8 @@ const ProgramTables kTables{.program = 4,
                             .conditions = kConditions,
                             .infoButtons = kInfoButtons,
                             .sectionRequirements = kSectionRequirements,
-                            .summaries = kSummaries};
+                            .summaries = kSummaries,
+                            .momentFields = kMomentFields};
 
 } // namespace
 

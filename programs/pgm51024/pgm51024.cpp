@@ -69,6 +69,7 @@ const CrossCondition kConditions[] = {
 const auto kSectionRequirements = twoSpanSectionRequirements("Edit18");
 
 constexpr SummaryValue kRafterSummary[] = {{"L1", "Edit6", "m"}, {"L2", "Edit3", "m"}, {"α", "Edit1", "°"}};
+constexpr const char *kMomentFields[] = {"Edit11", "Edit17"};
 const MemberSummary kSummaries[] = {{{"", "Zweifeldsparren", "Two-span rafter"}, kRafterSummary}};
 
 constexpr const char *kOptions[] = {"RadioButton4", "RadioButton3"};
@@ -81,7 +82,8 @@ const ProgramTables kTables{.program = 5,
                             .conditions = kConditions,
                             .infoButtons = kRafterInfoButtons,
                             .sectionRequirements = kSectionRequirements,
-                            .summaries = kSummaries};
+                            .summaries = kSummaries,
+                            .momentFields = kMomentFields};
 
 } // namespace
 

@@ -67,6 +67,7 @@ const SectionRequirement kSectionRequirements[] = {
 };
 
 constexpr SummaryValue kTransomSummary[] = {{"B", "Edit1", "m"}, {"c", "Edit3", "m"}};
+constexpr const char *kMomentFields[] = {"Edit10"};
 const MemberSummary kSummaries[] = {{{"", "Riegel", "Transom"}, kTransomSummary}};
 
 constexpr const char *kOptions[] = {"RadioButton1", "RadioButton2"};
@@ -80,6 +81,7 @@ const ProgramTables kTables{.program = 6,
                             .infoButtons = kInfoButtons,
                             .sectionRequirements = kSectionRequirements,
                             .summaries = kSummaries,
+                            .momentFields = kMomentFields,
                             .usesErrorWindow = false};
 
 } // namespace

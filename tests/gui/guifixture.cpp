@@ -18,6 +18,7 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMainWindow>
+#include <QtWidgets/QPushButton>
 
 #include <memory>
 
@@ -30,6 +31,16 @@ GuiFixture::GuiFixture(const QByteArray &languageRecord)
             file.write(languageRecord);
     }
     vb::shell::setMessageHook([this](const vb::Message &m) { messages.append(m); });
+    // The position dialog is answered as shown, as a planner presses "OK" on what it proposes.
+    vb::shell::setDialogHook(&pressOk);
+    // A question no test answers gets its Escape answer, but for the one asked when a form with a
+    // calculation not stored closes: that is answered "Verwerfen", as a test closes its form.
+    vb::shell::setQuestionHook([this](const vb::Question &q) {
+        questions.append(q);
+        const qsizetype discard = q.answers.indexOf(QStringLiteral("Verwerfen"));
+        const qsizetype english = q.answers.indexOf(QStringLiteral("Discard"));
+        return int(discard >= 0 ? discard : english >= 0 ? english : q.answers.size() - 1);
+    });
     m_host = std::make_unique<vb::TForm1>();
     m_menu = vb::makeMainMenu(languageFilePath());
     m_menu->show();
@@ -52,7 +63,17 @@ void resetShellState()
     vb::shell::setSaveDialogHook({});
     vb::shell::setQuestionHook({});
     vb::shell::setOpenDialogHook({});
+    vb::shell::setDialogHook({});
     vb::shell::setLastSaveFolder(QString());
+}
+
+int pressOk(QDialog &dialog)
+{
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("ButtonOK"));
+    if (!ok || !ok->isEnabled())
+        return QDialog::Rejected;
+    ok->click();
+    return dialog.result();
 }
 
 QString GuiFixture::languageFilePath() const
@@ -78,7 +99,8 @@ void GuiFixture::withProgramOpen(int n, const std::function<void(QWidget *form)>
             if (auto *dialog = qobject_cast<QDialog *>(w); dialog && dialog != form && dialog->isVisible())
                 dialog->reject();
         }
-        form->close();
+        // Hidden, not closed: closing may ask about a calculation not stored.
+        form->hide();
     });
     safety.start(safetyMs);
     vb::shell::openProgram(n);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
 class QLineEdit;
 class QWidget;
 
@@ -31,6 +32,8 @@ public:
     QMainWindow *menu() const { return m_menu.get(); }
     QString languageFilePath() const;
 
+    // The questions the default question hook answered.
+    QList<vb::Question> questions;
     QList<vb::Message> messages;
 
     // Opens program `n` from the menu and runs `inside` while it is shown modally; the
@@ -52,9 +55,12 @@ private:
     std::unique_ptr<QMainWindow> m_menu;
 };
 
-// Forgets the forms, header, language, message and save-dialog hooks and the last save folder
-// of a test's run.
+// Forgets the forms, header, language, message, question and dialog hooks and the last save
+// folder of a test's run.
 void resetShellState();
+
+// A dialog hook that presses the dialog's "OK" where it is enabled, else cancels.
+int pressOk(QDialog &dialog);
 
 // Runs `action` as soon as `window` is shown; when it does not show within `timeoutMs`,
 // nothing runs. A test that expects a modal window closes it in `action`.

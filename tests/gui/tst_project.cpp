@@ -107,8 +107,8 @@ private slots:
     }
     void newProjectIsNamedAfterTheMenusProject();
     void positionsOfAllProgramsReopenWithTheirResults();
-    void numberTakenAsksFirst_data();
-    void numberTakenAsksFirst();
+    void numberTakenIsSaidInTheDialog_data();
+    void numberTakenIsSaidInTheDialog();
     void inputsChangedAfterTheCalculationAreNotStored();
     void changedResultIsNamedWithBothValues();
     void newProjectInTheOpenProjectsFileReplacesIt();
@@ -125,6 +125,11 @@ private slots:
     void wholeProjectIsOneNumberedBooklet();
     void recentListOfAnEarlierVersionIsKept();
     void sortedListOpensTheRowClicked();
+    void buildingIsCopiedRenumberedAndDescribed();
+    void sectionScheduleInBothStyles();
+    void unstoredCalculationIsAskedAbout_data();
+    void unstoredCalculationIsAskedAbout();
+    void savingWithoutAProjectMakesOne();
 
 private:
     QString projectPath() const { return m_dir->filePath(QStringLiteral("Bürohaus Nord.vorbemessung")); }
@@ -212,14 +217,17 @@ void TestProject::sortedListOpensTheRowClicked()
     if (!vb::shell::forms().project)
         vb::shell::forms().project = new vb::TFormProjekt(menu);
     QWidget *window = vb::shell::forms().project;
-    QStringList shown;
+    QStringList shown, descending;
     whenShown(window, [&] {
+        // In the natural order of the numbers from the start; a click on the header turns it.
         auto *view = window->findChild<QTableView *>(QStringLiteral("ListPositionen"));
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            shown << view->model()->index(row, 0).data().toString();
         QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
                           QPoint(view->horizontalHeader()->sectionViewportPosition(0) + 5, 5));
         for (int row = 0; row < view->model()->rowCount(); ++row)
-            shown << view->model()->index(row, 0).data().toString();
-        view->selectRow(0);
+            descending << view->model()->index(row, 0).data().toString();
+        view->selectRow(1);
         click(window, "ButtonPositionOeffnen");
     });
     vb::ProgramForm *form = programForm(1);
@@ -230,6 +238,7 @@ void TestProject::sortedListOpensTheRowClicked()
     });
     menu->ButtonProjektClick();
     QCOMPARE(shown, (QStringList{QStringLiteral("pos 1.2"), QStringLiteral("Pos 1.10")}));
+    QCOMPARE(descending, (QStringList{QStringLiteral("Pos 1.10"), QStringLiteral("pos 1.2")}));
     QCOMPARE(number, QStringLiteral("pos 1.2"));
 }
 
@@ -297,41 +306,62 @@ void TestProject::positionsOfAllProgramsReopenWithTheirResults()
     QCOMPARE(GuiFixture::textOf(m_app->menu(), "Edit2"), QStringLiteral("6"));
 }
 
-void TestProject::numberTakenAsksFirst_data()
+void TestProject::numberTakenIsSaidInTheDialog_data()
 {
     QTest::addColumn<QString>("number");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("typed"); // the number typed in the dialog; empty: as proposed
+    QTest::addColumn<bool>("ok");
     QTest::addColumn<QStringList>("numbers");
     QTest::addColumn<QString>("firstWind"); // Edit14 of the first position afterwards
-    QTest::newRow("replace") << "7" << 0 << QStringList{"7"} << "2";
-    QTest::newRow("keep both") << "7" << 1 << QStringList{"7", "7-2"} << "1";
-    QTest::newRow("cancel") << "7" << 2 << QStringList{"7"} << "1";
-    QTest::newRow("keep both of a number that holds a per cent sign and a digit")
-        << "7%2" << 1 << QStringList{"7%2", "7%2-2"} << "1";
+    QTest::newRow("replace") << "7" << QString() << true << QStringList{"7"} << "2";
+    QTest::newRow("another number keeps both") << "7"
+                                               << "7-2" << true << QStringList{"7", "7-2"} << "1";
+    QTest::newRow("cancel") << "7" << QString() << false << QStringList{"7"} << "1";
+    QTest::newRow("a number that holds a per cent sign and a digit")
+        << "7%2" << QString() << true << QStringList{"7%2"} << "2";
 }
 
-void TestProject::numberTakenAsksFirst()
+// The dialog says that the number is stored already and that "OK" replaces it, and offers the
+// stored description; no second question follows.
+void TestProject::numberTakenIsSaidInTheDialog()
 {
     QFETCH(QString, number);
-    QFETCH(int, answer);
+    QFETCH(QString, typed);
+    QFETCH(bool, ok);
     QFETCH(QStringList, numbers);
     QFETCH(QString, firstWind);
     QVERIFY(vb::projectSession().create(projectPath(), {}));
+    vb::shell::setDialogHook([](QDialog &dialog) {
+        GuiFixture::type(&dialog, "EditBezeichnung", QStringLiteral("EG Pfosten Achse A-F"));
+        return pressOk(dialog);
+    });
     storePosition(1, number);
+    // The only question is the one on closing the form over a calculation not stored.
     QList<vb::Question> asked;
     vb::shell::setQuestionHook([&](const vb::Question &q) {
         asked << q;
-        return answer;
+        return 1;
+    });
+    QString hint, okText, offered;
+    vb::shell::setDialogHook([&](QDialog &dialog) {
+        hint = GuiFixture::textOf(&dialog, "LabelVorhanden");
+        okText = dialog.findChild<QPushButton *>(QStringLiteral("ButtonOK"))->text();
+        offered = GuiFixture::textOf(&dialog, "EditBezeichnung");
+        if (!typed.isEmpty())
+            GuiFixture::type(&dialog, "EditNummer", typed);
+        return ok ? pressOk(dialog) : int(QDialog::Rejected);
     });
     storePosition(1, number, [](QWidget *form) {
         typeAll(form, {{"Edit14", "2"}});
         click(form, "Button1");
     });
-    QCOMPARE(asked.size(), 1);
-    QVERIFY2(asked[0].text.contains(QStringLiteral("Position ") + number + QStringLiteral(" ersetzen?")),
-             qPrintable(asked[0].text));
-    QCOMPARE(asked[0].answers.value(1),
-             QStringLiteral("Beide behalten (neue Nummer ") + number + QStringLiteral("-2)"));
+    QCOMPARE(asked.size(), ok ? 0 : 1);
+    if (!ok)
+        QCOMPARE(asked[0].answers, (QStringList{"Speichern", "Verwerfen", "Abbrechen"}));
+    QCOMPARE(hint, QStringLiteral("Die Position %1 ist im Projekt schon gespeichert; „Ersetzen“ ersetzt sie.")
+                       .arg(number));
+    QCOMPARE(okText, QStringLiteral("Ersetzen"));
+    QCOMPARE(offered, QStringLiteral("EG Pfosten Achse A-F"));
     QStringList stored;
     const vb::Result<vb::project::Project> file = vb::project::loadProject(projectPath(), vb::knownFields());
     QVERIFY(file);
@@ -339,6 +369,7 @@ void TestProject::numberTakenAsksFirst()
         stored << p.number;
     QCOMPARE(stored, numbers);
     QCOMPARE(file->positions[0].inputs.value(QStringLiteral("Edit14")), firstWind);
+    QCOMPARE(file->positions[0].description, QStringLiteral("EG Pfosten Achse A-F"));
 }
 
 void TestProject::inputsChangedAfterTheCalculationAreNotStored()
@@ -642,6 +673,175 @@ void TestProject::wholeProjectIsOneNumberedBooklet()
     for (const char *expected :
          {"Bürohaus Nord", "1.01", "1.02", "Seite 1 von 3", "Seite 2 von 3", "Seite 3 von 3"})
         QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
+}
+
+void TestProject::buildingIsCopiedRenumberedAndDescribed()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {}));
+    storePosition(2, QStringLiteral("1.10"));
+    storePosition(4, QStringLiteral("1.2"));
+    const vb::ProjectSession &session = vb::projectSession();
+    auto *menu = static_cast<vb::TForm22 *>(m_app->menu());
+    vb::TFormProjekt window(menu);
+    QStringList numbers, moments;
+    QSize size;
+    int rowsShown = 0;
+    bool renumberedOntoATakenNumber = true;
+    whenShown(&window, [&] {
+        auto *view = window.findChild<QTableView *>(QStringLiteral("ListPositionen"));
+        size = window.frameGeometry().size();
+        rowsShown = view->viewport()->height() / view->verticalHeader()->defaultSectionSize();
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            numbers << view->model()->index(row, 0).data().toString();
+            moments << view->model()->index(row, 4).data().toString();
+        }
+        // The description typed into its cell is stored.
+        view->model()->setData(view->model()->index(0, 1), QStringLiteral("EG Zweifeldpfosten"));
+        QApplication::processEvents();
+        // 1.2 copied under the number proposed, 1.2-2, then renumbered 3.1.
+        view->selectRow(0);
+        click(&window, "ButtonPositionKopieren");
+        vb::shell::setDialogHook([](QDialog &dialog) {
+            GuiFixture::type(&dialog, "EditNummer", QStringLiteral("3.1"));
+            return pressOk(dialog);
+        });
+        view->selectRow(1);
+        click(&window, "ButtonPositionUmnummerieren");
+        // A number the project holds is not taken by a renumbering.
+        vb::shell::setDialogHook([&](QDialog &dialog) {
+            GuiFixture::type(&dialog, "EditNummer", QStringLiteral("1.10"));
+            renumberedOntoATakenNumber =
+                dialog.findChild<QPushButton *>(QStringLiteral("ButtonOK"))->isEnabled();
+            return pressOk(dialog);
+        });
+        view->selectRow(0);
+        click(&window, "ButtonPositionUmnummerieren");
+        window.close();
+    });
+    window.run();
+    QCOMPARE(numbers, (QStringList{"1.2", "1.10"}));
+    QVERIFY2(moments[0].startsWith(QStringLiteral("M ")) && moments[0].endsWith(QStringLiteral(" kNcm")),
+             qPrintable(moments[0]));
+    QVERIFY(!renumberedOntoATakenNumber);
+    // The window fits a screen of 1024 x 768 and shows 15 rows.
+    QVERIFY2(size.width() <= 1024 && size.height() <= 768 - 30, qPrintable(QString::number(size.height())));
+    QVERIFY2(rowsShown >= 15, qPrintable(QString::number(rowsShown)));
+    const vb::Result<vb::project::Project> file = vb::project::loadProject(projectPath(), vb::knownFields());
+    QVERIFY(file);
+    QStringList stored, described;
+    for (const vb::project::Position &p : file->positions) {
+        stored << p.number;
+        described << p.description;
+    }
+    QCOMPARE(stored, (QStringList{"1.10", "1.2", "3.1"}));
+    QCOMPARE(described, (QStringList{"", "EG Zweifeldpfosten", "EG Zweifeldpfosten"}));
+    QCOMPARE(file->positions[2].inputs, file->positions[1].inputs);
+    QCOMPARE(session.project(), *file);
+}
+
+void TestProject::sectionScheduleInBothStyles()
+{
+    QVERIFY(vb::projectSession().create(projectPath(), {}));
+    vb::shell::setDialogHook([](QDialog &dialog) {
+        GuiFixture::type(&dialog, "EditBezeichnung", QStringLiteral("=Pfosten; \"Achse\" A"));
+        return pressOk(dialog);
+    });
+    storePosition(1, QStringLiteral("2.1"));
+    storePosition(6, QStringLiteral("10.1"));
+    const QString csv = m_dir->filePath(QStringLiteral("liste.csv"));
+    vb::shell::setSaveDialogHook([&](const QString &, const QString &) { return csv; });
+    vb::TFormProjekt window;
+    window.ButtonListeCsvClick();
+    QByteArray german = contents(csv);
+    QVERIFY(german.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(german.mid(3)).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.value(0), QStringLiteral("Pos.;Bezeichnung;Programm;Bauteil;Ix erf. [cm⁴];Wx erf. [cm³];"
+                                            "Iy erf. [cm⁴];Wy erf. [cm³];Profil;Ausnutzung [%];Datum"));
+    // The description quoted, with its quotation marks doubled and led by an apostrophe so that
+    // no spreadsheet takes it for a formula; a value with a decimal comma.
+    QVERIFY2(lines.value(1).startsWith(QStringLiteral("2.1;\"'=Pfosten; \"\"Achse\"\" A\";Programm 1;")),
+             qPrintable(lines.value(1)));
+    QVERIFY2(lines.value(1).contains(QRegularExpression(QStringLiteral(";\\d+,\\d;"))),
+             qPrintable(lines.value(1)));
+    QVERIFY2(lines.value(2).startsWith(QStringLiteral("10.1;")), qPrintable(lines.value(2)));
+
+    vb::shell::setEnglish(true);
+    window.ButtonListeCsvClick();
+    const QStringList english = QString::fromUtf8(contents(csv).mid(3)).split(QStringLiteral("\r\n"));
+    QVERIFY2(english.value(0).startsWith(QStringLiteral("Pos.,Description,Program,Member,Ix req. [cm⁴],")),
+             qPrintable(english.value(0)));
+    QVERIFY2(english.value(1).contains(QRegularExpression(QStringLiteral(",\\d+\\.\\d,"))),
+             qPrintable(english.value(1)));
+
+    // A list that cannot be written says so, and nothing is left half written.
+    QVERIFY(m_app->messages.isEmpty());
+    vb::shell::setSaveDialogHook(
+        [&](const QString &, const QString &) { return m_dir->filePath(QStringLiteral("fehlt/liste.csv")); });
+    window.ButtonListeCsvClick();
+    QCOMPARE(m_app->messages.size(), 1);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("fehlt/liste.csv"))));
+}
+
+void TestProject::unstoredCalculationIsAskedAbout_data()
+{
+    QTest::addColumn<bool>("project");
+    QTest::addColumn<int>("answer"); // Speichern, Verwerfen, Abbrechen
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<bool>("stays");
+    QTest::newRow("save") << true << 0 << true << false;
+    QTest::newRow("discard") << true << 1 << false << false;
+    QTest::newRow("cancel keeps the form open") << true << 2 << false << true;
+    QTest::newRow("without a project nothing is asked") << false << 0 << false << false;
+}
+
+void TestProject::unstoredCalculationIsAskedAbout()
+{
+    QFETCH(bool, project);
+    QFETCH(int, answer);
+    QFETCH(bool, stored);
+    QFETCH(bool, stays);
+    if (project)
+        QVERIFY(vb::projectSession().create(projectPath(), {}));
+    QList<vb::Question> asked;
+    vb::shell::setQuestionHook([&](const vb::Question &q) {
+        asked << q;
+        return answer;
+    });
+    bool open = false;
+    m_app->withProgramOpen(3, [&](QWidget *form) {
+        typeAll(form, kCalculatingInputs[2]);
+        click(form, "Button1");
+        GuiFixture::type(form, programForm(3)->positionField()->objectName().toLatin1().constData(),
+                         QStringLiteral("4.2"));
+        click(form, "Button2");
+        open = form->isVisible();
+        // Stored, the same calculation closes without a question.
+        answer = 1;
+        if (open)
+            click(form, "Button2");
+    });
+    QCOMPARE(open, stays);
+    QCOMPARE(asked.size(), project ? (stays ? 2 : 1) : 0);
+    if (project)
+        QCOMPARE(asked[0].text, QStringLiteral("Position 4.2 speichern?"));
+    QCOMPARE(vb::projectSession().indexOf(QStringLiteral("4.2")) >= 0, stored);
+}
+
+void TestProject::savingWithoutAProjectMakesOne()
+{
+    QList<vb::Question> asked;
+    vb::shell::setQuestionHook([&](const vb::Question &q) {
+        asked << q;
+        return 0; // a new project
+    });
+    vb::shell::setSaveDialogHook([&](const QString &, const QString &) { return projectPath(); });
+    storePosition(1, QStringLiteral("1.01"));
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].answers.value(0), QStringLiteral("Neues Projekt…"));
+    const vb::Result<vb::project::Project> file = vb::project::loadProject(projectPath(), vb::knownFields());
+    QVERIFY(file);
+    QCOMPARE(file->positions.size(), 1);
+    QCOMPARE(file->positions[0].number, QStringLiteral("1.01"));
 }
 
 QTEST_MAIN(TestProject)
