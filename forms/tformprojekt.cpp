@@ -196,10 +196,15 @@ std::span<const Caption> TFormProjekt::captions()
 int TFormProjekt::run()
 {
     m_requested = -1;
-    applyLanguage();
-    fill();
+    refresh();
     exec();
     return m_requested;
+}
+
+void TFormProjekt::refresh()
+{
+    applyLanguage();
+    fill();
 }
 
 void TFormProjekt::applyLanguage()

@@ -39,6 +39,9 @@ public:
     // Shows the window until it is closed; returns the index of the position the planner asked
     // to open, or -1.
     int run();
+    // The language, the file's name, the positions and the projects opened last, as the session
+    // holds them now.
+    void refresh();
 
     void ButtonNeuClick();
     void ButtonOeffnenClick();

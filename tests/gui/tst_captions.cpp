@@ -7,6 +7,8 @@
 #include "forms/programform.h"
 #include "forms/programlist.h"
 #include "forms/shell.h"
+#include "forms/tformbriefkopf.h"
+#include "forms/tformposition.h"
 #include "forms/tformprofil.h"
 #include "forms/tformprojekt.h"
 
@@ -124,9 +126,14 @@ void TestCaptions::everyNamedControlExists()
 void TestCaptions::sectionWindowCaptionsNameItsControls()
 {
     const vb::TFormProjekt project;
+    const vb::project::Project none;
+    const vb::TFormPosition position(vb::TFormPosition::Purpose::Save, none, {}, {});
+    const vb::TFormBriefkopf letterhead;
     const std::pair<const QWidget *, std::span<const vb::Caption>> windows[] = {
         {vb::shell::sectionWindow(), vb::TFormProfil::captions()},
         {&project, vb::TFormProjekt::captions()},
+        {&position, vb::TFormPosition::captions()},
+        {&letterhead, vb::TFormBriefkopf::captions()},
     };
     for (const auto &[window, captions] : windows) {
         for (const vb::Caption &row : captions) {

@@ -659,20 +659,37 @@ void TestProject::fileThatIsNoProjectChangesNothing()
 void TestProject::wholeProjectIsOneNumberedBooklet()
 {
     QVERIFY(vb::projectSession().create(projectPath(), {"Bürohaus Nord", "Musterbau", "A. Planer"}));
-    storePosition(1, QStringLiteral("1.01"));
-    storePosition(6, QStringLiteral("1.02"));
+    // Stored out of order, each with its description.
+    for (const auto &[program, number, description] :
+         {std::tuple{1, "1.10", "EG Pfosten Achse A-F"}, std::tuple{6, "1.2", "OG Riegel Achse 3"}}) {
+        vb::shell::setDialogHook([description = QString::fromUtf8(description)](QDialog &dialog) {
+            GuiFixture::type(&dialog, "EditBezeichnung", description);
+            return pressOk(dialog);
+        });
+        storePosition(program, QString::fromLatin1(number));
+    }
     const QString pdf = m_dir->filePath(QStringLiteral("Bürohaus Nord.pdf"));
     vb::shell::setSaveDialogHook([&](const QString &, const QString &) { return pdf; });
     vb::TFormProjekt window;
     window.ButtonAlleAlsPdfClick();
     QVERIFY2(m_app->messages.isEmpty(), qPrintable(m_app->messages.value(0).text));
     bool read = false;
-    const QString words = cupsfixture::words(QString::fromUtf8(
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &read)));
+    const QString text = QString::fromUtf8(
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &read));
     QVERIFY(read);
-    for (const char *expected :
-         {"Bürohaus Nord", "1.01", "1.02", "Seite 1 von 3", "Seite 2 von 3", "Seite 3 von 3"})
+    const QString words = cupsfixture::words(text);
+    for (const char *expected : {"Bürohaus Nord", "Seite 1 von 3", "Seite 2 von 3", "Seite 3 von 3"})
         QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
+    // The cover lists 1.2 before 1.10 with their descriptions, and the sheets follow in that
+    // order, each with its description.
+    QStringList pages = text.split(QLatin1Char('\f'));
+    for (QString &page : pages)
+        page = cupsfixture::words(page);
+    QVERIFY(pages.size() >= 3);
+    const qsizetype first = pages[0].indexOf(QStringLiteral("1.2 OG Riegel"));
+    QVERIFY2(first >= 0 && first < pages[0].indexOf(QStringLiteral("1.10 EG Pfosten")), qPrintable(pages[0]));
+    QVERIFY2(pages[1].contains(QStringLiteral("OG Riegel Achse 3")), qPrintable(pages[1]));
+    QVERIFY2(pages[2].contains(QStringLiteral("EG Pfosten Achse A-F")), qPrintable(pages[2]));
 }
 
 void TestProject::buildingIsCopiedRenumberedAndDescribed()

@@ -8,12 +8,14 @@
 #include "forms/programlist.h"
 
 #include <QtCore/QFile>
+#include <QtGui/QScreen>
 #include <QtTest/QtTest>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QVBoxLayout>
 
 namespace
 {
@@ -43,6 +45,8 @@ private slots:
     void typedPositionNumberSurvivesTheWindowsAbove();
     void closeBoxEndsTheRun();
     void exitButtonEndsTheRun();
+    void windowsOpenInsideTheScreen_data();
+    void windowsOpenInsideTheScreen();
 };
 
 void TestShell::menuLayout_data()
@@ -316,4 +320,42 @@ void TestShell::exitButtonEndsTheRun()
 }
 
 QTEST_MAIN(TestShell)
+void TestShell::windowsOpenInsideTheScreen_data()
+{
+    QTest::addColumn<bool>("laidOut");
+    QTest::addColumn<QRect>("placed");
+    QTest::addColumn<QSize>("size"); // afterwards; empty: as large as the screen's area allows
+    QTest::newRow("a window off the top left comes in")
+        << true << QRect(-300, -200, 400, 300) << QSize(400, 300);
+    QTest::newRow("a window off the bottom right comes in")
+        << true << QRect(5000, 4000, 400, 300) << QSize(400, 300);
+    QTest::newRow("a laid-out window larger than the screen shrinks")
+        << true << QRect(0, 0, 4000, 3000) << QSize();
+    QTest::newRow("a form of fixed places keeps its size, its corner inside")
+        << false << QRect(-50, -50, 4000, 3000) << QSize(4000, 3000);
+}
+
+void TestShell::windowsOpenInsideTheScreen()
+{
+    QFETCH(bool, laidOut);
+    QFETCH(QRect, placed);
+    QFETCH(QSize, size);
+    QWidget window;
+    if (laidOut)
+        (new QVBoxLayout(&window))->addWidget(new QLabel(QStringLiteral("Pos.")));
+    window.setGeometry(placed);
+    vb::shell::keepOnScreen(&window);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(area.contains(window.pos()));
+    if (size.isEmpty()) {
+        // Room is left for the title bar the window system adds.
+        QVERIFY(window.width() <= area.width() && window.height() + 30 <= area.height());
+        QVERIFY(window.y() + window.height() + 30 <= area.bottom() + 1);
+    } else {
+        QCOMPARE(window.size(), size);
+        if (size.width() <= area.width())
+            QVERIFY(area.contains(window.geometry()));
+    }
+}
+
 #include "tst_shell.moc"
