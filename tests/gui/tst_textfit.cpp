@@ -39,30 +39,6 @@
 namespace
 {
 
-// Texts the design has no room for without moving a control: the control beside them stands in
-// the way. Each is held to the pixels it lacks now, so that it cannot grow unseen, and leaves the
-// table when the design gives it the room.
-struct NoRoom {
-    const char *window;
-    const char *control;
-    bool english;
-    int lacks;
-};
-const NoRoom kNoRoom[] = {
-    // Between "Position speichern" and the section line; in line with "Berechnung" above it.
-    {"TForm25", "ButtonProfil", true, 8},
-};
-
-int tolerated(const QWidget *window, const QWidget *control)
-{
-    for (const NoRoom &known : kNoRoom) {
-        if (window->objectName() == QLatin1String(known.window) &&
-            control->objectName() == QLatin1String(known.control) && vb::shell::english() == known.english)
-            return known.lacks;
-    }
-    return 0;
-}
-
 // A row of one character repeated: a rule, drawn to the control's length.
 bool isRule(const QString &text)
 {
@@ -139,7 +115,7 @@ QStringList clippedTexts(QWidget *window, const QString &state)
         QString text;
         const int needed = neededWidth(control, &text);
         const int has = shownWidth(control);
-        if (needed > has + tolerated(window, control))
+        if (needed > has)
             clipped << QStringLiteral("%1%2, %3 (%4): \"%5\" lacks %6 px")
                            .arg(window->objectName(),
                                 state.isEmpty() ? QString() : QStringLiteral(" ") + state,
