@@ -97,10 +97,6 @@ const Caption kWriteProtected = {
     "The file %1 is write-protected.\nIt is opened read-only: positions and header are not saved."};
 const Caption kCannotSave = {"", "Das Projekt kann nicht gespeichert werden:\n%1",
                              "The project cannot be saved:\n%1"};
-const Caption kReplaceQuestion = {"", "Das Projekt enthält bereits eine Position %1.\nPosition %1 ersetzen?",
-                                  "The project already holds a position %1.\nReplace position %1?"};
-const Caption kReplace = {"", "Ersetzen", "Replace"};
-const Caption kKeepBoth = {"", "Beide behalten (neue Nummer %1)", "Keep both (new number %1)"};
 const Caption kCancel = {"", "Abbrechen", "Cancel"};
 const Caption kDeleteQuestion = {"", "Position %1 löschen?", "Delete position %1?"};
 const Caption kDelete = {"", "Löschen", "Delete"};
