@@ -66,8 +66,10 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            // Forms, dialogs and message boxes; popups and tool tips place themselves.
             auto *widget = static_cast<QWidget *>(watched);
-            if (widget->isWindow())
+            const Qt::WindowType type = widget->windowType();
+            if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog))
                 keepOnScreen(widget);
         }
         return false;

@@ -3,9 +3,11 @@
 // taken back to the program's own by "Standard".
 #include "guifixture.h"
 
+#include "core/userfile.h"
 #include "forms/letterhead.h"
 #include "forms/tformbriefkopf.h"
 
+#include <QtCore/QSettings>
 #include <QtGui/QImage>
 #include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
@@ -47,6 +49,7 @@ private slots:
     void storedComesBackInANewDialog();
     void secondVisit_data();
     void secondVisit();
+    void logoNamedElsewhereIsNotRead();
 
 private:
     // Runs `inside` on the dialog the menu's button opens, then cancels it if open; false if none showed.
@@ -162,6 +165,18 @@ void TestLetterhead::secondVisit()
         QVERIFY2(message.text.contains(says), qPrintable(message.text));
     QCOMPARE(vb::currentLetterhead(), kept ? before : report::Letterhead{});
     QCOMPARE(readFile(before.logoFile), kept ? kSvg : QByteArray());
+}
+
+// The settings file is the planner's to edit: a logo it names outside the settings folder (a
+// path elsewhere, one that climbs out) is never read as the letterhead's logo.
+void TestLetterhead::logoNamedElsewhereIsNotRead()
+{
+    for (const char *named : {"/etc/passwd", "../briefkopf-logo.png"}) {
+        QSettings settings(vb::userSettingsPath(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("briefkopf/logo"), QString::fromLatin1(named));
+        settings.sync();
+        QVERIFY2(vb::currentLetterhead().logoFile.isEmpty(), named);
+    }
 }
 
 QTEST_MAIN(TestLetterhead)
