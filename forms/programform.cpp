@@ -52,8 +52,6 @@ const Caption kCommandCaptions[] = {
 };
 
 const Caption kSaveCaption = {"", "Position speichern", "Save position"};
-const Caption kNoNumber = {"", "Bitte geben Sie eine Pos.-/Auftragsnummer ein.",
-                           "Please enter a Pos.-/Contractnumber."};
 const Caption kChangedSince = {"",
                                "Die Eingaben wurden nach der letzten Berechnung geändert.\n"
                                "Bitte zuerst \"Berechnung\" ausführen.",
@@ -623,8 +621,6 @@ bool ProgramForm::ButtonSpeichernClick()
             askNewProject(this);
         else if (answer == 1)
             askOpenProject(this);
-        if (!session.canWrite())
-            return false;
     }
     if (!session.canWrite())
         return false;

@@ -33,7 +33,8 @@ const Caption kStored = {"", "Die Position %1 ist im Projekt schon gespeichert; 
                          "Position %1 is already stored in the project; \"Replace\" replaces it."};
 const Caption kTaken = {"", "Die Nummer %1 ist im Projekt schon vergeben.",
                         "The number %1 is already taken in the project."};
-const Caption kNoNumber = {"", "Bitte geben Sie eine Pos.-Nr. ein.", "Please enter a position number."};
+const Caption kNoNumber = {"", "Bitte geben Sie eine Pos.-/Auftragsnummer ein.",
+                           "Please enter a Pos.-/Contractnumber."};
 
 const project::Position *stored(const project::Project &project, const QString &number)
 {

@@ -19,7 +19,6 @@
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QLocale>
-#include <QtCore/QSignalBlocker>
 #include <QtGui/QStandardItemModel>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
@@ -242,8 +241,14 @@ void TFormProjekt::fill()
     const QModelIndexList shown = m_positions->selectionModel()->selectedRows();
     const int keptShown = shown.isEmpty() ? 0 : shown.first().row();
     {
-        const QSignalBlocker quiet(m_rows);
+        // The list is filled without the sorted view beneath it, which would sort again after
+        // every cell, and then sorted once; the cells set here are no planner's edit.
+        m_sorted->setSourceModel(nullptr);
+        m_filling = true;
         const bool editable = session.canWrite();
+        // Emptied first: a cell replaced one at a time costs its model a search through all
+        // the others.
+        m_rows->setRowCount(0);
         m_rows->setRowCount(int(positions.size()));
         for (int row = 0; row < positions.size(); ++row) {
             const project::Position &position = positions[row];
@@ -272,11 +277,12 @@ void TFormProjekt::fill()
                 m_rows->setItem(row, column, item);
             }
         }
+        m_filling = false;
+        m_sorted->setSourceModel(m_rows);
         // Columns as wide as their texts, measured on the first rows only: a building of
         // a thousand positions opens at once, and the planner drags a column wider.
         m_positions->horizontalHeader()->setResizeContentsPrecision(50);
         m_positions->resizeColumnsToContents();
-        m_sorted->invalidate();
         m_positions->clearSelection();
         int again = -1;
         for (int row = 0; row < positions.size() && !keptNumber.isNull(); ++row) {
@@ -368,7 +374,7 @@ void TFormProjekt::ButtonPositionLoeschenClick()
 
 void TFormProjekt::descriptionEdited(QStandardItem *item)
 {
-    if (item->column() != kDescriptionColumn)
+    if (m_filling || item->column() != kDescriptionColumn)
         return;
     // Written once the cell's editor has closed, since writing fills the list anew; a
     // description the file does not take goes back to the stored one.

@@ -76,6 +76,7 @@ private:
     QPushButton *m_printAll = nullptr;
     QPushButton *m_pdfAll = nullptr;
     int m_requested = -1;
+    bool m_filling = false;
 };
 
 // Makes a new project in a file the planner names, with the menu's header; opens a project file
