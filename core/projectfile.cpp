@@ -743,6 +743,13 @@ bool processRuns(qint64 pid)
 
 } // namespace
 
+qsizetype indexOfNumber(const Project &project, const QString &number)
+{
+    const auto found = std::find_if(project.positions.cbegin(), project.positions.cend(),
+                                    [&](const Position &p) { return p.number == number; });
+    return found == project.positions.cend() ? -1 : found - project.positions.cbegin();
+}
+
 int formatVersionFor(const Project &project)
 {
     const bool described = std::any_of(project.positions.cbegin(), project.positions.cend(),

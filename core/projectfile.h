@@ -104,6 +104,9 @@ struct Project {
     bool operator==(const Project &) const = default;
 };
 
+// The place of the position stored under `number`; -1 for none.
+qsizetype indexOfNumber(const Project &project, const QString &number);
+
 // The fields and option buttons of a program's form, by objectName; the forms know them.
 struct ProgramFields {
     QSet<QString> inputs;

@@ -112,6 +112,21 @@ QString unitOf(Quantity quantity)
                                                                 : QStringLiteral("cm³");
 }
 
+QString symbolOf(Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::Ix:
+        return QStringLiteral("Ix");
+    case Quantity::Wx:
+        return QStringLiteral("Wx");
+    case Quantity::Iy:
+        return QStringLiteral("Iy");
+    case Quantity::Wy:
+        return QStringLiteral("Wy");
+    }
+    return {};
+}
+
 double available(const Section &section, Quantity quantity)
 {
     switch (quantity) {

@@ -60,6 +60,8 @@ struct Requirement {
 double available(const Section &section, Quantity quantity);
 // "cm⁴" for a second moment of area, "cm³" for a section modulus.
 QString unitOf(Quantity quantity);
+// "Ix", "Wx", "Iy", "Wy".
+QString symbolOf(Quantity quantity);
 
 // A section that meets every requirement, with its utilisation required/available per
 // requirement in per cent (in the order of the requirements) and the index of the largest.

@@ -3,7 +3,6 @@
 #include "core/naturalorder.h"
 #include "core/numberreader.h"
 
-#include "forms/letterhead.h"
 #include "forms/programform.h"
 #include "forms/programlist.h"
 #include "forms/shell.h"
@@ -110,18 +109,6 @@ QString text(const Caption &caption)
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-// The first of "7-2", "7-3", … that no position of the project has.
-QString firstFreeNumber(const project::Project &project, const QString &number)
-{
-    for (int n = 2;; ++n) {
-        // Concatenated: the number is the planner's text and may hold "%1".
-        const QString candidate = number + u'-' + QString::number(n);
-        if (std::none_of(project.positions.begin(), project.positions.end(),
-                         [&](const project::Position &p) { return p.number == candidate; }))
-            return candidate;
-    }
 }
 
 // How many names (hard links) the file at `path` has; 1 where that cannot be told.
@@ -338,10 +325,7 @@ bool ProjectSession::store(const project::Position &position)
 
 qsizetype ProjectSession::indexOf(const QString &number) const
 {
-    const auto &positions = m_project.positions;
-    const auto found = std::find_if(positions.cbegin(), positions.cend(),
-                                    [&](const project::Position &p) { return p.number == number; });
-    return found == positions.cend() ? -1 : found - positions.cbegin();
+    return project::indexOfNumber(m_project, number);
 }
 
 bool ProjectSession::copy(qsizetype index, const QString &number, const QString &description)
@@ -495,7 +479,12 @@ QString requiredValues(const ProgramTables &tables, const project::Position &pos
 
 QString freeNumber(const project::Project &project, const QString &number)
 {
-    return firstFreeNumber(project, number);
+    for (int n = 2;; ++n) {
+        // Concatenated: the number is the planner's text and may hold "%1".
+        const QString candidate = number + u'-' + QString::number(n);
+        if (project::indexOfNumber(project, candidate) < 0)
+            return candidate;
+    }
 }
 
 QList<qsizetype> naturalOrder(const QList<project::Position> &positions)
@@ -532,7 +521,7 @@ QString sectionText(const project::Position &position)
 }
 
 report::FormTexts positionTexts(const project::Header &header, const project::Position &position,
-                                bool english)
+                                bool english, const report::Letterhead &letterhead)
 {
     report::FormTexts texts;
     texts.english = english;
@@ -551,7 +540,7 @@ report::FormTexts positionTexts(const project::Header &header, const project::Po
     texts.sectionName = position.section;
     texts.sectionUtilisation = position.sectionUtilisation;
     texts.description = position.description;
-    texts.letterhead = currentLetterhead();
+    texts.letterhead = letterhead;
     return texts;
 }
 

@@ -97,6 +97,6 @@ QString momentText(const ProgramTables &tables, const project::Position &positio
 // The record a position's sheet is filled from: as "Drucken" fills it from its form, with the
 // project's header and the date and time of the position's calculation.
 report::FormTexts positionTexts(const project::Header &header, const project::Position &position,
-                                bool english);
+                                bool english, const report::Letterhead &letterhead);
 
 } // namespace vb

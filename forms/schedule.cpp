@@ -15,21 +15,6 @@ namespace
 constexpr sections::Quantity kQuantities[] = {sections::Quantity::Ix, sections::Quantity::Wx,
                                               sections::Quantity::Iy, sections::Quantity::Wy};
 
-QString axisName(sections::Quantity quantity)
-{
-    switch (quantity) {
-    case sections::Quantity::Ix:
-        return QStringLiteral("Ix");
-    case sections::Quantity::Wx:
-        return QStringLiteral("Wx");
-    case sections::Quantity::Iy:
-        return QStringLiteral("Iy");
-    case sections::Quantity::Wy:
-        return QStringLiteral("Wy");
-    }
-    return {};
-}
-
 // A cell as a spreadsheet reads it back: quoted where it holds the separator, a quotation mark
 // or a line break. A text a spreadsheet would take for a formula (=, +, -, @ first) is led by an
 // apostrophe, so that a description typed by a planner is never evaluated.
@@ -59,7 +44,7 @@ QByteArray sectionSchedule(const project::Project &project, bool english)
                                              QStringLiteral("Programm"), QStringLiteral("Bauteil")};
     for (const sections::Quantity quantity : kQuantities)
         head << (english ? QStringLiteral("%1 req. [%2]") : QStringLiteral("%1 erf. [%2]"))
-                    .arg(axisName(quantity), sections::unitOf(quantity));
+                    .arg(sections::symbolOf(quantity), sections::unitOf(quantity));
     head << (english ? QStringList{QStringLiteral("Section"), QStringLiteral("Utilisation [%]"),
                                    QStringLiteral("Date")}
                      : QStringList{QStringLiteral("Profil"), QStringLiteral("Ausnutzung [%]"),

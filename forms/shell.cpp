@@ -197,7 +197,6 @@ void setSaveDialogHook(SaveDialogHook hook)
 
 int execDialog(QDialog &dialog)
 {
-    keepOnScreen(&dialog);
     if (state().dialogHook)
         return state().dialogHook(dialog);
     return dialog.exec();

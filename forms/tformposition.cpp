@@ -10,8 +10,6 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-#include <algorithm>
-
 namespace vb
 {
 
@@ -26,6 +24,7 @@ const Caption kCaptions[] = {
     {"ButtonAbbrechen", "Abbrechen", "Cancel"},
 };
 
+const Caption kOk = {"", "OK", "OK"};
 const Caption kCopyCaption = {"", "Position kopieren", "Copy position"};
 const Caption kRenumberCaption = {"", "Position umnummerieren", "Renumber position"};
 const Caption kReplace = {"", "Ersetzen", "Replace"};
@@ -38,9 +37,8 @@ const Caption kNoNumber = {"", "Bitte geben Sie eine Pos.-/Auftragsnummer ein.",
 
 const project::Position *stored(const project::Project &project, const QString &number)
 {
-    const auto found = std::find_if(project.positions.cbegin(), project.positions.cend(),
-                                    [&](const project::Position &p) { return p.number == number; });
-    return found == project.positions.cend() ? nullptr : &*found;
+    const qsizetype index = project::indexOfNumber(project, number);
+    return index < 0 ? nullptr : &project.positions[index];
 }
 
 } // namespace
@@ -71,10 +69,7 @@ TFormPosition::TFormPosition(Purpose purpose, const project::Project &project, c
         m_descriptionTyped = true;
         m_typedDescription = m_ui->EditBezeichnung->text();
     });
-    connect(m_ui->ButtonOK, &QPushButton::clicked, this, [this] {
-        if (m_ui->ButtonOK->isEnabled())
-            accept();
-    });
+    connect(m_ui->ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->ButtonAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     numberEdited();
     m_ui->EditNummer->selectAll();
@@ -123,7 +118,7 @@ void TFormPosition::numberEdited()
     }
     m_ui->LabelVorhanden->setText(hint);
     m_ui->ButtonOK->setText(holder && m_purpose == Purpose::Save ? captionText(kReplace, english)
-                                                                 : captionText(kCaptions[3], english));
+                                                                 : captionText(kOk, english));
     m_ui->ButtonOK->setEnabled(acceptable);
 }
 

@@ -125,9 +125,9 @@ report::Booklet makeBooklet(bool english)
     }
     booklet.sheetCount = int(positions.size());
     // The sheets are made one at a time as they are painted, from a copy of the positions.
-    booklet.sheet = [positions, header = project.header, english](int index) {
+    booklet.sheet = [positions, header = project.header, english, letterhead = cover.letterhead](int index) {
         const project::Position &position = positions.at(index);
-        return findProgram(position.program)->makeSheet(positionTexts(header, position, english));
+        return findProgram(position.program)->makeSheet(positionTexts(header, position, english, letterhead));
     };
     return booklet;
 }
